@@ -1,0 +1,93 @@
+// equinox.hpp  Day numbers, time arguments, precession, nutation, aberration and further equinox
+//              transforms of vectors, right ascension and declination, and orbital elements.
+//
+// Angles are degrees at every interface unless a routine says radians; trigonometry works in radians
+// through pi = arccos(-1). Given arguments are read only; returned values are stored last, so one
+// variable may be passed as both.
+#ifndef SOLARLON_EQUINOX_EQUINOX_HPP
+#define SOLARLON_EQUINOX_EQUINOX_HPP
+
+#include <cstdint>
+
+namespace solarlon {
+
+// DAYNUM  Whole-day count of a Gregorian (proleptic) calendar date.
+//  Given:    YEAR, MON, DAY   date; each taken as trunc(value + 0.0000001), so a day fraction is dropped;
+//                             day 0 is the day before the 1st, days past the month end count on
+//  Result:   day number (a whole number held in a double); JD at 0 h = day number + 1721059.5
+//  Notes:    years 1 and later; earlier years follow the same formula without a continuous count.
+double DAYNUM(const double& YEAR, const double& MON, const double& DAY);
+
+// TIMARG  Time arguments of nutation and aberration.
+//  Given:    YEAR..SECOND  instant (any time scale; nothing here corrects for it)
+//  Returned: D   days from 1900 January 0.5 (JD - 2415020.0)
+//            T   Julian centuries of 36525 days from the same instant
+void TIMARG(const double& YEAR, const double& MON, const double& DAY, const double& HOUR,
+            const double& MINUTE, const double& SECOND, double& D, double& T);
+
+// OBLIQ  Newcomb's mean obliquity of the ecliptic.
+//  Given:    T   Julian centuries from 1900 January 0.5
+//  Result:   mean obliquity, degrees
+double OBLIQ(const double& T);
+
+// PRECES  Newcomb precession of a rectangular equatorial vector between two mean equinoxes.
+//  Given:    EP0, EP1   epochs, years: the vector's equinox and the one wanted
+//  Given and returned: X, Y, Z   vector (any length, kept)
+void PRECES(const double& EP0, const double& EP1, double& X, double& Y, double& Z);
+
+// NUTATE  Mean to true equator and equinox of date (ISIGN = +1), or back to first order (-1).
+//  Given:    ISIGN          +1, -1 (0 leaves the vector as it is)
+//            YEAR..SECOND   instant
+//  Given and returned: X, Y, Z   equatorial vector of date (not renormalised)
+void NUTATE(const std::int32_t& ISIGN, const double& YEAR, const double& MON, const double& DAY,
+            const double& HOUR, const double& MINUTE, const double& SECOND, double& X, double& Y,
+            double& Z);
+
+// ABERR  Annual aberration of a unit direction, circular orbit (ISIGN = +1 adds it, -1 removes it).
+//  Given:    ISIGN, YEAR..SECOND   as NUTATE
+//            SUNLON                Sun's ecliptic longitude, degrees
+//  Given and returned: X, Y, Z   unit equatorial vector of date (not renormalised)
+void ABERR(const std::int32_t& ISIGN, const double& YEAR, const double& MON, const double& DAY,
+           const double& HOUR, const double& MINUTE, const double& SECOND, double& X, double& Y,
+           double& Z, const double& SUNLON);
+
+// PRECRD  Precession of right ascension and declination between two mean equinoxes.
+//  Given:    EP0, EP1   epochs, years
+//  Given and returned: RA, DEC   degrees; RA returned in [0, 360), DEC in [-90, 90]
+void PRECRD(const double& EP0, const double& EP1, double& RA, double& DEC);
+
+// PRECRS  PRECRD in single precision: the results are PRECRD's rounded to float.
+void PRECRS(const float& EP0, const float& EP1, float& RA, float& DEC);
+
+// NUTRD  Nutation of right ascension and declination applied (ISIGN = +1) or removed (-1).
+//  Given:    ISIGN, YEAR..SECOND   as NUTATE
+//  Given and returned: RA, DEC   degrees
+void NUTRD(const std::int32_t& ISIGN, const double& YEAR, const double& MON, const double& DAY,
+           const double& HOUR, const double& MINUTE, const double& SECOND, double& RA, double& DEC);
+
+// ELM2K  Orientation elements of an orbit from the equator and equinox 1950 (FK4) to 2000 (FK5).
+//  Given and returned: PERI (argument of perihelion), NODE (longitude of the ascending node),
+//                      INCL (inclination), degrees; returned in [0, 360)
+void ELM2K(double& PERI, double& NODE, double& INCL);
+
+// ELM2KS  ELM2K in single precision: the results are ELM2K's rounded to float.
+void ELM2KS(float& PERI, float& NODE, float& INCL);
+
+// ELMPQ  Gaussian vectors of an orbit in the 1950 equatorial frame.
+//  Given:    PERI, NODE, INCL   radians
+//  Returned: EPXYZ  unit vector toward perihelion; EQXYZ  unit vector 90 degrees ahead in the orbit
+void ELMPQ(const double& PERI, const double& NODE, const double& INCL, double (&EPXYZ)[3],
+           double (&EQXYZ)[3]);
+
+// ROT2K  FK4 B1950.0 to FK5 J2000.0 rotation of a position at epoch B1950.0 (no E-terms).
+//  Given:    R0  vector;  Returned: R  rotated vector (may not be R0)
+void ROT2K(const double (&R0)[3], double (&R)[3]);
+
+// PQELM  Orientation elements from Gaussian vectors in the 2000 equatorial frame.
+//  Given:    PXYZ, QXYZ   Gaussian vectors
+//  Returned: PERI, NODE, INCL   radians, [0, 2 pi)
+void PQELM(const double (&PXYZ)[3], const double (&QXYZ)[3], double& PERI, double& NODE, double& INCL);
+
+}  // namespace solarlon
+
+#endif

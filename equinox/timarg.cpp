@@ -1,0 +1,21 @@
+// TIMARG, OBLIQ  Time arguments from 1900 January 0.5 and Newcomb's mean obliquity.
+#include "equinox/equinox.hpp"
+
+namespace solarlon {
+
+void TIMARG(const double& YEAR, const double& MON, const double& DAY, const double& HOUR,
+            const double& MINUTE, const double& SECOND, double& D, double& T) {
+    static const double Y1900 = 1900.0, M1 = 1.0, D0 = 0.0;
+    double d = DAYNUM(YEAR, MON, DAY) - DAYNUM(Y1900, M1, D0) - 0.5;  // days from 1900 Jan 0.5
+    d = d + HOUR / 24.0 + MINUTE / 24.0 / 60.0 + SECOND / 24.0 / 60.0 / 60.0;
+    const double t = d / 36525.0;  // Julian centuries
+    D = d;
+    T = t;
+}
+
+double OBLIQ(const double& T) {
+    // 23 27' 08.26" - 46.845" T - 0.0059" T^2 + 0.00181" T^3, in degrees.
+    return 23.452294 - 0.0130125 * T - 0.00000164 * T * T + 0.000000503 * T * T * T;
+}
+
+}  // namespace solarlon

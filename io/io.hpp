@@ -1,0 +1,147 @@
+// io.hpp  Record, field and error-report conventions of every console and file exchange.
+//
+// A record is one line of bytes. Input records end at LF (a CR just before the LF is dropped); a record
+// that begins with byte 26 is the end of the file, and a byte 26 later in a record ends that record.
+// Output records end with CR LF, written here and never by the platform. Widths count bytes, so a
+// Shift-JIS full-width character takes two columns.
+//
+// Failures that end the program are thrown as io::Failure (a kind and a detail naming the object);
+// the driver catches them and writes the "*ERR*" line. Nothing in this library calls exit().
+#ifndef SOLARLON_IO_IO_HPP
+#define SOLARLON_IO_IO_HPP
+
+#include <cstddef>
+#include <cstdint>
+#include <iosfwd>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace solarlon::io {
+
+// ---------------------------------------------------------------- failures
+
+enum class Kind { File, Input };
+
+class Failure : public std::runtime_error {
+public:
+    Failure(Kind kind, const std::string& detail);
+    Kind kind() const noexcept { return kind_; }
+
+private:
+    Kind kind_;
+};
+
+// SHOWN  A text quoted for an error report: control bytes as \xNN, at most 60 bytes kept.
+std::string shown(std::string_view text);
+
+// ---------------------------------------------------------------- records
+
+// Longest record kept by a reader; the rest of a longer record is read and dropped.
+inline constexpr std::size_t kMaxRecord = 4096;
+
+class RecordReader {
+public:
+    // IN is read as raw bytes; WHAT names the source in error reports ("console" or a file name).
+    RecordReader(std::istream& in, std::string what);
+
+    // READ  Next record.
+    //  Returned: REC   the record's bytes without its line end, at most MAXKEEP of them
+    //  Result:   false at the end of the file (nothing left, or a record beginning with byte 26);
+    //            every later call is false too.
+    bool read(std::string& rec, std::size_t maxkeep = kMaxRecord);
+
+    const std::string& what() const noexcept { return what_; }
+
+private:
+    std::istream& in_;
+    std::string what_;
+    bool ended_ = false;
+};
+
+class RecordWriter {
+public:
+    // OUT receives raw bytes; WHAT names the destination in error reports.
+    RecordWriter(std::ostream& out, std::string what);
+
+    // RECORD  Writes TEXT and CR LF. A write that fails is a file failure.
+    void record(std::string_view text);
+    // PROMPT  Writes TEXT with no line end and flushes, so that it shows before the answer is read.
+    void prompt(std::string_view text);
+    // FRESHLINE  Ends a prompt line left open, so that the next record starts in column 1.
+    void fresh_line();
+    void flush();
+
+private:
+    void check();
+    std::ostream& out_;
+    std::string what_;
+    bool open_line_ = false;
+};
+
+// ---------------------------------------------------------------- field output
+
+// NINT  Rounding to a whole number as everywhere in the program: x + 0.5 truncated toward zero.
+double nint(double x);
+
+// FORMATI  Iw: the whole number WHOLE right-justified in W columns, '-' before negative values;
+//          W asterisks when it does not fit (or is not finite).
+std::string format_i(double whole, int w);
+
+// FORMATF  Fw.d: V rounded to D decimals (exact binary value, ties to even), right-justified in W
+//          columns; the 0 before the point is dropped when the field is one column short; W
+//          asterisks when the value still does not fit (or is not finite).
+std::string format_f(double v, int w, int d);
+
+// ---------------------------------------------------------------- field input
+
+enum class Status { Ok, Invalid, OutOfRange };
+
+// READF  Fw.d input of one numeric field (the whole of FIELD, blanks ignored, all blanks = 0).
+//  Given:    FIELD  the field's characters
+//            D      implied decimals when the field has no decimal point
+//  Returned: VALUE  the number; unchanged unless the status is Ok
+//  Result:   Ok, Invalid (a character that is not part of a number) or OutOfRange (beyond double)
+Status read_f(std::string_view field, int d, double& value);
+
+enum class Free { Stored, Kept, End };
+
+// READFREE  Free-form input of one number: blank lines passed over; the number ends at a blank,
+//           comma, tab, slash or ')'; the rest of its record is dropped.
+//  Given and returned: VALUE  stored when the result is Stored; kept as it was for a slash or a
+//                             leading comma (null value) and at the end of the file
+//  Result:   Stored, Kept, or End at the end of the file. Anything else where the number should
+//            stand is an input failure (invalid character, out of range).
+Free read_free(RecordReader& in, double& value);
+
+// READA  Aw input of a whole record: its first W bytes, blank-padded. The end of the file is an
+//        input failure.
+std::string read_a(RecordReader& in, std::size_t w);
+
+// ---------------------------------------------------------------- files
+
+// TRIMMED  A file name with leading and trailing blanks removed.
+std::string trimmed(std::string_view name);
+
+// OPENOLD  Opens an existing file for reading ("OLD"); a missing or unreadable file, or a directory,
+//          is a file failure naming it.
+std::unique_ptr<std::istream> open_old(std::string_view name);
+
+// OPENSTATUS  The open of an existing file with a status variable: 0 when it could be opened as an
+//             existing file, non-zero otherwise. Never fails.
+int open_status(std::string_view name);
+
+// CLOSEDELETE  Removes the file (close with status "DELETE"); a failure names it.
+void close_delete(std::string_view name);
+
+// OPENNEW  Creates a new, empty file ("NEW"): it must not exist. Failures name it.
+std::unique_ptr<std::ostream> open_new(std::string_view name);
+
+// SAMEFILE  True when both names denote one existing file (same name, or the same file reached
+//           through a link or a case-insensitive file system).
+bool same_file(std::string_view a, std::string_view b);
+
+}  // namespace solarlon::io
+
+#endif

@@ -1,0 +1,72 @@
+#include "support.hpp"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <stdexcept>
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace testsupport {
+
+Scratch::Scratch() {
+    previous_ = fs::current_path().string();
+    std::random_device rd;
+    const fs::path p = fs::temp_directory_path() / ("solarlon-test-" + std::to_string(rd()) + "-" + std::to_string(rd()));
+    fs::create_directories(p);
+    path_ = p.string();
+    fs::current_path(p);
+}
+
+Scratch::~Scratch() {
+    std::error_code ec;
+    fs::current_path(previous_, ec);
+    fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
+    fs::remove_all(path_, ec);
+}
+
+std::string read_file(const std::string& name) {
+    std::ifstream f(name, std::ios::binary);
+    if (!f) throw std::runtime_error("cannot read " + name);
+    std::ostringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+void write_file(const std::string& name, const std::string& bytes) {
+    std::ofstream f(name, std::ios::binary | std::ios::trunc);
+    f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!f) throw std::runtime_error("cannot write " + name);
+}
+
+bool file_exists(const std::string& name) {
+    std::error_code ec;
+    return fs::exists(name, ec);
+}
+
+RunResult run_program(const std::string& input) {
+    write_file(".stdin", input);
+    const std::string cmd = std::string("\"") + SOLARLON_EXE + "\" < .stdin > .stdout";
+    const int rc = std::system(cmd.c_str());
+    RunResult r;
+#ifdef _WIN32
+    r.status = rc;
+#else
+    r.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
+#endif
+    r.out = read_file(".stdout");
+    fs::remove(".stdin");
+    fs::remove(".stdout");
+    return r;
+}
+
+std::string golden(const std::string& name) { return read_file(std::string(SOLARLON_GOLDEN) + "/" + name); }
+
+}  // namespace testsupport
