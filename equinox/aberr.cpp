@@ -1,6 +1,43 @@
-// ABERR  (placeholder: identity until the aberration lands)
+// ABERR  Annual aberration of a unit direction for a circular orbit of the Earth.
+//
+//  Given:    ISIGN         +1 adds the aberration (geometric to apparent), -1 removes it to first
+//                          order, 0 leaves the vector unchanged
+//            YEAR..SECOND  instant (year, month, day, hour, minute, second), for the obliquity
+//            SUNLON        the Sun's ecliptic longitude L, degrees
+//  Given and returned:
+//            X, Y, Z       unit rectangular equatorial vector of date (direction cosines)
+//  Notes:    p' = p + k (V - (p.V) p) with V = (sin L, -cos L cos eps, -cos L sin eps), the direction
+//            of the Earth's motion, 90 degrees of longitude behind the Sun, and k = 20.49552 arc
+//            seconds. The formula assumes |p| = 1; the result is not renormalised. X, Y, Z are read
+//            before any of them is written; SUNLON and the instant are not changed.
+//  Called:   TIMARG, OBLIQ
 #include "equinox/equinox.hpp"
+
+#include <cmath>
+
 namespace solarlon {
-void ABERR(const std::int32_t&, const double&, const double&, const double&, const double&,
-           const double&, const double&, double&, double&, double&, const double&) {}
+
+void ABERR(const std::int32_t& ISIGN, const double& YEAR, const double& MON, const double& DAY,
+           const double& HOUR, const double& MINUTE, const double& SECOND, double& X, double& Y,
+           double& Z, const double& SUNLON) {
+    const double pi = std::acos(-1.0);
+    const double rad = pi / 180.0;
+
+    double d = 0.0, t = 0.0;
+    TIMARG(YEAR, MON, DAY, HOUR, MINUTE, SECOND, d, t);
+    const double eps = OBLIQ(t) * rad;
+    const double el = SUNLON * rad;
+    const double k = static_cast<double>(ISIGN) * 0.00009936508;  // constant of aberration, radians
+
+    const double ce = std::cos(eps), se = std::sin(eps);
+    const double sl = std::sin(el), cl = std::cos(el);
+    const double x = X, y = Y, z = Z;
+    const double x1 = x + k * ((1.0 - x * x) * sl + x * y * cl * ce + x * z * cl * se);
+    const double y1 = y + k * (-x * y * sl - (1.0 - y * y) * cl * ce + y * z * cl * se);
+    const double z1 = z + k * (-x * z * sl + y * z * cl * ce - (1.0 - z * z) * cl * se);
+    X = x1;
+    Y = y1;
+    Z = z1;
+}
+
 }  // namespace solarlon

@@ -35,6 +35,12 @@ double OBLIQ(const double& T);
 //  Given and returned: X, Y, Z   vector (any length, kept)
 void PRECES(const double& EP0, const double& EP1, double& X, double& Y, double& Z);
 
+// NUTARG  Fundamental arguments of the nutation (Brown's Moon, Newcomb's Sun), cubic in D.
+//  Given:    D    days from 1900 January 0.5
+//  Returned: EL, ELP, F, DM, OM   l, l', F, D and the Moon's node, degrees, reduced by whole turns
+//                                 toward zero (a negative value stays negative)
+void NUTARG(const double& D, double& EL, double& ELP, double& F, double& DM, double& OM);
+
 // NUTATE  Mean to true equator and equinox of date (ISIGN = +1), or back to first order (-1).
 //  Given:    ISIGN          +1, -1 (0 leaves the vector as it is)
 //            YEAR..SECOND   instant
@@ -68,6 +74,7 @@ void NUTRD(const std::int32_t& ISIGN, const double& YEAR, const double& MON, con
 // ELM2K  Orientation elements of an orbit from the equator and equinox 1950 (FK4) to 2000 (FK5).
 //  Given and returned: PERI (argument of perihelion), NODE (longitude of the ascending node),
 //                      INCL (inclination), degrees; returned in [0, 360)
+//  Notes:    below |INCL| = 0.001 only NODE moves, by the general precession 0.69824, unreduced
 void ELM2K(double& PERI, double& NODE, double& INCL);
 
 // ELM2KS  ELM2K in single precision: the results are ELM2K's rounded to float.
@@ -80,12 +87,13 @@ void ELMPQ(const double& PERI, const double& NODE, const double& INCL, double (&
            double (&EQXYZ)[3]);
 
 // ROT2K  FK4 B1950.0 to FK5 J2000.0 rotation of a position at epoch B1950.0 (no E-terms).
-//  Given:    R0  vector;  Returned: R  rotated vector (may not be R0)
+//  Given:    R0  vector;  Returned: R  rotated vector (may be R0)
 void ROT2K(const double (&R0)[3], double (&R)[3]);
 
 // PQELM  Orientation elements from Gaussian vectors in the 2000 equatorial frame.
 //  Given:    PXYZ, QXYZ   Gaussian vectors
-//  Returned: PERI, NODE, INCL   radians, [0, 2 pi)
+//  Returned: PERI, NODE, INCL   radians, [0, 2 pi) (INCL [0, pi]); finite also for omega or
+//                               Omega at 0 or 180 degrees
 void PQELM(const double (&PXYZ)[3], const double (&QXYZ)[3], double& PERI, double& NODE, double& INCL);
 
 }  // namespace solarlon

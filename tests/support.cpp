@@ -9,6 +9,7 @@
 #include <stdexcept>
 
 #ifndef _WIN32
+#include <iconv.h>
 #include <sys/wait.h>
 #endif
 
@@ -66,6 +67,36 @@ RunResult run_program(const std::string& input) {
     fs::remove(".stdout");
     return r;
 }
+
+namespace {
+
+std::string convert(const char* to, const char* from, const std::string& in) {
+    iconv_t cd = iconv_open(to, from);
+    if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv cannot convert");
+    std::string out(in.size() * 4 + 16, '\0');
+    char* src = const_cast<char*>(in.data());
+    std::size_t srcleft = in.size();
+    char* dst = &out[0];
+    std::size_t dstleft = out.size();
+    const std::size_t rc = iconv(cd, &src, &srcleft, &dst, &dstleft);
+    iconv_close(cd);
+    if (rc == static_cast<std::size_t>(-1)) throw std::runtime_error("text not convertible");
+    out.resize(out.size() - dstleft);
+    return out;
+}
+
+}  // namespace
+
+std::string sjis(const std::string& utf8) {
+    std::string crlf;
+    for (char c : utf8) {
+        if (c == '\n') crlf += '\r';
+        crlf += c;
+    }
+    return convert("CP932", "UTF-8", crlf);
+}
+
+std::string utf8_of(const std::string& sjis_bytes) { return convert("UTF-8", "CP932", sjis_bytes); }
 
 std::string golden(const std::string& name) { return read_file(std::string(SOLARLON_GOLDEN) + "/" + name); }
 

@@ -33,6 +33,11 @@ struct RunResult {
 // Runs the program built by this tree with INPUT as its standard input, in the current directory.
 RunResult run_program(const std::string& input);
 
+// UTF-8 text converted to Shift-JIS (CP932) bytes, with each LF turned into CR LF.
+std::string sjis(const std::string& utf8);
+// Shift-JIS (CP932) bytes decoded to UTF-8; throws on bytes that are not CP932.
+std::string utf8_of(const std::string& sjis_bytes);
+
 // Bytes of a file under tests/golden.
 std::string golden(const std::string& name);
 

@@ -1,9 +1,58 @@
-// GETNUM  (placeholder)
+// GETNUM  Numbers of a typed line, fields cut at blanks and commas.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "io/io.hpp"
 #include "util/util.hpp"
+
 namespace solarlon {
-void GETNUM(const std::string&, const std::int32_t&, std::int32_t& COUNT, double& V1, double& V2,
+
+namespace {
+
+constexpr std::int32_t kLine = 80;  // a typed line is always taken as 80 characters
+constexpr std::int32_t kSlots = 6;  // values kept
+
+bool separator(char c) { return c == ' ' || c == ','; }
+
+}  // namespace
+
+void GETNUM(const std::string& LINE, const std::int32_t& N, std::int32_t& COUNT, double& V1, double& V2,
             double& V3, double& V4, double& V5, double& V6) {
-    COUNT = 0;
-    V1 = V2 = V3 = V4 = V5 = V6 = 0.0;
+    // The line as exactly 80 characters, blank-padded.
+    std::string line = LINE.substr(0, static_cast<std::size_t>(kLine));
+    line.resize(static_cast<std::size_t>(kLine), ' ');
+    auto c = [&line](std::int32_t i) { return line[static_cast<std::size_t>(i - 1)]; };  // 1-based
+
+    const std::int32_t n = N < 1 ? 1 : (N > kLine ? kLine : N);  // positions 1..n scanned
+    double a[kSlots] = {0.0, 0.0, 0.0, 0.0, 0.0, 0.0};
+    std::int32_t count = 0;  // fields started; also the slot of the field being ended
+    std::int32_t s = 1;      // first position of the current field
+
+    for (std::int32_t i = 1; i <= n - 1; ++i) {
+        if (c(i) == ' ') continue;
+        // Start: a non-blank in column 1 or after a blank or a comma.
+        if (i == 1 || separator(c(i - 1))) {
+            ++count;
+            s = i;
+        }
+        // End: a non-blank followed by a blank or a comma; the field s..i is read as F(w).0. A
+        // field that is not a number leaves its slot as it was; fields after the sixth have none.
+        if (separator(c(i + 1)) && count >= 1 && count <= kSlots) {
+            const std::string_view field(line.data() + (s - 1), static_cast<std::size_t>(i - s + 1));
+            double v = a[count - 1];
+            if (io::read_f(field, 0, v) == io::Status::Ok) a[count - 1] = v;
+        }
+    }
+
+    COUNT = count;
+    V1 = a[0];
+    V2 = a[1];
+    V3 = a[2];
+    V4 = a[3];
+    V5 = a[4];
+    V6 = a[5];
 }
+
 }  // namespace solarlon

@@ -1,0 +1,14 @@
+// EXPLAIN  The explanation screen: sample dialogues of modes 1 and 3 and sample lines of mode 2.
+#include "driver/console.hpp"
+#include "driver/texts.hpp"
+
+namespace solarlon::driver {
+
+void EXPLAIN(Console& con) {
+    for (const auto& line : texts::EXPLAIN) con.out.record(line);
+    con.out.prompt(texts::ENTER_PROMPT);
+    io::read_a(con.in, 20);  // any answer continues
+    con.out.record("");
+}
+
+}  // namespace solarlon::driver

@@ -1,0 +1,62 @@
+// Menu 2  A file of UT dates ("YYMMDD.dd" in columns 1-9) copied to ".SLG" with the Sun's longitude
+//         (F7.3, degrees) in columns 11-17 of each date line; other lines are copied unchanged.
+#include <cmath>
+
+#include "driver/console.hpp"
+#include "driver/texts.hpp"
+#include "solar/solar.hpp"
+
+namespace solarlon::driver {
+
+namespace {
+
+constexpr std::size_t kLine = 78;  // columns of a line that are read and copied
+
+bool is_date_line(const std::string& FLINE) {
+    return FLINE[6] == '.' && FLINE[7] >= '0' && FLINE[7] <= '9';
+}
+
+// The (2F2.0,F5.2) fields of a date line.
+void read_date(const std::string& FLINE, const std::string& file, long line_no, double& YY, double& MM,
+               double& DD) {
+    double y = 0.0, m = 0.0, d = 0.0;
+    if (io::read_f(std::string_view(FLINE).substr(0, 2), 0, y) != io::Status::Ok ||
+        io::read_f(std::string_view(FLINE).substr(2, 2), 0, m) != io::Status::Ok ||
+        io::read_f(std::string_view(FLINE).substr(4, 5), 2, d) != io::Status::Ok)
+        throw io::Failure(io::Kind::Input, "invalid date in line " + std::to_string(line_no) + " of " +
+                                               io::shown(file) + ": " + io::shown(io::trimmed(FLINE)));
+    YY = y;
+    MM = m;
+    DD = d;
+}
+
+}  // namespace
+
+void mode_dates_file(Console& con, const double& EQX) {
+    FilePair f = open_file_pair(con, texts::MODE2_PROMPT, ".SLG");
+    io::RecordReader in(*f.in, f.in_name);
+    io::RecordWriter out(*f.out, f.out_name);
+    std::string FLINE;
+    long line_no = 0;
+    while (in.read(FLINE, kLine)) {
+        ++line_no;
+        FLINE.resize(kLine, ' ');
+        if (is_date_line(FLINE)) {
+            double YEAR = 0.0, MON = 0.0, DAY = 0.0;
+            read_date(FLINE, f.in_name, line_no, YEAR, MON, DAY);
+            YEAR += YEAR > 29.999 ? 1900.0 : 2000.0;  // 30..99 are 1930..1999, 0..29 are 2000..2029
+            const double whole = std::trunc(DAY);
+            const double HOUR = (DAY - whole) * 24.0;
+            const double zero = 0.0;
+            double DELT = 0.0, LON = 0.0, RV = 0.0, X = 0.0, Y = 0.0, Z = 0.0;
+            SUNLNG(EQX, YEAR, MON, whole, HOUR, zero, zero, DELT, LON, RV, X, Y, Z);
+            FLINE.replace(10, 7, io::format_f(LON, 7, 3));
+        }
+        // The line without its trailing blanks; a blank line is an empty record.
+        const std::size_t n = FLINE.find_last_not_of(' ');
+        out.record(n == std::string::npos ? std::string_view() : std::string_view(FLINE).substr(0, n + 1));
+    }
+    out.flush();
+}
+
+}  // namespace solarlon::driver

@@ -1,0 +1,34 @@
+// Menus 3 and 4  Year and longitude typed by hand to the instant the Sun reaches the longitude:
+//                JST date and time (I5, 5I3), or UT date with a decimal day (I5, I3, F7.3).
+#include "driver/console.hpp"
+#include "driver/texts.hpp"
+#include "solar/solar.hpp"
+
+namespace solarlon::driver {
+
+void mode_longitude_to_date(Console& con, const double& EQX, bool jst) {
+    const std::int32_t IZONE = jst ? 9 : 0;
+    double V[6];
+    while (read_typed(con, texts::MODE34_PROMPT, V)) {
+        const double& YEAR = V[0];
+        const double& LON = V[1];
+        const std::int32_t IYEAR = to_int32(io::nint(YEAR));
+        double MON = 0.0, DAY = 0.0, HOUR = 0.0, MINUTE = 0.0, SECOND = 0.0;
+        std::int32_t IYADD = 0;
+        SUNTIM(EQX, IZONE, IYEAR, LON, YEAR, MON, DAY, HOUR, MINUTE, SECOND, IYADD);
+        // The year printed is the typed year rounded (the next one when the Sun reaches the
+        // longitude only after the year's end).
+        std::string rec(jst ? texts::MODE3_RESULT : texts::MODE4_RESULT);
+        rec += io::format_i(io::nint(YEAR) + IYADD, 5);
+        rec += io::format_i(io::nint(MON), 3);
+        if (jst) {
+            for (double v : {DAY, HOUR, MINUTE, SECOND}) rec += io::format_i(io::nint(v), 3);
+        } else {
+            const double day = DAY + HOUR / 24.0 + MINUTE / 24.0 / 60.0 + SECOND / 24.0 / 60.0 / 60.0;
+            rec += io::format_f(day, 7, 3);
+        }
+        con.out.record(rec);
+    }
+}
+
+}  // namespace solarlon::driver

@@ -1,0 +1,28 @@
+// READTYPED, TOINT32  Rules shared by the hand-typed modes.
+#include <cmath>
+#include <limits>
+
+#include "driver/console.hpp"
+#include "util/util.hpp"
+
+namespace solarlon::driver {
+
+bool read_typed(Console& con, std::string_view prompt, double (&V)[6]) {
+    static const std::int32_t kScan = 40;  // columns of the typed line that are scanned
+    con.out.prompt(prompt);
+    const std::string TLINE = io::read_a(con.in, 80);
+    std::int32_t count = 0;
+    GETNUM(TLINE, kScan, count, V[0], V[1], V[2], V[3], V[4], V[5]);
+    return count != 0;
+}
+
+std::int32_t to_int32(double whole) {
+    if (std::isnan(whole)) return 0;
+    if (whole >= static_cast<double>(std::numeric_limits<std::int32_t>::max()))
+        return std::numeric_limits<std::int32_t>::max();
+    if (whole <= static_cast<double>(std::numeric_limits<std::int32_t>::min()))
+        return std::numeric_limits<std::int32_t>::min();
+    return static_cast<std::int32_t>(whole);
+}
+
+}  // namespace solarlon::driver

@@ -1,0 +1,34 @@
+// NUTRD  Nutation of right ascension and declination, mean to true (ISIGN = +1) or back (-1).
+//
+//  Given:    ISIGN         +1 applies the nutation, -1 removes it to first order
+//            YEAR..SECOND  instant (year, month, day, hour, minute, second)
+//  Given and returned:
+//            RA            right ascension, degrees; returned in [0, 360)
+//            DEC           declination, degrees; returned in [-90, 90]
+//  Notes:    The first-order rotation does not keep the length exactly; a sine of declination beyond
+//            1 in magnitude is taken as 1, so a position at a pole gives +-90 and not NaN.
+//  Called:   SPHVEC, NUTATE
+#include "equinox/equinox.hpp"
+
+#include <cmath>
+
+#include "util/util.hpp"
+
+namespace solarlon {
+
+void NUTRD(const std::int32_t& ISIGN, const double& YEAR, const double& MON, const double& DAY,
+           const double& HOUR, const double& MINUTE, const double& SECOND, double& RA, double& DEC) {
+    const double rad = std::acos(-1.0) / 180.0;
+    double x = 0.0, y = 0.0, z = 0.0;
+    SPHVEC(RA * rad, DEC * rad, x, y, z);
+    NUTATE(ISIGN, YEAR, MON, DAY, HOUR, MINUTE, SECOND, x, y, z);
+    double ra = std::atan2(y, x) / rad;
+    if (ra < 0.0) ra = ra + 360.0;
+    if (z > 1.0) z = 1.0;
+    if (z < -1.0) z = -1.0;
+    const double dec = std::asin(z) / rad;
+    RA = ra;
+    DEC = dec;
+}
+
+}  // namespace solarlon

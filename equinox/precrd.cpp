@@ -1,0 +1,48 @@
+// PRECRD, PRECRS  Newcomb precession of right ascension and declination between two mean equinoxes.
+#include "equinox/equinox.hpp"
+
+#include <cmath>
+
+#include "util/util.hpp"
+
+namespace solarlon {
+
+// PRECRD  Precession of right ascension and declination (double precision).
+//
+//  Given:    EP0, EP1   epochs of the mean equinox given and wanted (years)
+//  Given and returned:
+//            RA         right ascension, degrees; returned in [0, 360)
+//            DEC        declination, degrees; returned in [-90, 90]
+//  Notes:    The direction is rotated as a unit vector. A sine of declination a rounding step
+//            beyond 1 in magnitude is taken as 1, so a position at a pole gives +-90 and not NaN.
+//  Called:   SPHVEC, PRECES
+void PRECRD(const double& EP0, const double& EP1, double& RA, double& DEC) {
+    const double rad = std::acos(-1.0) / 180.0;
+    double x = 0.0, y = 0.0, z = 0.0;
+    SPHVEC(RA * rad, DEC * rad, x, y, z);
+    PRECES(EP0, EP1, x, y, z);
+    double ra = std::atan2(y, x) / rad;
+    if (ra < 0.0) ra = ra + 360.0;
+    if (z > 1.0) z = 1.0;
+    if (z < -1.0) z = -1.0;
+    const double dec = std::asin(z) / rad;
+    RA = ra;
+    DEC = dec;
+}
+
+// PRECRS  PRECRD for single-precision values.
+//
+//  Given:    EP0, EP1   epochs (years)
+//  Given and returned:
+//            RA, DEC    degrees, as PRECRD
+//  Notes:    The work is done in double precision; only the results are rounded to float.
+//  Called:   PRECRD
+void PRECRS(const float& EP0, const float& EP1, float& RA, float& DEC) {
+    const double ep0 = EP0, ep1 = EP1;
+    double ra = RA, dec = DEC;
+    PRECRD(ep0, ep1, ra, dec);
+    RA = static_cast<float>(ra);
+    DEC = static_cast<float>(dec);
+}
+
+}  // namespace solarlon

@@ -1,0 +1,53 @@
+// ABERDT, ABERRD  Annual aberration with the Sun's longitude from the solar theory.
+#include <cmath>
+
+#include "equinox/equinox.hpp"
+#include "solar/solar.hpp"
+#include "util/util.hpp"
+
+namespace solarlon {
+
+// ABERDT  Annual aberration of a unit direction, the Sun's longitude found by SUNLNG.
+//
+//  Given:    ISIGN         +1 adds the aberration, -1 removes it to first order, 0 leaves the vector
+//            YEAR..SECOND  instant, UT (year, month, day, hour, minute, second)
+//  Given and returned:
+//            X, Y, Z       unit rectangular equatorial vector of date
+//  Notes:    The longitude is SUNLNG's geometric longitude referred to the mean equinox of date; the
+//            rest is ABERR's circular-orbit aberration. Not renormalised.
+//  Called:   SUNLNG, ABERR
+void ABERDT(const std::int32_t& ISIGN, const double& YEAR, const double& MON, const double& DAY,
+            const double& HOUR, const double& MINUTE, const double& SECOND, double& X, double& Y,
+            double& Z) {
+    static const double EQDATE = 0.0;  // equinox of the instant
+    double delt = 0.0, lon = 0.0, rv = 0.0, xs = 0.0, ys = 0.0, zs = 0.0;
+    SUNLNG(EQDATE, YEAR, MON, DAY, HOUR, MINUTE, SECOND, delt, lon, rv, xs, ys, zs);
+    ABERR(ISIGN, YEAR, MON, DAY, HOUR, MINUTE, SECOND, X, Y, Z, lon);
+}
+
+// ABERRD  Annual aberration of right ascension and declination, applied (+1) or removed (-1).
+//
+//  Given:    ISIGN         as ABERDT
+//            YEAR..SECOND  instant, UT
+//  Given and returned:
+//            RA            right ascension, degrees; returned in [0, 360)
+//            DEC           declination, degrees; returned in [-90, 90]
+//  Notes:    Near a pole the first-order displacement can carry the sine of the declination past 1;
+//            it is then taken as 1, so the result is +-90 and not NaN.
+//  Called:   SPHVEC, ABERDT
+void ABERRD(const std::int32_t& ISIGN, const double& YEAR, const double& MON, const double& DAY,
+            const double& HOUR, const double& MINUTE, const double& SECOND, double& RA, double& DEC) {
+    const double rad = std::acos(-1.0) / 180.0;
+    double x = 0.0, y = 0.0, z = 0.0;
+    SPHVEC(RA * rad, DEC * rad, x, y, z);
+    ABERDT(ISIGN, YEAR, MON, DAY, HOUR, MINUTE, SECOND, x, y, z);
+    double ra = std::atan2(y, x) / rad;
+    if (ra < 0.0) ra = ra + 360.0;
+    if (z > 1.0) z = 1.0;
+    if (z < -1.0) z = -1.0;
+    const double dec = std::asin(z) / rad;
+    RA = ra;
+    DEC = dec;
+}
+
+}  // namespace solarlon

@@ -1,0 +1,55 @@
+// The real executable: exit status, the *ERR* line, files written in the current directory.
+#include <gtest/gtest.h>
+
+#include "support.hpp"
+
+using testsupport::read_file;
+using testsupport::run_program;
+using testsupport::sjis;
+
+namespace {
+
+TEST(Program, NormalEndsExitZero) {
+    testsupport::Scratch dir;
+    const auto menu_only = run_program("\n");
+    EXPECT_EQ(menu_only.status, 0);
+    EXPECT_EQ(menu_only.out, testsupport::golden("menu_blank.sjis"));
+    const auto mode1 = run_program(testsupport::golden("mode1_sample.in"));
+    EXPECT_EQ(mode1.status, 0);
+    EXPECT_EQ(mode1.out, testsupport::golden("mode1_sample.sjis"));
+}
+
+TEST(Program, FailuresExitOneWithOneErrLine) {
+    testsupport::Scratch dir;
+    const char* inputs[] = {
+        "",                  // end of input at the menu
+        "1\n",               // at the equinox prompt
+        "1\nabc\n",          // not a number
+        "1\n1e400\n",        // out of range
+        "1\n0\n1978 6 10\n", // at the second mode-1 prompt
+        "3\n0\n",            // at the mode-3 prompt
+        "?\n",               // at the Enter prompt
+        "2\n0\n",            // at the file-name prompt
+        "2\n0\nNOFILE.TXT\n",
+    };
+    for (const char* in : inputs) {
+        const auto r = run_program(in);
+        EXPECT_EQ(r.status, 1) << in;
+        const std::size_t at = r.out.find("*ERR*");
+        ASSERT_NE(at, std::string::npos) << in;
+        EXPECT_TRUE(at == 0 || r.out.compare(at - 2, 2, "\r\n") == 0) << "fresh line: " << in;
+        EXPECT_EQ(r.out.find("*ERR*", at + 1), std::string::npos) << "one report: " << in;
+        EXPECT_EQ(r.out.substr(r.out.size() - 2), "\r\n") << in;
+        EXPECT_EQ(r.out.find("\r\n", at), r.out.size() - 2) << "the report is the last line: " << in;
+    }
+}
+
+TEST(Program, WritesItsFilesInTheCurrentDirectory) {
+    testsupport::Scratch dir;
+    testsupport::write_file("DATA.TXT", "531010.21\r\n521016.34\r\n521024.39\r\n");
+    const auto r = run_program("2\n2000\nDATA.TXT\n");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(read_file("DATA.SLG"), "531010.21 197.248\r\n521016.34 203.567\r\n521024.39 211.575\r\n");
+}
+
+}  // namespace

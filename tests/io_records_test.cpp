@@ -1,0 +1,136 @@
+// Input and output records, free-form numbers, whole-line reads, error reports.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <vector>
+
+#include "io/io.hpp"
+
+using namespace solarlon;
+
+namespace {
+
+std::vector<std::string> records(const std::string& bytes, std::size_t keep = io::kMaxRecord) {
+    std::istringstream in(bytes);
+    io::RecordReader r(in, "test");
+    std::vector<std::string> out;
+    std::string rec;
+    while (r.read(rec, keep)) out.push_back(rec);
+    EXPECT_FALSE(r.read(rec)) << "the end stays the end";
+    return out;
+}
+
+using V = std::vector<std::string>;
+
+TEST(Records, LineEnds) {
+    EXPECT_EQ(records("a\r\nb\r\n"), records("a\nb\n"));
+    EXPECT_EQ(records("a\r\nb\r\n"), (V{"a", "b"}));
+    EXPECT_EQ(records("a\nlast"), (V{"a", "last"}));           // a last line without its end
+    EXPECT_EQ(records(""), V{});
+    EXPECT_EQ(records("\n\n"), (V{"", ""}));
+    EXPECT_EQ(records("a\rb\r"), (V{"a\rb\r"}));                // CR alone is no line end
+    EXPECT_EQ(records("a\r\r\n"), (V{"a\r"}));
+    EXPECT_EQ(records(std::string("x\0y\n", 4)), (V{std::string("x\0y", 3)}));
+}
+
+TEST(Records, EndOfFileMark) {
+    EXPECT_EQ(records("a\n\x1a\nb\n"), (V{"a"}));               // 26 at the start ends the file
+    EXPECT_EQ(records("ab\x1a" "cd\r\nef\n"), (V{"ab", "ef"}));  // 26 later ends that record only
+    EXPECT_EQ(records("\x1a"), V{});
+}
+
+TEST(Records, LongRecordsAreCutNotOverrun) {
+    const std::string longline(10000, 'x');
+    const V got = records(longline + "\r\nnext\n", 78);
+    ASSERT_EQ(got.size(), 2u);
+    EXPECT_EQ(got[0], std::string(78, 'x'));
+    EXPECT_EQ(got[1], "next");
+    // A CR that falls beyond the kept width is dropped with the rest.
+    EXPECT_EQ(records("abc\r\n", 3), (V{"abc"}));
+    EXPECT_EQ(records("abc\r\n", 4), (V{"abc"}));
+}
+
+TEST(Records, OutputEndsWithCrLfAndPromptsStayOpen) {
+    std::ostringstream os;
+    io::RecordWriter w(os, "test");
+    w.record("one");
+    w.prompt(" ask :");
+    w.record("answer");
+    w.fresh_line();  // nothing open: no empty record
+    w.prompt("p");
+    w.fresh_line();
+    w.record("");
+    EXPECT_EQ(os.str(), "one\r\n ask :answer\r\np\r\n\r\n");
+}
+
+struct FreeCase {
+    const char* input;
+    io::Free result;
+    double want;
+    const char* rest;  // next record after the read
+};
+
+TEST(FreeForm, OneNumber) {
+    using F = io::Free;
+    const FreeCase cases[] = {
+        {"\n1950\nz\n", F::Stored, 1950, "z"},      // empty lines are passed over
+        {"   \n \t 1950\nz\n", F::Stored, 1950, "z"},
+        {"2000 1950\nz\n", F::Stored, 2000, "z"},   // the rest of the line is dropped
+        {"2000,1950\nz\n", F::Stored, 2000, "z"},
+        {"2000/\nz\n", F::Stored, 2000, "z"},
+        {"2000)\nz\n", F::Stored, 2000, "z"},
+        {"2000\tx\nz\n", F::Stored, 2000, "z"},
+        {"-1.5e1\nz\n", F::Stored, -15, "z"},
+        {"0.0\nz\n", F::Stored, 0, "z"},
+        {"/\nz\n", F::Kept, 7, "z"},                // slash: the value stays
+        {"  / 5\nz\n", F::Kept, 7, "z"},
+        {",5\nz\n", F::Kept, 7, "z"},               // null value
+        {"", F::End, 7, nullptr},
+        {"\n  \n", F::End, 7, nullptr},
+    };
+    for (const auto& c : cases) {
+        std::istringstream in(c.input);
+        io::RecordReader r(in, "test");
+        double v = 7.0;
+        EXPECT_EQ(static_cast<int>(io::read_free(r, v)), static_cast<int>(c.result)) << c.input;
+        EXPECT_EQ(v, c.want) << c.input;
+        std::string next;
+        if (c.rest) {
+            ASSERT_TRUE(r.read(next));
+            EXPECT_EQ(next, c.rest);
+        }
+    }
+}
+
+TEST(FreeForm, BadNumbersAreInputFailures) {
+    for (const char* bad : {"abc\n", "1950x\n", ")\n", "1e400\n", "+\n", "1..2\n"}) {
+        std::istringstream in(bad);
+        io::RecordReader r(in, "console");
+        double v = 7.0;
+        try {
+            io::read_free(r, v);
+            ADD_FAILURE() << "accepted " << bad;
+        } catch (const io::Failure& f) {
+            EXPECT_EQ(f.kind(), io::Kind::Input);
+            EXPECT_NE(std::string(f.what()).find("console"), std::string::npos) << f.what();
+        }
+        EXPECT_EQ(v, 7.0);
+    }
+}
+
+TEST(WholeLine, AwReads) {
+    std::istringstream in("\n2abc\n" + std::string(100, 'y') + "\n");
+    io::RecordReader r(in, "console");
+    EXPECT_EQ(io::read_a(r, 80), std::string(80, ' '));
+    EXPECT_EQ(io::read_a(r, 1), "2");
+    EXPECT_EQ(io::read_a(r, 20), std::string(20, 'y'));
+    EXPECT_THROW(io::read_a(r, 1), io::Failure);
+}
+
+TEST(ErrorText, ShownQuotesAndEscapes) {
+    EXPECT_EQ(io::shown("DATA.TXT"), "'DATA.TXT'");
+    EXPECT_EQ(io::shown(std::string("a\0b\x1a", 4)), "'a\\x00b\\x1A'");
+    EXPECT_EQ(io::shown(std::string(100, 'z')), "'" + std::string(60, 'z') + "...'");
+}
+
+}  // namespace
