@@ -35,7 +35,9 @@
 //            form; MON = 13, DAY = 1 in the 10-argument form (the date arithmetic of SUNLNG takes
 //            month 13 as January of the next year).
 //          5 The leap column follows IYEAR alone: in a year such as 1900 the search also evaluates
-//            February 29, which the date arithmetic of SUNLNG takes as March 1.
+//            February 29, which the date arithmetic of SUNLNG takes as March 1. A YEAR with a
+//            fraction shifts the dates of the grid against that column and the calendar; the answer
+//            then follows the grid as it is, and its minutes may pass 59.
 //          6 No input is rejected. Loops are bounded and all arithmetic is in doubles, so any
 //            input is safe (a NaN longitude gives NaN minutes and seconds). Outputs are stored
 //            last.
@@ -172,7 +174,8 @@ void SUNSRC(const SUNFN& LAMBDA, const std::int32_t& IZONE, const std::int32_t& 
                     fr = fr - 1.0;
                 }
             } else {
-                // Below the first value of the day by rounding: the turn of the year itself.
+                // Below the first value of the day by rounding: the turn of the year itself (a YEAR
+                // with a fraction may also leave a wider gap).
                 ohour = 0.0;
                 fr = 0.0;
             }
