@@ -7,7 +7,7 @@
 //            DEC           declination, degrees; returned in [-90, 90]
 //  Notes:    The first-order rotation does not keep the length exactly; a sine of declination beyond
 //            1 in magnitude is taken as 1, so a position at a pole gives +-90 and not NaN.
-//  Called:   SPHVEC, NUTATE
+//  Called:   SPHVEC, NUTATE, VECSPH
 #include "equinox/equinox.hpp"
 
 #include <cmath>
@@ -22,13 +22,10 @@ void NUTRD(const std::int32_t& ISIGN, const double& YEAR, const double& MON, con
     double x = 0.0, y = 0.0, z = 0.0;
     SPHVEC(RA * rad, DEC * rad, x, y, z);
     NUTATE(ISIGN, YEAR, MON, DAY, HOUR, MINUTE, SECOND, x, y, z);
-    double ra = std::atan2(y, x) / rad;
-    if (ra < 0.0) ra = ra + 360.0;
-    if (z > 1.0) z = 1.0;
-    if (z < -1.0) z = -1.0;
-    const double dec = std::asin(z) / rad;
-    RA = ra;
-    DEC = dec;
+    double ra = 0.0, dec = 0.0;
+    VECSPH(x, y, z, ra, dec);
+    RA = ra / rad;
+    DEC = dec / rad;
 }
 
 }  // namespace solarlon

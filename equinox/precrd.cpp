@@ -15,19 +15,16 @@ namespace solarlon {
 //            DEC        declination, degrees; returned in [-90, 90]
 //  Notes:    The direction is rotated as a unit vector. A sine of declination a rounding step
 //            beyond 1 in magnitude is taken as 1, so a position at a pole gives +-90 and not NaN.
-//  Called:   SPHVEC, PRECES
+//  Called:   SPHVEC, PRECES, VECSPH
 void PRECRD(const double& EP0, const double& EP1, double& RA, double& DEC) {
     const double rad = std::acos(-1.0) / 180.0;
     double x = 0.0, y = 0.0, z = 0.0;
     SPHVEC(RA * rad, DEC * rad, x, y, z);
     PRECES(EP0, EP1, x, y, z);
-    double ra = std::atan2(y, x) / rad;
-    if (ra < 0.0) ra = ra + 360.0;
-    if (z > 1.0) z = 1.0;
-    if (z < -1.0) z = -1.0;
-    const double dec = std::asin(z) / rad;
-    RA = ra;
-    DEC = dec;
+    double ra = 0.0, dec = 0.0;
+    VECSPH(x, y, z, ra, dec);
+    RA = ra / rad;
+    DEC = dec / rad;
 }
 
 // PRECRS  PRECRD for single-precision values.

@@ -3,24 +3,15 @@
 
 #include <sstream>
 
-#include "driver/driver.hpp"
+#include "dialogue.hpp"
 #include "support.hpp"
 
 using testsupport::sjis;
 
 namespace {
 
-struct Outcome {
-    int status;
-    std::string out;
-};
-
-Outcome dialogue(const std::string& input) {
-    std::istringstream in(input);
-    std::ostringstream out;
-    const int status = solarlon::driver::run(in, out);
-    return {status, out.str()};
-}
+using testsupport::dialogue;
+using testsupport::Outcome;
 
 const std::string kMenu = sjis(
     "------------------------------------2013.02.02 TULVE\n"

@@ -5,7 +5,7 @@
 #include <sstream>
 #include <vector>
 
-#include "driver/driver.hpp"
+#include "dialogue.hpp"
 #include "io/io.hpp"
 #include "solar/solar.hpp"
 #include "support.hpp"
@@ -17,17 +17,8 @@ using testsupport::write_file;
 
 namespace {
 
-struct Outcome {
-    int status;
-    std::string out;
-};
-
-Outcome dialogue(const std::string& input) {
-    std::istringstream in(input);
-    std::ostringstream out;
-    const int status = solarlon::driver::run(in, out);
-    return {status, out.str()};
-}
+using testsupport::dialogue;
+using testsupport::Outcome;
 
 // The console output after the menu and the equinox dialogue.
 std::string after_equinox(const std::string& out) {
