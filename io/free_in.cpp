@@ -8,7 +8,7 @@ namespace solarlon::io {
 Free read_free(RecordReader& in, double& value) {
     std::string rec;
     for (;;) {
-        if (!in.read(rec)) return Free::End;
+        if (!in.read(rec, kMaxRecord, true)) return Free::End;
         const std::size_t i = rec.find_first_not_of(" \t");
         if (i == std::string::npos) continue;  // blank lines are passed over
         const char c = rec[i];
@@ -16,6 +16,8 @@ Free read_free(RecordReader& in, double& value) {
         if (c == ',') return Free::Kept;       // a null value, the value stays
         const std::size_t j = rec.find_first_of(" ,\t/)", i);
         const std::string token = rec.substr(i, j == std::string::npos ? std::string::npos : j - i);
+        if (j == std::string::npos && in.cut())
+            throw Failure(Kind::Input, "number too long " + shown(token) + " read from " + in.what());
         double v = 0.0;
         const Status st = token.empty() ? Status::Invalid : read_f(token, 0, v);
         if (st == Status::Invalid)

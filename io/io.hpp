@@ -50,7 +50,11 @@ public:
     //  Returned: REC   the record's bytes without its line end, at most MAXKEEP of them
     //  Result:   false at the end of the file (nothing left, or a record beginning with byte 26);
     //            every later call is false too.
-    bool read(std::string& rec, std::size_t maxkeep = kMaxRecord);
+    //  Given:    SKIPBLANKS  leading blanks and tabs are dropped first and do not count toward MAXKEEP
+    bool read(std::string& rec, std::size_t maxkeep = kMaxRecord, bool skipblanks = false);
+
+    // CUT  Whether the last record read was longer than its MAXKEEP (the rest was dropped).
+    bool cut() const noexcept { return cut_; }
 
     const std::string& what() const noexcept { return what_; }
 
@@ -58,6 +62,7 @@ private:
     std::istream& in_;
     std::string what_;
     bool ended_ = false;
+    bool cut_ = false;
 };
 
 class RecordWriter {

@@ -12,8 +12,9 @@ constexpr int kEofMark = 26;  // a record beginning with this byte ends the file
 
 RecordReader::RecordReader(std::istream& in, std::string what) : in_(in), what_(std::move(what)) {}
 
-bool RecordReader::read(std::string& rec, std::size_t maxkeep) {
+bool RecordReader::read(std::string& rec, std::size_t maxkeep, bool skipblanks) {
     rec.clear();
+    cut_ = false;
     if (ended_) return false;
     std::streambuf* sb = in_.rdbuf();
     if (sb == nullptr) {
@@ -27,17 +28,23 @@ bool RecordReader::read(std::string& rec, std::size_t maxkeep) {
         return false;
     }
     std::size_t n = 0;     // bytes of the record before its line end (or before a byte 26)
-    bool cut = false;      // a byte 26 has ended the record; the rest up to LF is dropped
+    bool marked = false;   // a byte 26 has ended the record; the rest up to LF is dropped
+    if (skipblanks)
+        while (c == ' ' || c == '\t') c = sb->sbumpc();
     while (c != traits::eof() && c != '\n') {
-        if (c == kEofMark) cut = true;
-        if (!cut) {
+        if (c == kEofMark) marked = true;
+        if (!marked) {
             if (n < maxkeep) rec.push_back(static_cast<char>(c));
             ++n;
         }
         c = sb->sbumpc();
     }
     // A CR directly before the LF belongs to the line end.
-    if (c == '\n' && !cut && n <= maxkeep && !rec.empty() && rec.back() == '\r') rec.pop_back();
+    if (c == '\n' && !marked && n <= maxkeep && !rec.empty() && rec.back() == '\r') {
+        rec.pop_back();
+        --n;
+    }
+    cut_ = n > maxkeep;
     if (c == traits::eof()) ended_ = true;  // a last record without a line end still counts
     return true;
 }

@@ -102,6 +102,16 @@ TEST(FreeForm, OneNumber) {
     }
 }
 
+TEST(FreeForm, LeadingBlanksDoNotCountTowardTheKeptWidth) {
+    std::istringstream in(std::string(3 * io::kMaxRecord, ' ') + "15\n" + std::string(2 * io::kMaxRecord, '7') + "\n");
+    io::RecordReader r(in, "L.TXT");
+    double v = 0.0;
+    ASSERT_EQ(io::read_free(r, v), io::Free::Stored);
+    EXPECT_EQ(v, 15.0);
+    EXPECT_THROW(io::read_free(r, v), io::Failure) << "a number cut by the kept width is not read short";
+    EXPECT_EQ(v, 15.0);
+}
+
 TEST(FreeForm, BadNumbersAreInputFailures) {
     for (const char* bad : {"abc\n", "1950x\n", ")\n", "1e400\n", "+\n", "1..2\n"}) {
         std::istringstream in(bad);
