@@ -1,45 +1,162 @@
-// Time of one longitude (SUNLNG) and of one instant of a longitude (SUNTIM) for the equinox choices:
-// 1950 (series only), another year (one precession), the equinox of date (precession, nutation and
-// aberration of the coordinates).
+// Time of one longitude and of one instant of a longitude, the literal evaluation beside the fast one
+// in the same run, for the equinox choices 1950 (series only), another year (one precession) and the
+// equinox of date (precession, nutation and aberration of the coordinates).
+//
+//   sunlng/literal   the formulas taken literally (every angle to radians as it stands)
+//   sunlng/fast      SUNLNG: angles reduced in degrees, shared sines and cosines
+//   sunlon           the longitude alone, as the search and the file modes use it
+//   suntim/literal   the literal scan (up to 69 evaluations) over the literal formulas
+//   suntim/fast      SUNTIM: predicted spans over the lean longitude; "evals" is the mean number
+//                    of evaluations per answer
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
+#include <vector>
 
 #include "solar/solar.hpp"
+#include "solar/tables.hpp"
 
 namespace {
 
-void sunlng(benchmark::State& state, double eq) {
-    double hour = 0.0;
+// Instants spread over 1900 to 2100 (a fixed sequence, the same in every run).
+struct Instant {
+    double year, mon, day, hour, minute;
+};
+
+std::uint32_t next(std::uint32_t& s) {
+    s = s * 1664525u + 1013904223u;
+    return s >> 8;
+}
+
+const std::vector<Instant>& instants() {
+    static const std::vector<Instant> v = [] {
+        std::vector<Instant> r(1024);
+        std::uint32_t s = 19780610u;
+        for (Instant& t : r) {
+            t.year = 1900.0 + next(s) % 201;
+            t.mon = 1.0 + next(s) % 12;
+            t.day = 1.0 + next(s) % 28;
+            t.hour = static_cast<double>(next(s) % 24);
+            t.minute = static_cast<double>(next(s) % 60);
+        }
+        return r;
+    }();
+    return v;
+}
+
+// Questions for SUNTIM: a year of 1900 to 2100 and a longitude, in JST.
+struct Question {
+    std::int32_t iyear;
+    double year, lon;
+};
+
+const std::vector<Question>& questions() {
+    static const std::vector<Question> v = [] {
+        std::vector<Question> r(1024);
+        std::uint32_t s = 20000101u;
+        for (Question& q : r) {
+            q.iyear = static_cast<std::int32_t>(1900 + next(s) % 201);
+            q.year = q.iyear;
+            q.lon = static_cast<double>(next(s) % 3600000) / 10000.0;
+        }
+        return r;
+    }();
+    return v;
+}
+
+using Sunlng = void (*)(const double&, const double&, const double&, const double&, const double&,
+                        const double&, const double&, double&, double&, double&, double&, double&, double&);
+
+void sunlng(benchmark::State& state, Sunlng f, double eq) {
+    const std::vector<Instant>& v = instants();
+    const double second = 0.0;
     double delt = 0.0, lon = 0.0, rv = 0.0, x = 0.0, y = 0.0, z = 0.0;
+    std::size_t i = 0;
     for (auto _ : state) {
-        hour = hour + 0.37;  // a new instant each time
-        if (hour > 2400.0) hour = 0.0;
-        solarlon::SUNLNG(eq, 1978.0, 6.0, 10.0, hour, 20.0, 0.0, delt, lon, rv, x, y, z);
+        const Instant& t = v[i++ & 1023];
+        f(eq, t.year, t.mon, t.day, t.hour, t.minute, second, delt, lon, rv, x, y, z);
         benchmark::DoNotOptimize(lon);
         benchmark::DoNotOptimize(x);
     }
 }
 
-void suntim(benchmark::State& state, double eq) {
-    const std::int32_t zone = 9, iyear = 1978;
-    const double year = 1978.0;
+void sunlon(benchmark::State& state, double eq) {
+    const std::vector<Instant>& v = instants();
+    const double second = 0.0;
     double lon = 0.0;
-    double mon = 0.0, day = 0.0, hour = 0.0, minute = 0.0, second = 0.0;
+    std::size_t i = 0;
     for (auto _ : state) {
-        lon = lon + 7.3;  // longitudes spread over the year
-        if (lon >= 360.0) lon = lon - 360.0;
-        solarlon::SUNTIM(eq, zone, iyear, lon, year, mon, day, hour, minute, second);
+        const Instant& t = v[i++ & 1023];
+        solarlon::SUNLON(eq, t.year, t.mon, t.day, t.hour, t.minute, second, lon);
+        benchmark::DoNotOptimize(lon);
+    }
+}
+
+void suntim_literal(benchmark::State& state, double eq) {
+    const std::vector<Question>& v = questions();
+    const solarlon::detail::SUNFN lam = [eq](const double& year, const double& mon, const double& day,
+                                             const double& hour) {
+        const double zero = 0.0;
+        double delt = 0.0, lon = 0.0, rv = 0.0, x = 0.0, y = 0.0, z = 0.0;
+        solarlon::detail::SUNLIT(eq, year, mon, day, hour, zero, zero, delt, lon, rv, x, y, z);
+        return lon;
+    };
+    const std::int32_t zone = 9;
+    double mon = 0.0, day = 0.0, hour = 0.0, minute = 0.0, second = 0.0;
+    std::int32_t iyadd = 0;
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const Question& q = v[i++ & 1023];
+        solarlon::detail::SUNSRC(lam, zone, q.iyear, q.lon, q.year, mon, day, hour, minute, second, iyadd);
         benchmark::DoNotOptimize(second);
     }
 }
 
+void suntim_fast(benchmark::State& state, double eq) {
+    const std::vector<Question>& v = questions();
+    const std::int32_t zone = 9;
+    double mon = 0.0, day = 0.0, hour = 0.0, minute = 0.0, second = 0.0;
+    std::int32_t iyadd = 0;
+
+    // Evaluations per answer, counted once over the questions.
+    long calls = 0;
+    const solarlon::detail::SUNFN counted = [eq, &calls](const double& year, const double& mon,
+                                                         const double& day, const double& hour) {
+        const double zero = 0.0;
+        double lon = 0.0;
+        ++calls;
+        solarlon::SUNLON(eq, year, mon, day, hour, zero, zero, lon);
+        return lon;
+    };
+    for (const Question& q : v)
+        solarlon::detail::SUNFST(counted, zone, q.iyear, q.lon, q.year, mon, day, hour, minute, second,
+                                 iyadd);
+
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const Question& q = v[i++ & 1023];
+        solarlon::SUNTIM(eq, zone, q.iyear, q.lon, q.year, mon, day, hour, minute, second, iyadd);
+        benchmark::DoNotOptimize(second);
+    }
+    state.counters["evals"] = static_cast<double>(calls) / static_cast<double>(v.size());
+}
+
 }  // namespace
 
-BENCHMARK_CAPTURE(sunlng, eq1950, 1950.0);
-BENCHMARK_CAPTURE(sunlng, eq2000, 2000.0);
-BENCHMARK_CAPTURE(sunlng, eqdate, 0.0);
-BENCHMARK_CAPTURE(suntim, eq1950, 1950.0);
-BENCHMARK_CAPTURE(suntim, eqdate, 0.0);
+BENCHMARK_CAPTURE(sunlng, literal_eq1950, solarlon::detail::SUNLIT, 1950.0);
+BENCHMARK_CAPTURE(sunlng, fast_eq1950, solarlon::SUNLNG, 1950.0);
+BENCHMARK_CAPTURE(sunlon, eq1950, 1950.0);
+BENCHMARK_CAPTURE(sunlng, literal_eq2000, solarlon::detail::SUNLIT, 2000.0);
+BENCHMARK_CAPTURE(sunlng, fast_eq2000, solarlon::SUNLNG, 2000.0);
+BENCHMARK_CAPTURE(sunlon, eq2000, 2000.0);
+BENCHMARK_CAPTURE(sunlng, literal_eqdate, solarlon::detail::SUNLIT, 0.0);
+BENCHMARK_CAPTURE(sunlng, fast_eqdate, solarlon::SUNLNG, 0.0);
+BENCHMARK_CAPTURE(sunlon, eqdate, 0.0);
+BENCHMARK_CAPTURE(suntim_literal, eq1950, 1950.0);
+BENCHMARK_CAPTURE(suntim_fast, eq1950, 1950.0);
+BENCHMARK_CAPTURE(suntim_literal, eq2000, 2000.0);
+BENCHMARK_CAPTURE(suntim_fast, eq2000, 2000.0);
+BENCHMARK_CAPTURE(suntim_literal, eqdate, 0.0);
+BENCHMARK_CAPTURE(suntim_fast, eqdate, 0.0);
 
 BENCHMARK_MAIN();

@@ -48,8 +48,8 @@ void mode_dates_file(Console& con, const double& EQX) {
             const double whole = std::trunc(DAY);
             const double HOUR = (DAY - whole) * 24.0;
             const double zero = 0.0;
-            double DELT = 0.0, LON = 0.0, RV = 0.0, X = 0.0, Y = 0.0, Z = 0.0;
-            SUNLNG(EQX, YEAR, MON, whole, HOUR, zero, zero, DELT, LON, RV, X, Y, Z);
+            double LON = 0.0;
+            SUNLON(EQX, YEAR, MON, whole, HOUR, zero, zero, LON);  // SUNLNG's longitude, nothing else
             FLINE.replace(10, 7, io::format_f(LON, 7, 3));
         }
         // The line without its trailing blanks; a blank line is an empty record.

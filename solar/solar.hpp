@@ -31,6 +31,13 @@ void SUNLNG(const double& EQ, const double& YEAR, const double& MON, const doubl
             const double& HOUR, const double& MINUTE, const double& SECOND, double& DELT, double& LON,
             double& RV, double& X, double& Y, double& Z);
 
+// SUNLON  The longitude of SUNLNG alone (bit for bit the same), without the radius vector and the
+//         rectangular coordinates.
+//  Given:    EQ, YEAR..SECOND   as SUNLNG
+//  Returned: LON     as SUNLNG
+void SUNLON(const double& EQ, const double& YEAR, const double& MON, const double& DAY,
+            const double& HOUR, const double& MINUTE, const double& SECOND, double& LON);
+
 // SUNTIM  Instant within a calendar year of a zone at which the Sun's longitude reaches LON.
 //  Given:    EQ      equinox choice, as SUNLNG
 //            IZONE   hours by which the zone is ahead of UT (9 = JST, 0 = UT)

@@ -28,7 +28,18 @@
 //            are doubles, so any input, however large or not finite, is safe (the results are then
 //            meaningless, NaN for NaN).
 //          4 The outputs are stored last: an input may also be passed as an output.
-//  Called:   DELTAT, DAYNUM, PRECES, NUTATE, ABERR
+//          5 Every angle is reduced in degrees before its sine and cosine are taken (SINCOSD), and
+//            the multiples 2M and 3M of the mean anomaly come from the sine and cosine of M. The
+//            results agree with the formulas evaluated literally to some 1e-11 degree in LON.
+//
+// SUNLON  The longitude of SUNLNG alone, for callers that use nothing else.
+//
+//  Given:    EQ, YEAR..SECOND  as SUNLNG
+//  Returned: LON     as SUNLNG, the same value to the last bit
+//  Notes:    Skips the radius vector, the rectangular coordinates and their reduction to the chosen
+//            equinox. An input may also be passed as the output.
+//
+//  Called:   DELTAT, DAYNUM, PRECES, NUTATE, ABERR, SINCOSD
 #include "solar/solar.hpp"
 
 #include <cmath>
@@ -36,18 +47,29 @@
 
 #include "equinox/equinox.hpp"
 #include "solar/tables.hpp"
+#include "solar/trig.hpp"
 
 namespace solarlon {
 
-void SUNLNG(const double& EQ, const double& YEAR, const double& MON, const double& DAY,
-            const double& HOUR, const double& MINUTE, const double& SECOND, double& DELT, double& LON,
-            double& RV, double& X, double& Y, double& Z) {
-    const double rad = std::acos(-1.0) / 180.0;
+namespace {
 
-    // Inputs copied first, so that outputs may share a variable with them.
-    const double eq = EQ, year = YEAR, mon = MON, day = DAY, hour = HOUR, minute = MINUTE,
-                 second = SECOND;
+using detail::SINCOSD;
+using detail::SIND;
 
+// What the series gives at one instant.
+struct Series {
+    double delt;  // Delta T, s
+    double ty;    // Julian years from JD 2440000.0, dynamical time
+    double lon;   // longitude, mean equinox of 1950.0, before it is brought into [0, 360]
+    double rv;    // radius vector, AU (FULL only)
+    double saf;   // sine of the Moon's argument of latitude (FULL only)
+};
+
+// Newcomb's series at a UT instant. The longitude is computed by the same operations whether or not
+// the radius vector (FULL) is wanted, so SUNLNG and SUNLON agree to the last bit.
+template <bool FULL>
+Series series(const double& year, const double& mon, const double& day, const double& hour,
+              const double& minute, const double& second) {
     double delt = 0.0;
     DELTAT(year, mon, day, delt);
 
@@ -71,47 +93,68 @@ void SUNLNG(const double& EQ, const double& YEAR, const double& MON, const doubl
     double l = 0.985609104 * d - 0.0003025 * tc * tc;
     l = l - 360.0 * std::trunc(l / 360.0);
 
-    // Equation of the centre (degrees) and the elliptic terms of the radius vector (AU).
+    // Equation of the centre, degrees.
     const double e1 = 1.91618 - 0.00479 * tc;
     const double e2 = 0.02003 - 0.0001 * tc;
-    const double r0 = 1.0001398 - 0.0000007 * tc;
-    const double re1 = 0.0167207 - 0.00004179 * tc;
-    const double re2 = 0.0001398 - 0.0000007 * tc;
 
-    const double ma = DAT[0][0] + DAT[0][1] * d;  // mean anomaly, degrees
+    // The angles, degrees: the planetary and long-period terms (0..19), the mean anomaly M (20), the
+    // Moon's mean elongation D (21), D less the Moon's mean anomaly (22) and the Moon's argument of
+    // latitude F (23). Their sines and cosines are taken together.
+    enum { NT = 20, MA = 20, AD = 21, AS = 22, AF = 23, NA = 24 };
+    double arg[NA], sa[NA], ca[NA];
+    for (int j = 0; j < NT; ++j) arg[j] = DAT[j + 1][0] + DAT[j + 1][1] * ty;
+    arg[MA] = DAT[0][0] + DAT[0][1] * d;
+    arg[AD] = 315.65 + 12.1907491 * d;
+    arg[AS] = 176.03 - 0.8742433 * d;
+    arg[AF] = 0.43 + 13.2293506 * d;
+    SINCOSD(arg, sa, ca, NA);
 
     // Planetary and long-period terms: longitude in 0.00001 degree, radius in 0.0000001 AU.
     double sl = 0.0, sr = 0.0;
-    for (int j = 1; j < 21; ++j) {
-        const double a = DAT[j][0] + DAT[j][1] * ty;
-        sl = sl + DAT[j][2] * std::sin(a * rad);
-        sr = sr + DAT[j][3] * std::cos(a * rad);
+    for (int j = 0; j < NT; ++j) {
+        sl = sl + DAT[j + 1][2] * sa[j];
+        if constexpr (FULL) sr = sr + DAT[j + 1][3] * ca[j];
     }
 
-    // Lunar arguments, degrees: mean elongation D, D less the Moon's mean anomaly, argument of
-    // latitude F.
-    const double ad = 315.65 + 12.1907491 * d;
-    const double as = 176.03 - 0.8742433 * d;
-    const double af = 0.43 + 13.2293506 * d;
+    // Multiples of the mean anomaly: sin 2M = 2 sin M cos M, sin 3M = sin M (3 - 4 sin^2 M),
+    // cos 2M = (cos M - sin M)(cos M + sin M), cos 3M = cos M (4 cos^2 M - 3).
+    const double sm = sa[MA], cm = ca[MA];
+    const double s2m = 2.0 * sm * cm;
+    const double s3m = sm * (3.0 - 4.0 * sm * sm);
 
-    // Longitude and radius vector, mean equinox of 1950.0.
-    double lon = l + 60.91042 + e1 * std::sin(ma * rad) + e2 * std::sin(2.0 * ma * rad) +
-                 0.00001 * (29.0 * std::sin(3.0 * ma * rad) + 179.0 * std::sin(ad * rad) -
-                            12.0 * std::sin(as * rad) + sl);
-    const double rv = r0 - re1 * std::cos(ma * rad) - re2 * std::cos(2.0 * ma * rad) +
-                      0.0000001 * (307.0 * std::cos(ad * rad) - 18.0 * std::cos(3.0 * ma * rad) -
-                                   31.0 * std::cos(as * rad) + sr);
+    Series r{};
+    r.delt = delt;
+    r.ty = ty;
+    r.lon = l + 60.91042 + e1 * sm + e2 * s2m +
+            0.00001 * (29.0 * s3m + 179.0 * sa[AD] - 12.0 * sa[AS] + sl);
+    if constexpr (FULL) {
+        const double r0 = 1.0001398 - 0.0000007 * tc;
+        const double re1 = 0.0167207 - 0.00004179 * tc;
+        const double re2 = 0.0001398 - 0.0000007 * tc;
+        const double c2m = (cm - sm) * (cm + sm);
+        const double c3m = cm * (4.0 * cm * cm - 3.0);
+        r.rv = r0 - re1 * cm - re2 * c2m + 0.0000001 * (307.0 * ca[AD] - 18.0 * c3m - 31.0 * ca[AS] + sr);
+        r.saf = sa[AF];
+    }
+    return r;
+}
 
-    // Equatorial coordinates, mean equator and equinox of 1950.0 (obliquity 23.4458 degrees);
-    // the terms in B and sin F are the Sun's latitude above the 1950 ecliptic.
-    const double b = std::sin((lon + 6.0) * rad);
-    double x = rv * std::cos(lon * rad);
-    double yy = 0.917437 * rv * std::sin(lon * rad) +
-                0.000001 * ((17.0 + 0.9 * ty) * b - std::sin(af * rad));
-    double z = 0.3978812 * rv * std::sin(lon * rad) +
-               0.000001 * (3.0 * std::sin(af * rad) - (39.0 + 2.1 * ty) * b);
+// Years of precession from 1950.0 for the equinox of the instant: counted in UT from 1950 January 0,
+// whole days by the calendar.
+double years_of_date(const double& year, const double& mon, const double& day, const double& hour,
+                     const double& minute, const double& second) {
+    static const double Y1950 = 1950.0, M1 = 1.0, D0 = 0.0;
+    return (DAYNUM(year, mon, day) - DAYNUM(Y1950, M1, D0) + hour / 24.0 + minute / 1440.0 +
+            second / 86400.0) /
+           365.242194;
+}
 
-    const double ieq = std::trunc(eq + 0.5);  // rounded equinox choice
+// The series longitude referred to the chosen equinox. IEQ receives the rounded choice and T the
+// years of precession (not set for 1950).
+double to_equinox(const double& eq, const double& year, const double& mon, const double& day,
+                  const double& hour, const double& minute, const double& second, double lon, double& ieq,
+                  double& t) {
+    ieq = std::trunc(eq + 0.5);
     if (ieq == 1950.0) {
         // Into [0, 360]: only values above 360 or below 0 move.
         if (lon > 360.0) {
@@ -121,32 +164,49 @@ void SUNLNG(const double& EQ, const double& YEAR, const double& MON, const doubl
             a = a - 360.0 * std::trunc(a / 360.0);
             lon = 360.0 - a;
         }
-    } else {
-        static const double Y1950 = 1950.0, M1 = 1.0, D0 = 0.0;
+        return lon;
+    }
+    t = (ieq == 0.0) ? years_of_date(year, mon, day, hour, minute, second) : eq - 1950.0;
 
-        // Years of precession from 1950.0; for the equinox of date counted in UT from 1950 January 0.
-        double t = 0.0;
-        if (ieq == 0.0) {
-            t = (DAYNUM(year, mon, day) - DAYNUM(Y1950, M1, D0) + hour / 24.0 + minute / 1440.0 +
-                 second / 86400.0) /
-                365.242194;
-        } else {
-            t = eq - 1950.0;
-        }
+    // General precession in longitude, arc seconds to degrees.
+    const double p = (50.26754 * t + 0.000111 * t * t + 0.000000202 * t * t * t) / 3600.0;
+    lon = lon + p;
+    if (lon < 0.0) lon = lon + 360.0;
+    if (lon > 360.0) lon = lon - 360.0;
+    return lon;
+}
 
-        // General precession in longitude, arc seconds to degrees.
-        const double p = (50.26754 * t + 0.000111 * t * t + 0.000000202 * t * t * t) / 3600.0;
-        lon = lon + p;
-        if (lon < 0.0) lon = lon + 360.0;
-        if (lon > 360.0) lon = lon - 360.0;
+}  // namespace
+
+void SUNLNG(const double& EQ, const double& YEAR, const double& MON, const double& DAY,
+            const double& HOUR, const double& MINUTE, const double& SECOND, double& DELT, double& LON,
+            double& RV, double& X, double& Y, double& Z) {
+    // Inputs copied first, so that outputs may share a variable with them.
+    const double eq = EQ, year = YEAR, mon = MON, day = DAY, hour = HOUR, minute = MINUTE,
+                 second = SECOND;
+
+    const Series s = series<true>(year, mon, day, hour, minute, second);
+    const double rv = s.rv, ty = s.ty;
+
+    // Equatorial coordinates, mean equator and equinox of 1950.0 (obliquity 23.4458 degrees);
+    // the terms in B and sin F are the Sun's latitude above the 1950 ecliptic.
+    double slon = 0.0, clon = 0.0;
+    SINCOSD(s.lon, slon, clon);
+    const double b = SIND(s.lon + 6.0);
+    double x = rv * clon;
+    double yy = 0.917437 * rv * slon + 0.000001 * ((17.0 + 0.9 * ty) * b - s.saf);
+    double z = 0.3978812 * rv * slon + 0.000001 * (3.0 * s.saf - (39.0 + 2.1 * ty) * b);
+
+    double ieq = 0.0, t = 0.0;
+    double lon = to_equinox(eq, year, mon, day, hour, minute, second, s.lon, ieq, t);
+    if (ieq != 1950.0) {
+        static const double Y1950 = 1950.0;
 
         // The coordinates, as a unit vector times its length, to the same equinox.
-        const double s = std::sqrt(x * x + yy * yy + z * z);
-        double u1 = x / s, u2 = yy / s, u3 = z / s;
+        const double len = std::sqrt(x * x + yy * yy + z * z);
+        double u1 = x / len, u2 = yy / len, u3 = z / len;
         if (ieq == 0.0) {
-            const double ep = 1950.0 + (DAYNUM(year, mon, day) - DAYNUM(Y1950, M1, D0) + hour / 24.0 +
-                                        minute / 1440.0 + second / 86400.0) /
-                                           365.242194;
+            const double ep = 1950.0 + t;
             static const std::int32_t PLUS = 1;
             PRECES(Y1950, ep, u1, u2, u3);
             NUTATE(PLUS, year, mon, day, hour, minute, second, u1, u2, u3);
@@ -154,17 +214,26 @@ void SUNLNG(const double& EQ, const double& YEAR, const double& MON, const doubl
         } else {
             PRECES(Y1950, eq, u1, u2, u3);
         }
-        x = u1 * s;
-        yy = u2 * s;
-        z = u3 * s;
+        x = u1 * len;
+        yy = u2 * len;
+        z = u3 * len;
     }
 
-    DELT = delt;
+    DELT = s.delt;
     LON = lon;
     RV = rv;
     X = x;
     Y = yy;
     Z = z;
+}
+
+void SUNLON(const double& EQ, const double& YEAR, const double& MON, const double& DAY,
+            const double& HOUR, const double& MINUTE, const double& SECOND, double& LON) {
+    const double eq = EQ, year = YEAR, mon = MON, day = DAY, hour = HOUR, minute = MINUTE,
+                 second = SECOND;
+    const Series s = series<false>(year, mon, day, hour, minute, second);
+    double ieq = 0.0, t = 0.0;
+    LON = to_equinox(eq, year, mon, day, hour, minute, second, s.lon, ieq, t);
 }
 
 }  // namespace solarlon

@@ -19,8 +19,12 @@
 //            of that month, the hour by those at each hour of that day, each span taken from its
 //            start (inclusive) to its end (exclusive), a span whose end is below its start crossing
 //            0 degrees. The last span of each level is not tested and is taken when no other
-//            matches. Minutes and seconds come from a linear interpolation inside the hour, with
-//            both ends evaluated afresh. At most 69 SUNLNG evaluations.
+//            matches. Minutes and seconds come from a linear interpolation inside the hour between
+//            the longitudes at its two ends. The literal scan takes up to 69 evaluations of the
+//            longitude; here the span of each level is predicted from the mean motion and confirmed
+//            by its two ends, which gives the scan's answer from some 7 evaluations (SUNFST; the
+//            scan itself, SUNSRC, for years of the grid or of the equinox outside 1 to 9999 or
+//            zones beyond a day, where the prediction is not proven exact).
 //          2 In a leap year the Sun covers more than a full turn between 0 h of January 1 and 0 h of
 //            the next January 1; a longitude reached twice is answered with the January instant.
 //          3 Delta T takes its decimal year from the day of the month, so hour 24 of a day and hour
@@ -41,7 +45,7 @@
 //          6 No input is rejected. Loops are bounded and all arithmetic is in doubles, so any
 //            input is safe (a NaN longitude gives NaN minutes and seconds). Outputs are stored
 //            last.
-//  Called:   SUNLNG
+//  Called:   SUNLON, SUNFST, SUNSRC
 #include <cmath>
 #include <cstdint>
 
@@ -52,148 +56,14 @@ namespace solarlon {
 
 namespace {
 
-// Whether the longitude X lies in the span from L0 (inclusive) to L1 (exclusive); a span whose end is
-// below its start crosses 0 degrees and is taken from L0 - 360.
-bool inspan(double l0, const double& l1, const double& x) {
-    if (l0 > l1) l0 = l0 - 360.0;
-    return (l0 <= x && x < l1) || (l0 <= x - 360.0 && x - 360.0 < l1);
-}
-
-// The hour search and the interpolation on one day of the zone.
-struct HourFit {
-    double hour;  // UT hour that opens the interpolated hour: -z (0 h of the zone) .. 23 - z
-    double fr;    // fraction of that hour at which the longitude is reached; 1 or more past its end
-    bool found;   // a tested span held the longitude (else the day's last hour was taken)
-};
-
-HourFit hourfit(const detail::SUNFN& lam, const double& year, const double& mon, const double& day,
-                const double& z, const double& x) {
-    double l0 = lam(year, mon, day, -z);
-    double hour = 23.0 - z;
-    bool found = false;
-    for (int k = 1; k <= 23; ++k) {
-        const double h = static_cast<double>(k) - z;
-        const double l1 = lam(year, mon, day, h);
-        if (inspan(l0, l1, x)) {
-            hour = h - 1.0;
-            found = true;
-            break;
-        }
-        l0 = l1;
-    }
-
-    // Linear interpolation inside the hour; the end of the day's last hour is 0 h of the next day.
-    l0 = lam(year, mon, day, hour);
-    const double l2 = lam(year, mon, day, hour + 1.0);
-    double dl = l2 - l0;
-    if (dl < 0.0) dl = dl + 360.0;
-    double dx = x - l0;
-    if (dx < 0.0) dx = dx + 360.0;
-    if (dx >= 360.0) dx = dx - 360.0;  // 360 wanted where the hour opens at exactly 0
-    return HourFit{hour, dx / dl, found};
+// Where the longitude of SUNLNG grows along every grid of the search by less than a turn and stays in
+// [0, 360] (no precession beyond some 200 degrees), so that the predicting search is exact.
+bool predictable(const double& eq, const std::int32_t& izone, const double& year) {
+    return year >= 1.0 && year < 10000.0 && eq >= -1000.0 && eq <= 12000.0 && izone >= -24 &&
+           izone <= 24;
 }
 
 }  // namespace
-
-namespace detail {
-
-void SUNSRC(const SUNFN& LAMBDA, const std::int32_t& IZONE, const std::int32_t& IYEAR,
-            const double& LON, const double& YEAR, double& MON, double& DAY, double& HOUR,
-            double& MINUTE, double& SECOND, std::int32_t& IYADD) {
-    const double z = static_cast<double>(IZONE);
-    const std::int32_t iyear = IYEAR;
-    const double year = YEAR;
-
-    // Wanted longitude in [0, 360]: whole turns off a value outside it.
-    double x = LON;
-    if (!(x >= 0.0 && x <= 360.0)) {
-        x = std::fmod(x, 360.0);
-        if (x < 0.0) x = x + 360.0;
-    }
-
-    // Month: spans between 0 h (zone) of the 1st of consecutive months; December is the fall-back.
-    int mon = 12;
-    double l0 = LAMBDA(year, 1.0, 1.0, -z);
-    for (int i = 2; i <= 12; ++i) {
-        const double l1 = LAMBDA(year, static_cast<double>(i), 1.0, -z);
-        if (inspan(l0, l1, x)) {
-            mon = i - 1;
-            break;
-        }
-        l0 = l1;
-    }
-
-    // Day: spans between 0 h of consecutive days; the month's last day is the fall-back.
-    const int leap = (iyear % 4 == 0) ? 1 : 0;
-    const int ndays = MONTH[leap][mon - 1];
-    int day = ndays;
-    l0 = LAMBDA(year, static_cast<double>(mon), 1.0, -z);
-    for (int j = 2; j <= ndays; ++j) {
-        const double l1 = LAMBDA(year, static_cast<double>(mon), static_cast<double>(j), -z);
-        if (inspan(l0, l1, x)) {
-            day = j - 1;
-            break;
-        }
-        l0 = l1;
-    }
-
-    // Hour and interpolation.
-    HourFit fit = hourfit(LAMBDA, year, static_cast<double>(mon), static_cast<double>(day), z, x);
-    double omon = static_cast<double>(mon), oday = static_cast<double>(day);
-    double ohour = fit.hour + z;  // hour of the zone
-    double fr = fit.fr;
-    std::int32_t iyadd = 0;
-
-    if (fr >= 1.0) {
-        if (fit.found) {
-            // Inside the day, past the hour's end by rounding only: the start of the next hour.
-            ohour = ohour + 1.0;
-            fr = fr - 1.0;
-        } else if (!(mon == 12 && day == ndays)) {
-            // Past the day's end in the gap before the next day's 0 h: 0 h of the next day.
-            ohour = 0.0;
-            fr = fr - 1.0;
-            if (day < ndays) {
-                oday = static_cast<double>(day + 1);
-            } else {
-                omon = static_cast<double>(mon + 1);
-                oday = 1.0;
-            }
-        } else {
-            // Not reached within the year: the first hours of January 1 of the next year.
-            iyadd = 1;
-            omon = 1.0;
-            oday = 1.0;
-            const double next = year + 1.0;
-            fit = hourfit(LAMBDA, next, 1.0, 1.0, z, x);
-            if (fit.found) {
-                ohour = fit.hour + z;
-                fr = fit.fr;
-                if (fr >= 1.0) {  // rounding at the hour's end
-                    ohour = ohour + 1.0;
-                    fr = fr - 1.0;
-                }
-            } else {
-                // Below the first value of the day by rounding: the turn of the year itself (a YEAR
-                // with a fraction may also leave a wider gap).
-                ohour = 0.0;
-                fr = 0.0;
-            }
-        }
-    }
-
-    const double minute = std::trunc(60.0 * fr);
-    const double second = (fr - minute / 60.0) * 3600.0;
-
-    MON = omon;
-    DAY = oday;
-    HOUR = ohour;
-    MINUTE = minute;
-    SECOND = second;
-    IYADD = iyadd;
-}
-
-}  // namespace detail
 
 void SUNTIM(const double& EQ, const std::int32_t& IZONE, const std::int32_t& IYEAR, const double& LON,
             const double& YEAR, double& MON, double& DAY, double& HOUR, double& MINUTE, double& SECOND,
@@ -202,11 +72,15 @@ void SUNTIM(const double& EQ, const std::int32_t& IZONE, const std::int32_t& IYE
     const detail::SUNFN lam = [&eq](const double& year, const double& mon, const double& day,
                                     const double& hour) {
         static const double ZERO = 0.0;
-        double delt = 0.0, lon = 0.0, rv = 0.0, x = 0.0, y = 0.0, z = 0.0;
-        SUNLNG(eq, year, mon, day, hour, ZERO, ZERO, delt, lon, rv, x, y, z);
+        double lon = 0.0;
+        SUNLON(eq, year, mon, day, hour, ZERO, ZERO, lon);
         return lon;
     };
-    detail::SUNSRC(lam, IZONE, IYEAR, LON, YEAR, MON, DAY, HOUR, MINUTE, SECOND, IYADD);
+    if (predictable(eq, IZONE, YEAR)) {
+        detail::SUNFST(lam, IZONE, IYEAR, LON, YEAR, MON, DAY, HOUR, MINUTE, SECOND, IYADD);
+    } else {
+        detail::SUNSRC(lam, IZONE, IYEAR, LON, YEAR, MON, DAY, HOUR, MINUTE, SECOND, IYADD);
+    }
 }
 
 void SUNTIM(const double& EQ, const std::int32_t& IZONE, const std::int32_t& IYEAR, const double& LON,

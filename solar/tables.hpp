@@ -1,4 +1,5 @@
-// tables.hpp  Constant tables of the solar routines and the search kernel behind SUNTIM.
+// tables.hpp  Constant tables of the solar routines, the search kernels behind SUNTIM and the literal
+//             evaluation of SUNLNG.
 //
 // Private to solar/ and its tests; callers use solar/solar.hpp.
 #ifndef SOLARLON_SOLAR_TABLES_HPP
@@ -36,6 +37,31 @@ using SUNFN = std::function<double(const double& YEAR, const double& MON, const 
 void SUNSRC(const SUNFN& LAMBDA, const std::int32_t& IZONE, const std::int32_t& IYEAR,
             const double& LON, const double& YEAR, double& MON, double& DAY, double& HOUR,
             double& MINUTE, double& SECOND, std::int32_t& IYADD);
+
+// SUNFST  The answer of SUNSRC from far fewer evaluations: at each level the span that holds the
+//         longitude is predicted from the mean motion (or the line between the day's two ends) and
+//         confirmed by the span test on its two ends; a miss jumps to the neighbouring spans.
+//  Given and Returned: as SUNSRC
+//  Notes:  1 Exact, SUNSRC's answer to the last bit, when LAMBDA grows along each grid (month, day,
+//            hour) by less than a full turn from the first point to the last, with every value in
+//            [0, 360] where 360 is 0, and gives the same value for the same instant: the spans of a
+//            level then part the circle and the one that holds the longitude is the first that the
+//            scan meets. SUNLNG's longitude does so for years 1 to 9999 (of the grid and of the
+//            equinox, any zone of up to a day), see SUNTIM.
+//          2 Every value is checked: one outside [0, 360], a NaN longitude or a YEAR that is not
+//            finite hands the question to SUNSRC. A level whose prediction misses several times is
+//            scanned in order.
+//          3 Some 7 evaluations: January 1, the ends of the month, day and hour found (shared where
+//            they coincide), and 0 h of the next day for the last hour of a day.
+void SUNFST(const SUNFN& LAMBDA, const std::int32_t& IZONE, const std::int32_t& IYEAR,
+            const double& LON, const double& YEAR, double& MON, double& DAY, double& HOUR,
+            double& MINUTE, double& SECOND, std::int32_t& IYADD);
+
+// SUNLIT  SUNLNG by its formulas taken literally: each angle converted to radians as it stands and
+//         given to the library's sine and cosine. The reference for SUNLNG's faster evaluation.
+void SUNLIT(const double& EQ, const double& YEAR, const double& MON, const double& DAY,
+            const double& HOUR, const double& MINUTE, const double& SECOND, double& DELT, double& LON,
+            double& RV, double& X, double& Y, double& Z);
 
 }  // namespace detail
 

@@ -1,0 +1,150 @@
+// SUNLIT  SUNLNG evaluated literally: every angle converted to radians as it stands and given to
+//         the library's sine and cosine, every multiple angle evaluated for itself.
+//
+//  Given and Returned: as SUNLNG.
+//  Notes:    The reference that the faster evaluation of SUNLNG is measured against (in the tests
+//            and the benchmarks); the two agree to some 1e-11 degree in the longitude. Not called by
+//            the program.
+//  Called:   DELTAT, DAYNUM, PRECES, NUTATE, ABERR
+#include <cmath>
+#include <cstdint>
+
+#include "equinox/equinox.hpp"
+#include "solar/solar.hpp"
+#include "solar/tables.hpp"
+
+namespace solarlon {
+
+namespace detail {
+
+void SUNLIT(const double& EQ, const double& YEAR, const double& MON, const double& DAY,
+            const double& HOUR, const double& MINUTE, const double& SECOND, double& DELT, double& LON,
+            double& RV, double& X, double& Y, double& Z) {
+    const double rad = std::acos(-1.0) / 180.0;
+
+    // Inputs copied first, so that outputs may share a variable with them.
+    const double eq = EQ, year = YEAR, mon = MON, day = DAY, hour = HOUR, minute = MINUTE,
+                 second = SECOND;
+
+    double delt = 0.0;
+    DELTAT(year, mon, day, delt);
+
+    // January and February are months 13 and 14 of the previous year.
+    double y = year, m = mon;
+    if (!(m > 2.5)) {
+        y = y - 1.0;
+        m = m + 12.0;
+    }
+
+    // Modified Julian Date in dynamical time; the whole DAY, fraction included, counts.
+    const double mjd = std::trunc(365.25 * y + 0.000001) + std::trunc(y / 400.0 + 0.000001) -
+                       std::trunc(y / 100.0 + 0.000001) + std::trunc(30.59 * (m - 2.0) + 0.000001) +
+                       day - 678912.0 + hour / 24.0 + minute / 1440.0 + (second + delt) / 86400.0;
+
+    const double d = mjd - 39999.5;  // days from JD 2440000.0
+    const double ty = d / 365.25;    // Julian years
+    const double tc = ty / 100.0;    // Julian centuries
+
+    // Mean longitude less its epoch value, reduced toward zero: (-360, 360) with the sign of d.
+    double l = 0.985609104 * d - 0.0003025 * tc * tc;
+    l = l - 360.0 * std::trunc(l / 360.0);
+
+    // Equation of the centre (degrees) and the elliptic terms of the radius vector (AU).
+    const double e1 = 1.91618 - 0.00479 * tc;
+    const double e2 = 0.02003 - 0.0001 * tc;
+    const double r0 = 1.0001398 - 0.0000007 * tc;
+    const double re1 = 0.0167207 - 0.00004179 * tc;
+    const double re2 = 0.0001398 - 0.0000007 * tc;
+
+    const double ma = DAT[0][0] + DAT[0][1] * d;  // mean anomaly, degrees
+
+    // Planetary and long-period terms: longitude in 0.00001 degree, radius in 0.0000001 AU.
+    double sl = 0.0, sr = 0.0;
+    for (int j = 1; j < 21; ++j) {
+        const double a = DAT[j][0] + DAT[j][1] * ty;
+        sl = sl + DAT[j][2] * std::sin(a * rad);
+        sr = sr + DAT[j][3] * std::cos(a * rad);
+    }
+
+    // Lunar arguments, degrees: mean elongation D, D less the Moon's mean anomaly, argument of
+    // latitude F.
+    const double ad = 315.65 + 12.1907491 * d;
+    const double as = 176.03 - 0.8742433 * d;
+    const double af = 0.43 + 13.2293506 * d;
+
+    // Longitude and radius vector, mean equinox of 1950.0.
+    double lon = l + 60.91042 + e1 * std::sin(ma * rad) + e2 * std::sin(2.0 * ma * rad) +
+                 0.00001 * (29.0 * std::sin(3.0 * ma * rad) + 179.0 * std::sin(ad * rad) -
+                            12.0 * std::sin(as * rad) + sl);
+    const double rv = r0 - re1 * std::cos(ma * rad) - re2 * std::cos(2.0 * ma * rad) +
+                      0.0000001 * (307.0 * std::cos(ad * rad) - 18.0 * std::cos(3.0 * ma * rad) -
+                                   31.0 * std::cos(as * rad) + sr);
+
+    // Equatorial coordinates, mean equator and equinox of 1950.0 (obliquity 23.4458 degrees);
+    // the terms in B and sin F are the Sun's latitude above the 1950 ecliptic.
+    const double b = std::sin((lon + 6.0) * rad);
+    double x = rv * std::cos(lon * rad);
+    double yy = 0.917437 * rv * std::sin(lon * rad) +
+                0.000001 * ((17.0 + 0.9 * ty) * b - std::sin(af * rad));
+    double z = 0.3978812 * rv * std::sin(lon * rad) +
+               0.000001 * (3.0 * std::sin(af * rad) - (39.0 + 2.1 * ty) * b);
+
+    const double ieq = std::trunc(eq + 0.5);  // rounded equinox choice
+    if (ieq == 1950.0) {
+        // Into [0, 360]: only values above 360 or below 0 move.
+        if (lon > 360.0) {
+            lon = lon - 360.0 * std::trunc(lon / 360.0);
+        } else if (lon < 0.0) {
+            double a = -lon;
+            a = a - 360.0 * std::trunc(a / 360.0);
+            lon = 360.0 - a;
+        }
+    } else {
+        static const double Y1950 = 1950.0, M1 = 1.0, D0 = 0.0;
+
+        // Years of precession from 1950.0; for the equinox of date counted in UT from 1950 January 0.
+        double t = 0.0;
+        if (ieq == 0.0) {
+            t = (DAYNUM(year, mon, day) - DAYNUM(Y1950, M1, D0) + hour / 24.0 + minute / 1440.0 +
+                 second / 86400.0) /
+                365.242194;
+        } else {
+            t = eq - 1950.0;
+        }
+
+        // General precession in longitude, arc seconds to degrees.
+        const double p = (50.26754 * t + 0.000111 * t * t + 0.000000202 * t * t * t) / 3600.0;
+        lon = lon + p;
+        if (lon < 0.0) lon = lon + 360.0;
+        if (lon > 360.0) lon = lon - 360.0;
+
+        // The coordinates, as a unit vector times its length, to the same equinox.
+        const double s = std::sqrt(x * x + yy * yy + z * z);
+        double u1 = x / s, u2 = yy / s, u3 = z / s;
+        if (ieq == 0.0) {
+            const double ep = 1950.0 + (DAYNUM(year, mon, day) - DAYNUM(Y1950, M1, D0) + hour / 24.0 +
+                                        minute / 1440.0 + second / 86400.0) /
+                                           365.242194;
+            static const std::int32_t PLUS = 1;
+            PRECES(Y1950, ep, u1, u2, u3);
+            NUTATE(PLUS, year, mon, day, hour, minute, second, u1, u2, u3);
+            ABERR(PLUS, year, mon, day, hour, minute, second, u1, u2, u3, lon);
+        } else {
+            PRECES(Y1950, eq, u1, u2, u3);
+        }
+        x = u1 * s;
+        yy = u2 * s;
+        z = u3 * s;
+    }
+
+    DELT = delt;
+    LON = lon;
+    RV = rv;
+    X = x;
+    Y = yy;
+    Z = z;
+}
+
+}  // namespace detail
+
+}  // namespace solarlon
