@@ -26,28 +26,8 @@ void SUNLIT(const double& EQ, const double& YEAR, const double& MON, const doubl
     const double eq = EQ, year = YEAR, mon = MON, day = DAY, hour = HOUR, minute = MINUTE,
                  second = SECOND;
 
-    double delt = 0.0;
-    DELTAT(year, mon, day, delt);
-
-    // January and February are months 13 and 14 of the previous year.
-    double y = year, m = mon;
-    if (!(m > 2.5)) {
-        y = y - 1.0;
-        m = m + 12.0;
-    }
-
-    // Modified Julian Date in dynamical time; the whole DAY, fraction included, counts.
-    const double mjd = std::trunc(365.25 * y + 0.000001) + std::trunc(y / 400.0 + 0.000001) -
-                       std::trunc(y / 100.0 + 0.000001) + std::trunc(30.59 * (m - 2.0) + 0.000001) +
-                       day - 678912.0 + hour / 24.0 + minute / 1440.0 + (second + delt) / 86400.0;
-
-    const double d = mjd - 39999.5;  // days from JD 2440000.0
-    const double ty = d / 365.25;    // Julian years
-    const double tc = ty / 100.0;    // Julian centuries
-
-    // Mean longitude less its epoch value, reduced toward zero: (-360, 360) with the sign of d.
-    double l = 0.985609104 * d - 0.0003025 * tc * tc;
-    l = l - 360.0 * std::trunc(l / 360.0);
+    const detail::SunTime ta = detail::SUNARG(year, mon, day, hour, minute, second);
+    const double delt = ta.delt, d = ta.d, ty = ta.ty, tc = ta.tc, l = ta.l;
 
     // Equation of the centre (degrees) and the elliptic terms of the radius vector (AU).
     const double e1 = 1.91618 - 0.00479 * tc;

@@ -5,8 +5,11 @@
 #ifndef SOLARLON_SOLAR_TABLES_HPP
 #define SOLARLON_SOLAR_TABLES_HPP
 
+#include <cmath>
 #include <cstdint>
 #include <functional>
+
+#include "solar/solar.hpp"
 
 namespace solarlon {
 
@@ -23,6 +26,46 @@ extern const double DAT[21][4];
 extern const std::int32_t MONTH[2][12];
 
 namespace detail {
+
+// The time arguments of Newcomb's series at a UT instant.
+struct SunTime {
+    double delt;  // Delta T from DELTAT, seconds
+    double d;     // days from JD 2440000.0, dynamical time
+    double ty;    // Julian years from JD 2440000.0
+    double tc;    // Julian centuries from JD 2440000.0
+    double l;     // mean longitude less its epoch value, degrees: (-360, 360) with the sign of d
+};
+
+// SUNARG  The time arguments and the mean longitude of the series.
+//  Given:    YEAR..SECOND  UT instant as SUNLNG (the whole DAY, fraction included, counts)
+//  Result:   the arguments
+//  Called:   DELTAT
+inline SunTime SUNARG(const double& YEAR, const double& MON, const double& DAY, const double& HOUR,
+                      const double& MINUTE, const double& SECOND) {
+    SunTime a{};
+    DELTAT(YEAR, MON, DAY, a.delt);
+
+    // January and February are months 13 and 14 of the previous year.
+    double y = YEAR, m = MON;
+    if (!(m > 2.5)) {
+        y = y - 1.0;
+        m = m + 12.0;
+    }
+
+    // Modified Julian Date in dynamical time.
+    const double mjd = std::trunc(365.25 * y + 0.000001) + std::trunc(y / 400.0 + 0.000001) -
+                       std::trunc(y / 100.0 + 0.000001) + std::trunc(30.59 * (m - 2.0) + 0.000001) +
+                       DAY - 678912.0 + HOUR / 24.0 + MINUTE / 1440.0 + (SECOND + a.delt) / 86400.0;
+
+    a.d = mjd - 39999.5;
+    a.ty = a.d / 365.25;
+    a.tc = a.ty / 100.0;
+
+    // The quadratic term is subtracted; reduced toward zero.
+    double l = 0.985609104 * a.d - 0.0003025 * a.tc * a.tc;
+    a.l = l - 360.0 * std::trunc(l / 360.0);
+    return a;
+}
 
 // Longitude of the Sun (degrees) at minute 0, second 0 of hour HOUR (UT) of the date YEAR, MON, DAY.
 using SUNFN = std::function<double(const double& YEAR, const double& MON, const double& DAY,
