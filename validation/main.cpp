@@ -1,0 +1,87 @@
+// solarlon-accuracy  The program's solar longitude against ERFA over 1800-2200.
+//
+//   solarlon-accuracy [--out DIR] [--update DOC] [--check DOC]
+//
+//   Without options the summary tables are written to standard output.
+//   --out DIR     also write DIR/longitude.csv (every 10 days), DIR/terms.csv (24 solar terms a
+//                 year) and DIR/summary.md
+//   --update DOC  replace the figures between the markers of DOC by the new ones
+//   --check DOC   compare the new maxima with those documented in DOC; exit status 1 when one is
+//                 exceeded or cannot be read
+#include <cstdint>
+#include <exception>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "validation/validation.hpp"
+
+namespace {
+
+constexpr std::int32_t FIRST = 1800, LAST = 2200, STEP = 10;  // years, days
+
+std::string slurp(const std::string& name) {
+    std::ifstream in(name, std::ios::binary);
+    if (!in) throw std::runtime_error("cannot read " + name);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void spill(const std::string& name, const std::string& text) {
+    std::ofstream out(name, std::ios::binary | std::ios::trunc);
+    out << text;
+    out.close();
+    if (!out) throw std::runtime_error("cannot write " + name);
+}
+
+int usage() {
+    std::cerr << "usage: solarlon-accuracy [--out DIR] [--update DOC] [--check DOC]\n";
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace solarlon::validation;
+    std::string out_dir, update_doc, check_doc;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (i + 1 >= argc) return usage();
+        if (a == "--out") out_dir = argv[++i];
+        else if (a == "--update") update_doc = argv[++i];
+        else if (a == "--check") check_doc = argv[++i];
+        else return usage();
+    }
+
+    try {
+        Report r;
+        COMPARE(FIRST, LAST, STEP, r);
+        const std::string summary = summary_markdown(r);
+
+        if (!out_dir.empty()) {
+            std::ostringstream lon, terms;
+            write_samples_csv(lon, r);
+            write_terms_csv(terms, r);
+            spill(out_dir + "/longitude.csv", lon.str());
+            spill(out_dir + "/terms.csv", terms.str());
+            spill(out_dir + "/summary.md", summary + "\n");
+        }
+        if (!update_doc.empty()) spill(update_doc, replace_block(slurp(update_doc), summary));
+        if (check_doc.empty()) {
+            if (update_doc.empty()) std::cout << summary << '\n';
+            return 0;
+        }
+
+        std::vector<std::string> msgs;
+        const bool ok = CHECK(r, slurp(check_doc), msgs);
+        for (const std::string& m : msgs) std::cout << "exceeded or unreadable: " << m << '\n';
+        std::cout << "accuracy check against " << check_doc << ": "
+                  << (ok ? "every documented maximum holds" : "FAILED") << '\n';
+        return ok ? 0 : 1;
+    } catch (const std::exception& e) {
+        std::cerr << "solarlon-accuracy: " << e.what() << '\n';
+        return 1;
+    }
+}
