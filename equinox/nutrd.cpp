@@ -7,7 +7,7 @@
 //            DEC           declination, degrees; returned in [-90, 90]
 //  Notes:    The first-order rotation does not keep the length exactly; a sine of declination beyond
 //            1 in magnitude is taken as 1, so a position at a pole gives +-90 and not NaN.
-//  Called:   SPHVEC, NUTATE, VECSPH
+//  Called:   TURNRD, NUTATE
 #include "equinox/equinox.hpp"
 
 #include <cmath>
@@ -18,14 +18,10 @@ namespace solarlon {
 
 void NUTRD(const std::int32_t& ISIGN, const double& YEAR, const double& MON, const double& DAY,
            const double& HOUR, const double& MINUTE, const double& SECOND, double& RA, double& DEC) {
-    const double rad = std::acos(-1.0) / 180.0;
-    double x = 0.0, y = 0.0, z = 0.0;
-    SPHVEC(RA * rad, DEC * rad, x, y, z);
-    NUTATE(ISIGN, YEAR, MON, DAY, HOUR, MINUTE, SECOND, x, y, z);
-    double ra = 0.0, dec = 0.0;
-    VECSPH(x, y, z, ra, dec);
-    RA = ra / rad;
-    DEC = dec / rad;
+    const auto turn = [&](double& x, double& y, double& z) {
+        NUTATE(ISIGN, YEAR, MON, DAY, HOUR, MINUTE, SECOND, x, y, z);
+    };
+    TURNRD(turn, RA, DEC);
 }
 
 }  // namespace solarlon

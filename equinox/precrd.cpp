@@ -15,16 +15,9 @@ namespace solarlon {
 //            DEC        declination, degrees; returned in [-90, 90]
 //  Notes:    The direction is rotated as a unit vector. A sine of declination a rounding step
 //            beyond 1 in magnitude is taken as 1, so a position at a pole gives +-90 and not NaN.
-//  Called:   SPHVEC, PRECES, VECSPH
+//  Called:   TURNRD, PRECES
 void PRECRD(const double& EP0, const double& EP1, double& RA, double& DEC) {
-    const double rad = std::acos(-1.0) / 180.0;
-    double x = 0.0, y = 0.0, z = 0.0;
-    SPHVEC(RA * rad, DEC * rad, x, y, z);
-    PRECES(EP0, EP1, x, y, z);
-    double ra = 0.0, dec = 0.0;
-    VECSPH(x, y, z, ra, dec);
-    RA = ra / rad;
-    DEC = dec / rad;
+    TURNRD([&](double& x, double& y, double& z) { PRECES(EP0, EP1, x, y, z); }, RA, DEC);
 }
 
 // PRECRS  PRECRD for single-precision values.

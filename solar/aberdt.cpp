@@ -34,17 +34,13 @@ void ABERDT(const std::int32_t& ISIGN, const double& YEAR, const double& MON, co
 //            DEC           declination, degrees; returned in [-90, 90]
 //  Notes:    Near a pole the first-order displacement can carry the sine of the declination past 1;
 //            it is then taken as 1, so the result is +-90 and not NaN.
-//  Called:   SPHVEC, ABERDT, VECSPH
+//  Called:   TURNRD, ABERDT
 void ABERRD(const std::int32_t& ISIGN, const double& YEAR, const double& MON, const double& DAY,
             const double& HOUR, const double& MINUTE, const double& SECOND, double& RA, double& DEC) {
-    const double rad = std::acos(-1.0) / 180.0;
-    double x = 0.0, y = 0.0, z = 0.0;
-    SPHVEC(RA * rad, DEC * rad, x, y, z);
-    ABERDT(ISIGN, YEAR, MON, DAY, HOUR, MINUTE, SECOND, x, y, z);
-    double ra = 0.0, dec = 0.0;
-    VECSPH(x, y, z, ra, dec);
-    RA = ra / rad;
-    DEC = dec / rad;
+    const auto turn = [&](double& x, double& y, double& z) {
+        ABERDT(ISIGN, YEAR, MON, DAY, HOUR, MINUTE, SECOND, x, y, z);
+    };
+    TURNRD(turn, RA, DEC);
 }
 
 }  // namespace solarlon

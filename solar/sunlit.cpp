@@ -5,7 +5,7 @@
 //  Notes:    The reference that the faster evaluation of SUNLNG is measured against (in the tests
 //            and the benchmarks); the two agree to some 1e-11 degree in the longitude. Not called by
 //            the program.
-//  Called:   DELTAT, DAYNUM, PRECES, NUTATE, ABERR
+//  Called:   SUNARG, DAYNUM, SUNRED
 #include <cmath>
 #include <cstdint>
 
@@ -98,23 +98,11 @@ void SUNLIT(const double& EQ, const double& YEAR, const double& MON, const doubl
         if (lon < 0.0) lon = lon + 360.0;
         if (lon > 360.0) lon = lon - 360.0;
 
-        // The coordinates, as a unit vector times its length, to the same equinox.
-        const double s = std::sqrt(x * x + yy * yy + z * z);
-        double u1 = x / s, u2 = yy / s, u3 = z / s;
-        if (ieq == 0.0) {
-            const double ep = 1950.0 + (DAYNUM(year, mon, day) - DAYNUM(Y1950, M1, D0) + hour / 24.0 +
-                                        minute / 1440.0 + second / 86400.0) /
-                                           365.242194;
-            static const std::int32_t PLUS = 1;
-            PRECES(Y1950, ep, u1, u2, u3);
-            NUTATE(PLUS, year, mon, day, hour, minute, second, u1, u2, u3);
-            ABERR(PLUS, year, mon, day, hour, minute, second, u1, u2, u3, lon);
-        } else {
-            PRECES(Y1950, eq, u1, u2, u3);
-        }
-        x = u1 * s;
-        yy = u2 * s;
-        z = u3 * s;
+        // The coordinates to the same equinox.
+        const double ep = 1950.0 + (DAYNUM(year, mon, day) - DAYNUM(Y1950, M1, D0) + hour / 24.0 +
+                                    minute / 1440.0 + second / 86400.0) /
+                                       365.242194;
+        SUNRED(ieq, eq, ep, year, mon, day, hour, minute, second, lon, x, yy, z);
     }
 
     DELT = delt;

@@ -39,7 +39,7 @@
 //  Notes:    Skips the radius vector, the rectangular coordinates and their reduction to the chosen
 //            equinox. An input may also be passed as the output.
 //
-//  Called:   DELTAT, DAYNUM, PRECES, NUTATE, ABERR, SINCOSD
+//  Called:   SUNARG, DAYNUM, SUNRED, SINCOSD
 #include "solar/solar.hpp"
 
 #include <cmath>
@@ -180,23 +180,8 @@ void SUNLNG(const double& EQ, const double& YEAR, const double& MON, const doubl
     double ieq = 0.0, t = 0.0;
     double lon = to_equinox(eq, year, mon, day, hour, minute, second, s.lon, ieq, t);
     if (ieq != 1950.0) {
-        static const double Y1950 = 1950.0;
-
-        // The coordinates, as a unit vector times its length, to the same equinox.
-        const double len = std::sqrt(x * x + yy * yy + z * z);
-        double u1 = x / len, u2 = yy / len, u3 = z / len;
-        if (ieq == 0.0) {
-            const double ep = 1950.0 + t;
-            static const std::int32_t PLUS = 1;
-            PRECES(Y1950, ep, u1, u2, u3);
-            NUTATE(PLUS, year, mon, day, hour, minute, second, u1, u2, u3);
-            ABERR(PLUS, year, mon, day, hour, minute, second, u1, u2, u3, lon);
-        } else {
-            PRECES(Y1950, eq, u1, u2, u3);
-        }
-        x = u1 * len;
-        yy = u2 * len;
-        z = u3 * len;
+        const double ep = 1950.0 + t;
+        detail::SUNRED(ieq, eq, ep, year, mon, day, hour, minute, second, lon, x, yy, z);
     }
 
     DELT = s.delt;

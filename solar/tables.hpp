@@ -71,6 +71,21 @@ inline SunTime SUNARG(const double& YEAR, const double& MON, const double& DAY, 
 using SUNFN = std::function<double(const double& YEAR, const double& MON, const double& DAY,
                                    const double& HOUR)>;
 
+// SUNRED  The rectangular coordinates of the series (mean equator and equinox of 1950.0) referred
+//         to the chosen equinox: precession to the year EQ; for the equinox of the instant
+//         precession to the epoch EP, then nutation and annual aberration of date.
+//  Given:    IEQ           rounded equinox choice: 0 = of the instant, otherwise a year (not 1950)
+//            EQ            the year of the equinox with its fraction (used when IEQ is not 0)
+//            EP            the instant as a year (used when IEQ is 0)
+//            YEAR..SECOND  the UT instant, for nutation and aberration
+//            LON           the Sun's longitude, degrees, for the aberration
+//  Given and returned: X, Y, Z   coordinates, AU; turned as a unit vector times their length, which
+//                      is not renormalised after the rotations
+//  Called:   PRECES, NUTATE, ABERR
+void SUNRED(const double& IEQ, const double& EQ, const double& EP, const double& YEAR,
+            const double& MON, const double& DAY, const double& HOUR, const double& MINUTE,
+            const double& SECOND, const double& LON, double& X, double& Y, double& Z);
+
 // SUNSRC  The grid search of SUNTIM with the longitude supplied by LAMBDA.
 //  Given:    LAMBDA  longitude evaluator (SUNLNG with the chosen equinox for SUNTIM)
 //            IZONE, IYEAR, LON, YEAR   as SUNTIM

@@ -195,6 +195,24 @@ void RDPERT(const std::int32_t& H, const std::int32_t& M, const double& S, const
             const std::int32_t& DM, const double& DS, double& ALPHA, double& DELTA,
             const RDSET& SET = RDSET());
 
+// TURNRD  A right ascension and declination turned through a routine that acts on their unit vector.
+//  Given:    TURN       called as TURN(x, y, z) with the unit vector, which it turns in place
+//  Given and returned:
+//            RA         right ascension, degrees; returned in [0, 360)
+//            DEC        declination, degrees; returned in [-90, 90] (VECSPH clamps the sine)
+//  Called:   SPHVEC, VECSPH
+template <class F>
+void TURNRD(F&& TURN, double& RA, double& DEC) {
+    const double rad = std::acos(-1.0) / 180.0;
+    double x = 0.0, y = 0.0, z = 0.0;
+    SPHVEC(RA * rad, DEC * rad, x, y, z);
+    TURN(x, y, z);
+    double ra = 0.0, dec = 0.0;
+    VECSPH(x, y, z, ra, dec);
+    RA = ra / rad;
+    DEC = dec / rad;
+}
+
 }  // namespace solarlon
 
 #endif
