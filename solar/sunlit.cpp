@@ -5,11 +5,9 @@
 //  Notes:    The reference that the faster evaluation of SUNLNG is measured against (in the tests
 //            and the benchmarks); the two agree to some 1e-11 degree in the longitude. Not called by
 //            the program.
-//  Called:   SUNARG, DAYNUM, SUNRED
+//  Called:   SUNARG, SUNEQU, SUNRED
 #include <cmath>
-#include <cstdint>
 
-#include "equinox/equinox.hpp"
 #include "solar/solar.hpp"
 #include "solar/tables.hpp"
 
@@ -69,41 +67,9 @@ void SUNLIT(const double& EQ, const double& YEAR, const double& MON, const doubl
     double z = 0.3978812 * rv * std::sin(lon * rad) +
                0.000001 * (3.0 * std::sin(af * rad) - (39.0 + 2.1 * ty) * b);
 
-    const double ieq = std::trunc(eq + 0.5);  // rounded equinox choice
-    if (ieq == 1950.0) {
-        // Into [0, 360]: only values above 360 or below 0 move.
-        if (lon > 360.0) {
-            lon = lon - 360.0 * std::trunc(lon / 360.0);
-        } else if (lon < 0.0) {
-            double a = -lon;
-            a = a - 360.0 * std::trunc(a / 360.0);
-            lon = 360.0 - a;
-        }
-    } else {
-        static const double Y1950 = 1950.0, M1 = 1.0, D0 = 0.0;
-
-        // Years of precession from 1950.0; for the equinox of date counted in UT from 1950 January 0.
-        double t = 0.0;
-        if (ieq == 0.0) {
-            t = (DAYNUM(year, mon, day) - DAYNUM(Y1950, M1, D0) + hour / 24.0 + minute / 1440.0 +
-                 second / 86400.0) /
-                365.242194;
-        } else {
-            t = eq - 1950.0;
-        }
-
-        // General precession in longitude, arc seconds to degrees.
-        const double p = (50.26754 * t + 0.000111 * t * t + 0.000000202 * t * t * t) / 3600.0;
-        lon = lon + p;
-        if (lon < 0.0) lon = lon + 360.0;
-        if (lon > 360.0) lon = lon - 360.0;
-
-        // The coordinates to the same equinox.
-        const double ep = 1950.0 + (DAYNUM(year, mon, day) - DAYNUM(Y1950, M1, D0) + hour / 24.0 +
-                                    minute / 1440.0 + second / 86400.0) /
-                                       365.242194;
-        SUNRED(ieq, eq, ep, year, mon, day, hour, minute, second, lon, x, yy, z);
-    }
+    double ieq = 0.0, t = 0.0;
+    lon = SUNEQU(eq, year, mon, day, hour, minute, second, lon, ieq, t);
+    if (ieq != 1950.0) SUNRED(ieq, eq, 1950.0 + t, year, mon, day, hour, minute, second, lon, x, yy, z);
 
     DELT = delt;
     LON = lon;

@@ -39,13 +39,12 @@
 //  Notes:    Skips the radius vector, the rectangular coordinates and their reduction to the chosen
 //            equinox. An input may also be passed as the output.
 //
-//  Called:   SUNARG, DAYNUM, SUNRED, SINCOSD
+//  Called:   SUNARG, SUNEQU, SUNRED, SINCOSD
 #include "solar/solar.hpp"
 
 #include <cmath>
 #include <cstdint>
 
-#include "equinox/equinox.hpp"
 #include "solar/tables.hpp"
 #include "solar/trig.hpp"
 
@@ -119,43 +118,6 @@ Series series(const double& year, const double& mon, const double& day, const do
     return r;
 }
 
-// Years of precession from 1950.0 for the equinox of the instant: counted in UT from 1950 January 0,
-// whole days by the calendar.
-double years_of_date(const double& year, const double& mon, const double& day, const double& hour,
-                     const double& minute, const double& second) {
-    static const double Y1950 = 1950.0, M1 = 1.0, D0 = 0.0;
-    return (DAYNUM(year, mon, day) - DAYNUM(Y1950, M1, D0) + hour / 24.0 + minute / 1440.0 +
-            second / 86400.0) /
-           365.242194;
-}
-
-// The series longitude referred to the chosen equinox. IEQ receives the rounded choice and T the
-// years of precession (not set for 1950).
-double to_equinox(const double& eq, const double& year, const double& mon, const double& day,
-                  const double& hour, const double& minute, const double& second, double lon, double& ieq,
-                  double& t) {
-    ieq = std::trunc(eq + 0.5);
-    if (ieq == 1950.0) {
-        // Into [0, 360]: only values above 360 or below 0 move.
-        if (lon > 360.0) {
-            lon = lon - 360.0 * std::trunc(lon / 360.0);
-        } else if (lon < 0.0) {
-            double a = -lon;
-            a = a - 360.0 * std::trunc(a / 360.0);
-            lon = 360.0 - a;
-        }
-        return lon;
-    }
-    t = (ieq == 0.0) ? years_of_date(year, mon, day, hour, minute, second) : eq - 1950.0;
-
-    // General precession in longitude, arc seconds to degrees.
-    const double p = (50.26754 * t + 0.000111 * t * t + 0.000000202 * t * t * t) / 3600.0;
-    lon = lon + p;
-    if (lon < 0.0) lon = lon + 360.0;
-    if (lon > 360.0) lon = lon - 360.0;
-    return lon;
-}
-
 }  // namespace
 
 void SUNLNG(const double& EQ, const double& YEAR, const double& MON, const double& DAY,
@@ -178,7 +140,7 @@ void SUNLNG(const double& EQ, const double& YEAR, const double& MON, const doubl
     double z = 0.3978812 * rv * slon + 0.000001 * (3.0 * s.saf - (39.0 + 2.1 * ty) * b);
 
     double ieq = 0.0, t = 0.0;
-    double lon = to_equinox(eq, year, mon, day, hour, minute, second, s.lon, ieq, t);
+    double lon = detail::SUNEQU(eq, year, mon, day, hour, minute, second, s.lon, ieq, t);
     if (ieq != 1950.0) {
         const double ep = 1950.0 + t;
         detail::SUNRED(ieq, eq, ep, year, mon, day, hour, minute, second, lon, x, yy, z);
@@ -198,7 +160,7 @@ void SUNLON(const double& EQ, const double& YEAR, const double& MON, const doubl
                  second = SECOND;
     const Series s = series<false>(year, mon, day, hour, minute, second);
     double ieq = 0.0, t = 0.0;
-    LON = to_equinox(eq, year, mon, day, hour, minute, second, s.lon, ieq, t);
+    LON = detail::SUNEQU(eq, year, mon, day, hour, minute, second, s.lon, ieq, t);
 }
 
 }  // namespace solarlon

@@ -71,6 +71,21 @@ inline SunTime SUNARG(const double& YEAR, const double& MON, const double& DAY, 
 using SUNFN = std::function<double(const double& YEAR, const double& MON, const double& DAY,
                                    const double& HOUR)>;
 
+// SUNEQU  The longitude of the series referred to the chosen equinox by the general precession in
+//         longitude.
+//  Given:    EQ            equinox choice, rounded by adding 0.5 and truncating: 1950, 0 (the
+//                          instant) or another year, used with its fraction
+//            YEAR..SECOND  the UT instant; for the equinox of the instant the years of precession
+//                          count from 1950 January 0 in UT, whole days by DAYNUM
+//            LON           longitude, mean equinox of 1950.0, degrees
+//  Returned: IEQ           the rounded choice
+//            T             years of precession from 1950.0 (not set for 1950)
+//  Result:   the longitude, degrees: for 1950 brought into [0, 360]; otherwise with the precession
+//            added and one turn added or taken away where it leaves [0, 360]
+double SUNEQU(const double& EQ, const double& YEAR, const double& MON, const double& DAY,
+              const double& HOUR, const double& MINUTE, const double& SECOND, double LON, double& IEQ,
+              double& T);
+
 // SUNRED  The rectangular coordinates of the series (mean equator and equinox of 1950.0) referred
 //         to the chosen equinox: precession to the year EQ; for the equinox of the instant
 //         precession to the epoch EP, then nutation and annual aberration of date.
