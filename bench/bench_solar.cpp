@@ -13,7 +13,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "solar/solar.hpp"
+#include <solarlon/solar.hpp>
 #include "solar/tables.hpp"
 
 namespace {

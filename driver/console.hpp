@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "io/io.hpp"
+#include <solarlon/io.hpp>
 
 namespace solarlon::driver {
 

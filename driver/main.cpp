@@ -1,7 +1,7 @@
 // solarlon  Console calculator of the Sun's ecliptic longitude. Takes no arguments.
 #include <iostream>
 
-#include "driver/driver.hpp"
+#include <solarlon/driver.hpp>
 
 #ifdef _WIN32
 #include <fcntl.h>

@@ -1,7 +1,7 @@
 // Menu 1  Date and time in JST typed by hand to the Sun's longitude (F10.5, degrees).
 #include "driver/console.hpp"
 #include "driver/texts.hpp"
-#include "solar/solar.hpp"
+#include <solarlon/solar.hpp>
 
 namespace solarlon::driver {
 

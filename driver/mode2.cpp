@@ -4,7 +4,7 @@
 
 #include "driver/console.hpp"
 #include "driver/texts.hpp"
-#include "solar/solar.hpp"
+#include <solarlon/solar.hpp>
 
 namespace solarlon::driver {
 

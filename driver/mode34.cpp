@@ -2,7 +2,7 @@
 //                JST date and time (I5, 5I3), or UT date with a decimal day (I5, I3, F7.3).
 #include "driver/console.hpp"
 #include "driver/texts.hpp"
-#include "solar/solar.hpp"
+#include <solarlon/solar.hpp>
 
 namespace solarlon::driver {
 

@@ -2,7 +2,7 @@
 //         year, month, day and hour (UT) at which the Sun reaches it in 2000.
 #include "driver/console.hpp"
 #include "driver/texts.hpp"
-#include "solar/solar.hpp"
+#include <solarlon/solar.hpp>
 
 namespace solarlon::driver {
 

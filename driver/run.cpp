@@ -4,7 +4,7 @@
 #include <ostream>
 
 #include "driver/console.hpp"
-#include "driver/driver.hpp"
+#include <solarlon/driver.hpp>
 #include "driver/texts.hpp"
 
 namespace solarlon::driver {

@@ -3,7 +3,7 @@
 #include <limits>
 
 #include "driver/console.hpp"
-#include "util/util.hpp"
+#include <solarlon/util.hpp>
 
 namespace solarlon::driver {
 

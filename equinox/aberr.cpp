@@ -11,7 +11,7 @@
 //            seconds. The formula assumes |p| = 1; the result is not renormalised. X, Y, Z are read
 //            before any of them is written; SUNLON and the instant are not changed.
 //  Called:   TIMARG, OBLIQ
-#include "equinox/equinox.hpp"
+#include <solarlon/equinox.hpp>
 
 #include <cmath>
 

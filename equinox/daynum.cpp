@@ -1,5 +1,5 @@
 // DAYNUM  Whole-day count of a Gregorian calendar date.
-#include "equinox/equinox.hpp"
+#include <solarlon/equinox.hpp>
 
 #include <cmath>
 #include <cstdint>

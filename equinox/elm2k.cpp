@@ -1,5 +1,5 @@
 // ELM2K, ELM2KS  Orientation elements of an orbit from the equator and equinox 1950 (FK4) to 2000 (FK5).
-#include "equinox/equinox.hpp"
+#include <solarlon/equinox.hpp>
 
 #include <cmath>
 

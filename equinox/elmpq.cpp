@@ -8,7 +8,7 @@
 //  Notes:    The ecliptic components are turned to the equator with the mean obliquity of 1950.0,
 //            23.445788 degrees (23 26' 44.84").
 //  Called:   none
-#include "equinox/equinox.hpp"
+#include <solarlon/equinox.hpp>
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 // NUTARG, NUTATE  Fundamental arguments and the leading terms of the 1900-based nutation series, and
 //                 the rotation between the mean and the true equator and equinox of date.
-#include "equinox/equinox.hpp"
+#include <solarlon/equinox.hpp>
 
 #include <cmath>
 

@@ -8,11 +8,11 @@
 //  Notes:    The first-order rotation does not keep the length exactly; a sine of declination beyond
 //            1 in magnitude is taken as 1, so a position at a pole gives +-90 and not NaN.
 //  Called:   TURNRD, NUTATE
-#include "equinox/equinox.hpp"
+#include <solarlon/equinox.hpp>
 
 #include <cmath>
 
-#include "util/util.hpp"
+#include <solarlon/util.hpp>
 
 namespace solarlon {
 

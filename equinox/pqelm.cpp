@@ -13,7 +13,7 @@
 //            orbit (i = 0 or 180 degrees) omega and Omega are not defined; the result is finite.
 //            A value a rounding step below 0 may come back as 2 pi.
 //  Called:   none
-#include "equinox/equinox.hpp"
+#include <solarlon/equinox.hpp>
 
 #include <cmath>
 

@@ -10,7 +10,7 @@
 //            The polynomials are not exact inverses: 1950 -> 2000 -> 1950 comes back to about 3e-9.
 //            X, Y, Z are read before any of them is written.
 //  Called:   none
-#include "equinox/equinox.hpp"
+#include <solarlon/equinox.hpp>
 
 #include <cmath>
 

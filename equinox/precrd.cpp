@@ -1,9 +1,9 @@
 // PRECRD, PRECRS  Newcomb precession of right ascension and declination between two mean equinoxes.
-#include "equinox/equinox.hpp"
+#include <solarlon/equinox.hpp>
 
 #include <cmath>
 
-#include "util/util.hpp"
+#include <solarlon/util.hpp>
 
 namespace solarlon {
 

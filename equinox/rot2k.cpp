@@ -6,7 +6,7 @@
 //            growing) followed by the IAU 1976 precession from B1950.0 to J2000.0. No E-terms of
 //            aberration and no proper motions. R0 is read before R is written, so R may be R0.
 //  Called:   none
-#include "equinox/equinox.hpp"
+#include <solarlon/equinox.hpp>
 
 namespace solarlon {
 

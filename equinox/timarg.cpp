@@ -1,5 +1,5 @@
 // TIMARG, OBLIQ  Time arguments from 1900 January 0.5 and Newcomb's mean obliquity.
-#include "equinox/equinox.hpp"
+#include <solarlon/equinox.hpp>
 
 namespace solarlon {
 

@@ -1,5 +1,5 @@
 // Failure, SHOWN  The failure that ends the program, and texts quoted in its report.
-#include "io/io.hpp"
+#include <solarlon/io.hpp>
 
 #include <cstdio>
 

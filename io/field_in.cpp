@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "io/io.hpp"
+#include <solarlon/io.hpp>
 
 namespace solarlon::io {
 

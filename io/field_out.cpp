@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "io/io.hpp"
+#include <solarlon/io.hpp>
 
 namespace solarlon::io {
 

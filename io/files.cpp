@@ -3,7 +3,7 @@
 #include <fstream>
 #include <system_error>
 
-#include "io/io.hpp"
+#include <solarlon/io.hpp>
 
 namespace solarlon::io {
 

@@ -1,7 +1,7 @@
 // READFREE, READA  Free-form input of one number, and a whole record under Aw.
 #include <string>
 
-#include "io/io.hpp"
+#include <solarlon/io.hpp>
 
 namespace solarlon::io {
 

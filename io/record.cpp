@@ -2,7 +2,7 @@
 #include <istream>
 #include <ostream>
 
-#include "io/io.hpp"
+#include <solarlon/io.hpp>
 
 namespace solarlon::io {
 

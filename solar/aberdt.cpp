@@ -1,9 +1,9 @@
 // ABERDT, ABERRD  Annual aberration with the Sun's longitude from the solar theory.
 #include <cmath>
 
-#include "equinox/equinox.hpp"
-#include "solar/solar.hpp"
-#include "util/util.hpp"
+#include <solarlon/equinox.hpp>
+#include <solarlon/solar.hpp>
+#include <solarlon/util.hpp>
 
 namespace solarlon {
 

@@ -7,7 +7,7 @@
 //            DELT = 58.0 + 0.8 (t - 1990). The two lines do not meet: the value steps down by about
 //            2.1 s at 1990 January 1. The time of day does not enter.
 //  Called:   none
-#include "solar/solar.hpp"
+#include <solarlon/solar.hpp>
 
 namespace solarlon {
 

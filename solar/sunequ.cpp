@@ -4,7 +4,7 @@
 //  Called:   DAYNUM
 #include <cmath>
 
-#include "equinox/equinox.hpp"
+#include <solarlon/equinox.hpp>
 #include "solar/tables.hpp"
 
 namespace solarlon::detail {

@@ -8,7 +8,7 @@
 //  Called:   SUNARG, SUNEQU, SUNRED
 #include <cmath>
 
-#include "solar/solar.hpp"
+#include <solarlon/solar.hpp>
 #include "solar/tables.hpp"
 
 namespace solarlon {

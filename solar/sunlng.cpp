@@ -40,7 +40,7 @@
 //            equinox. An input may also be passed as the output.
 //
 //  Called:   SUNARG, SUNEQU, SUNRED, SINCOSD
-#include "solar/solar.hpp"
+#include <solarlon/solar.hpp>
 
 #include <cmath>
 #include <cstdint>

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "equinox/equinox.hpp"
+#include <solarlon/equinox.hpp>
 #include "solar/tables.hpp"
 
 namespace solarlon::detail {

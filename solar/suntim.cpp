@@ -49,7 +49,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "solar/solar.hpp"
+#include <solarlon/solar.hpp>
 #include "solar/tables.hpp"
 
 namespace solarlon {

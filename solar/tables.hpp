@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "solar/solar.hpp"
+#include <solarlon/solar.hpp>
 
 namespace solarlon {
 

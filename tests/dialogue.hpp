@@ -5,7 +5,7 @@
 #include <sstream>
 #include <string>
 
-#include "driver/driver.hpp"
+#include <solarlon/driver.hpp>
 
 namespace testsupport {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "io/io.hpp"
-#include "solar/solar.hpp"
+#include <solarlon/io.hpp>
+#include <solarlon/solar.hpp>
 #include "support.hpp"
 
 using testsupport::read_file;

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "dialogue.hpp"
-#include "io/io.hpp"
-#include "solar/solar.hpp"
+#include <solarlon/io.hpp>
+#include <solarlon/solar.hpp>
 #include "support.hpp"
 
 using testsupport::file_exists;

@@ -7,7 +7,7 @@
 #include <initializer_list>
 #include <limits>
 
-#include "equinox/equinox.hpp"
+#include <solarlon/equinox.hpp>
 
 using solarlon::DAYNUM;
 

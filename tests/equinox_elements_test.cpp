@@ -6,7 +6,7 @@
 #include <array>
 #include <cmath>
 
-#include "equinox/equinox.hpp"
+#include <solarlon/equinox.hpp>
 
 using solarlon::ELM2K;
 using solarlon::ELM2KS;

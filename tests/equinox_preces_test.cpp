@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "equinox/equinox.hpp"
+#include <solarlon/equinox.hpp>
 
 using solarlon::PRECES;
 

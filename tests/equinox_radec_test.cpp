@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "equinox/equinox.hpp"
+#include <solarlon/equinox.hpp>
 
 using solarlon::NUTRD;
 using solarlon::PRECRD;

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "io/io.hpp"
+#include <solarlon/io.hpp>
 
 using namespace solarlon;
 

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "io/io.hpp"
+#include <solarlon/io.hpp>
 #include "support.hpp"
 
 using namespace solarlon;

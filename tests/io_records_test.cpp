@@ -4,7 +4,7 @@
 #include <sstream>
 #include <vector>
 
-#include "io/io.hpp"
+#include <solarlon/io.hpp>
 
 using namespace solarlon;
 

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <cstdint>
 
-#include "equinox/equinox.hpp"
-#include "solar/solar.hpp"
+#include <solarlon/equinox.hpp>
+#include <solarlon/solar.hpp>
 
 using solarlon::SUNLNG;
 

@@ -16,8 +16,8 @@
 #include <sstream>
 #include <string>
 
-#include "equinox/equinox.hpp"
-#include "solar/solar.hpp"
+#include <solarlon/equinox.hpp>
+#include <solarlon/solar.hpp>
 #include "solar/tables.hpp"
 
 using solarlon::SUNLNG;

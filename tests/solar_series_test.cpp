@@ -11,7 +11,7 @@
 #include <sstream>
 #include <string>
 
-#include "solar/solar.hpp"
+#include <solarlon/solar.hpp>
 #include "solar/tables.hpp"
 #include "solar/trig.hpp"
 

@@ -6,7 +6,7 @@
 #include <initializer_list>
 #include <limits>
 
-#include "solar/solar.hpp"
+#include <solarlon/solar.hpp>
 
 using solarlon::DELTAT;
 using solarlon::SUNLNG;

@@ -10,8 +10,8 @@
 #include <random>
 #include <string>
 
-#include "equinox/equinox.hpp"
-#include "solar/solar.hpp"
+#include <solarlon/equinox.hpp>
+#include <solarlon/solar.hpp>
 #include "solar/tables.hpp"
 
 using solarlon::SUNLNG;

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "util/util.hpp"
+#include <solarlon/util.hpp>
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "io/io.hpp"
-#include "util/util.hpp"
+#include <solarlon/io.hpp>
+#include <solarlon/util.hpp>
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "util/util.hpp"
+#include <solarlon/util.hpp>
 
 namespace solarlon {
 

@@ -1,7 +1,7 @@
 // GAUSRN  Approximately normal deviate from a sum of uniform deviates.
 #include <cstdint>
 
-#include "util/util.hpp"
+#include <solarlon/util.hpp>
 
 namespace solarlon {
 

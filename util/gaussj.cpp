@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "util/util.hpp"
+#include <solarlon/util.hpp>
 
 namespace solarlon {
 

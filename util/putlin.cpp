@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "io/io.hpp"
-#include "util/util.hpp"
+#include <solarlon/io.hpp>
+#include <solarlon/util.hpp>
 
 namespace solarlon {
 

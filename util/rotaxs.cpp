@@ -1,7 +1,7 @@
 // ROTAXS  Rotation of a vector about an arbitrary unit axis, right-handed.
 #include <cmath>
 
-#include "util/util.hpp"
+#include <solarlon/util.hpp>
 
 namespace solarlon {
 

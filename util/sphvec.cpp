@@ -1,7 +1,7 @@
 // SPHVEC, VECSPH, SPHXYZ  Spherical angles to and from rectangular vectors.
 #include <cmath>
 
-#include "util/util.hpp"
+#include <solarlon/util.hpp>
 
 namespace solarlon {
 

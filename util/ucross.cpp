@@ -1,7 +1,7 @@
 // UCROSS  Unit vector along the cross product of two vectors.
 #include <cmath>
 
-#include "util/util.hpp"
+#include <solarlon/util.hpp>
 
 namespace solarlon {
 

@@ -1,7 +1,7 @@
 // URAND, URGET, URRESET  Uniform deviates from the run-long additive generator.
 #include <cstdint>
 
-#include "util/util.hpp"
+#include <solarlon/util.hpp>
 
 namespace solarlon {
 

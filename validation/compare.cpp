@@ -19,7 +19,7 @@
 #include <cmath>
 #include <string>
 
-#include "solar/solar.hpp"
+#include <solarlon/solar.hpp>
 #include "validation/validation.hpp"
 
 namespace solarlon::validation {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "solar/solar.hpp"
+#include <solarlon/solar.hpp>
 #include "validation/validation.hpp"
 
 namespace v = solarlon::validation;

@@ -11,8 +11,8 @@
 #include <cstring>
 #include <string>
 
-#include "io/io.hpp"
-#include "util/util.hpp"
+#include <solarlon/io.hpp>
+#include <solarlon/util.hpp>
 
 namespace {
 

@@ -17,7 +17,7 @@
 #include <string>
 #include <string_view>
 
-#include "io/io.hpp"
+#include <solarlon/io.hpp>
 
 namespace io = solarlon::io;
 

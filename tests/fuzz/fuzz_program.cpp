@@ -24,8 +24,8 @@
 #include <string>
 #include <utility>
 
-#include "driver/driver.hpp"
-#include "io/io.hpp"
+#include <solarlon/driver.hpp>
+#include <solarlon/io.hpp>
 
 namespace fs = std::filesystem;
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "io/io.hpp"
+#include <solarlon/io.hpp>
 
 namespace {
 
