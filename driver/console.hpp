@@ -11,11 +11,16 @@
 
 #include <solarlon/io.hpp>
 
+#include "driver/texts.hpp"
+
 namespace solarlon::driver {
 
+// The console: its reader is tied to its writer (all output is on the screen before each read).
 struct Console {
     io::RecordReader in;
     io::RecordWriter out;
+    const texts::Texts& T;  // every text in the console's encoding
+    std::ostream* notes;    // where a file mode says what it wrote when done; null for no word
 };
 
 // EXPLAIN  The explanation screen; returns after the user has pressed Enter.
@@ -50,6 +55,10 @@ struct FilePair {
     std::string in_name, out_name;
 };
 FilePair open_file_pair(Console& con, std::string_view prompt, std::string_view ext);
+
+// SAYDONE  The file mode's closing word on CON.notes, where there is one: the output name and the
+//          number of RECORDS written ("DATA.SLG: 3 行").
+void say_done(Console& con, const FilePair& f, long records);
 
 }  // namespace solarlon::driver
 

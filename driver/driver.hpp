@@ -1,5 +1,5 @@
 // driver.hpp  The interactive program: menu, equinox prompt, the five conversion modes and the
-//             explanation screen, over a console input and output byte stream.
+//             explanation screen, over a console input and output byte stream; and its command line.
 #ifndef SOLARLON_DRIVER_DRIVER_HPP
 #define SOLARLON_DRIVER_DRIVER_HPP
 
@@ -7,12 +7,40 @@
 
 namespace solarlon::driver {
 
+// Console encoding of every text the program writes. What the user types is used as typed.
+enum class Encoding { ShiftJIS, UTF8 };
+
 // RUN  One run of the program.
-//  Given:    IN    console input, raw bytes (Shift-JIS)
-//  Returned: OUT   console output, raw bytes (Shift-JIS records ending CR LF)
+//  Given:    IN     console input, raw bytes
+//            ENC    console encoding (Shift-JIS unless chosen otherwise)
+//            NOTES  where the file modes say, when done, what they wrote ("DATA.SLG: 3 行", in ENC);
+//                   null for no word at all
+//  Returned: OUT    console output, raw bytes (records ending CR LF)
 //  Result:   exit status: 0 at a normal end, 1 after a failure reported on a "*ERR*" line
-//  Notes:    files named by the user are opened relative to the current directory.
-int run(std::istream& in, std::ostream& out);
+//  Notes:    files named by the user are opened relative to the current directory. Everything
+//            written to OUT is flushed before each read of IN.
+int run(std::istream& in, std::ostream& out, Encoding enc = Encoding::ShiftJIS, std::ostream* notes = nullptr);
+
+// What the platform says about the standard streams.
+struct Terminal {
+    bool utf8 = false;          // standard input and output are terminals and the character set is UTF-8
+    bool err_terminal = false;  // standard error is a terminal
+};
+
+// TERMINAL  Asks the platform. POSIX: isatty, and the codeset of the locale of the environment
+//           (LC_CTYPE, left as "C" afterwards). Windows: the console's output code page (65001 is UTF-8).
+Terminal terminal();
+
+// COMMAND  The program as started from a command line.
+//  Given:    ARGC, ARGV  the arguments (ARGV[0] the program's name)
+//            IN, OUT     console input and output; ERR standard error
+//            TERM        what the platform says (TERMINAL)
+//  Result:   --help, -h: a usage text on OUT, 0. --version, -V: "solarlon VERSION" on OUT, 0.
+//            --utf8, --sjis: the console encoding (otherwise UTF-8 where TERM.utf8, else Shift-JIS).
+//            With no other argument the program runs (RUN's result). Any other argument: one line
+//            on ERR naming it, status 2, and nothing else happens.
+int command(int argc, const char* const argv[], std::istream& in, std::ostream& out, std::ostream& err,
+            const Terminal& term);
 
 }  // namespace solarlon::driver
 

@@ -5,8 +5,8 @@
 namespace solarlon::driver {
 
 void EXPLAIN(Console& con) {
-    for (const auto& line : texts::EXPLAIN) con.out.record(line);
-    con.out.prompt(texts::ENTER_PROMPT);
+    for (const auto& line : con.T.EXPLAIN) con.out.record(line);
+    con.out.prompt(con.T.ENTER_PROMPT);
     io::read_a(con.in, 20);  // any answer continues
     con.out.record("");
 }

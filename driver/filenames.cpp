@@ -37,4 +37,15 @@ FilePair open_file_pair(Console& con, std::string_view prompt, std::string_view 
     return f;
 }
 
+void say_done(Console& con, const FilePair& f, long records) {
+    if (con.notes == nullptr) return;
+    io::RecordWriter note(*con.notes, "standard error");
+    try {
+        note.record(f.out_name + ": " + std::to_string(records) + std::string(con.T.FILE_DONE_UNIT));
+        note.flush();
+    } catch (const io::Failure&) {
+        // a word that cannot be said changes nothing of what was written
+    }
+}
+
 }  // namespace solarlon::driver

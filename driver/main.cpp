@@ -1,4 +1,4 @@
-// solarlon  Console calculator of the Sun's ecliptic longitude. Takes no arguments.
+// solarlon  Console calculator of the Sun's ecliptic longitude.
 #include <iostream>
 
 #include <solarlon/driver.hpp>
@@ -8,12 +8,14 @@
 #include <io.h>
 #endif
 
-int main() {
+int main(int argc, char* argv[]) {
 #ifdef _WIN32
     // Console bytes pass unchanged: records end with CR LF written by the program itself.
     _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
 #endif
     std::ios::sync_with_stdio(false);
-    return solarlon::driver::run(std::cin, std::cout);
+    const solarlon::driver::Terminal term = solarlon::driver::terminal();
+    return solarlon::driver::command(argc, argv, std::cin, std::cout, std::cerr, term);
 }

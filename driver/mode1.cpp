@@ -7,11 +7,11 @@ namespace solarlon::driver {
 
 void mode_jst_to_longitude(Console& con, const double& EQX) {
     double V[6];
-    while (read_typed(con, texts::MODE1_PROMPT, V)) {
+    while (read_typed(con, con.T.MODE1_PROMPT, V)) {
         const double hour = V[3] - 9.0;  // JST to UT; the day is carried by SUNLNG
         double LON = 0.0;
         SUNLON(EQX, V[0], V[1], V[2], hour, V[4], V[5], LON);  // SUNLNG's longitude, nothing else
-        con.out.record(std::string(texts::MODE1_RESULT) + io::format_f(LON, 10, 5));
+        con.out.record(std::string(con.T.MODE1_RESULT) + io::format_f(LON, 10, 5));
     }
 }
 

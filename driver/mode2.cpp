@@ -33,7 +33,7 @@ void read_date(const std::string& FLINE, const std::string& file, long line_no, 
 }  // namespace
 
 void mode_dates_file(Console& con, const double& EQX) {
-    FilePair f = open_file_pair(con, texts::MODE2_PROMPT, ".SLG");
+    FilePair f = open_file_pair(con, con.T.MODE2_PROMPT, ".SLG");
     io::RecordReader in(*f.in, f.in_name);
     io::RecordWriter out(*f.out, f.out_name);
     std::string FLINE;
@@ -57,6 +57,7 @@ void mode_dates_file(Console& con, const double& EQX) {
         out.record(n == std::string::npos ? std::string_view() : std::string_view(FLINE).substr(0, n + 1));
     }
     out.flush();
+    say_done(con, f, line_no);
 }
 
 }  // namespace solarlon::driver

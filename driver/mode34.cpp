@@ -9,7 +9,7 @@ namespace solarlon::driver {
 void mode_longitude_to_date(Console& con, const double& EQX, bool jst) {
     const std::int32_t IZONE = jst ? 9 : 0;
     double V[6];
-    while (read_typed(con, texts::MODE34_PROMPT, V)) {
+    while (read_typed(con, con.T.MODE34_PROMPT, V)) {
         const double& YEAR = V[0];
         const double& LON = V[1];
         const std::int32_t IYEAR = to_int32(io::nint(YEAR));
@@ -18,7 +18,7 @@ void mode_longitude_to_date(Console& con, const double& EQX, bool jst) {
         SUNTIM(EQX, IZONE, IYEAR, LON, YEAR, MON, DAY, HOUR, MINUTE, SECOND, IYADD);
         // The year printed is the typed year rounded (the next one when the Sun reaches the
         // longitude only after the year's end).
-        std::string rec(jst ? texts::MODE3_RESULT : texts::MODE4_RESULT);
+        std::string rec(jst ? con.T.MODE3_RESULT : con.T.MODE4_RESULT);
         rec += io::format_i(io::nint(YEAR) + IYADD, 5);
         rec += io::format_i(io::nint(MON), 3);
         if (jst) {

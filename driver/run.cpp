@@ -3,8 +3,9 @@
 #include <istream>
 #include <ostream>
 
-#include "driver/console.hpp"
 #include <solarlon/driver.hpp>
+
+#include "driver/console.hpp"
 #include "driver/texts.hpp"
 
 namespace solarlon::driver {
@@ -14,7 +15,7 @@ namespace {
 // Menu answers until one that is not "?"; the explanation screen shows the menu again.
 char menu(Console& con) {
     for (;;) {
-        for (const auto& line : texts::MENU) con.out.record(line);
+        for (const auto& line : con.T.MENU) con.out.record(line);
         const std::string ans = io::read_a(con.in, 1);  // only the first byte counts
         if (ans[0] != '?') return ans[0];
         EXPLAIN(con);
@@ -25,10 +26,10 @@ void dispatch(Console& con) {
     const char ans = menu(con);
     if (ans == ' ') return;
 
-    con.out.prompt(texts::EQX_PROMPT);
+    con.out.prompt(con.T.EQX_PROMPT);
     double EQX = 0.0;  // a slash stores nothing: the equinox of date
     if (io::read_free(con.in, EQX) == io::Free::End) throw io::Failure(io::Kind::Input, "end of file on console");
-    if (EQX == 0.0) con.out.record(texts::EQX_OF_DATE);
+    if (EQX == 0.0) con.out.record(con.T.EQX_OF_DATE);
 
     switch (ans) {
         case '1': mode_jst_to_longitude(con, EQX); break;
@@ -52,8 +53,10 @@ void report(Console& con, const char* what, const std::string& detail) {
 
 }  // namespace
 
-int run(std::istream& in, std::ostream& out) {
-    Console con{io::RecordReader(in, "console"), io::RecordWriter(out, "console")};
+int run(std::istream& in, std::ostream& out, Encoding enc, std::ostream* notes) {
+    Console con{io::RecordReader(in, "console"), io::RecordWriter(out, "console"),
+                enc == Encoding::UTF8 ? texts::UTF8 : texts::SJIS, notes};
+    con.in.tie(con.out);
     try {
         dispatch(con);
         con.out.flush();

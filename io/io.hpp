@@ -41,6 +41,8 @@ std::string shown(std::string_view text);
 // Longest record kept by a reader; the rest of a longer record is read and dropped.
 inline constexpr std::size_t kMaxRecord = 4096;
 
+class RecordWriter;
+
 class RecordReader {
 public:
     // IN is read as raw bytes; WHAT names the source in error reports ("console" or a file name).
@@ -58,8 +60,13 @@ public:
 
     const std::string& what() const noexcept { return what_; }
 
+    // TIE  OUT is flushed before every read, so that all written so far (records and prompts) is on
+    //      the screen before the program waits for an answer. The console's reader is tied to its writer.
+    void tie(RecordWriter& out) noexcept { tied_ = &out; }
+
 private:
     std::istream& in_;
+    RecordWriter* tied_ = nullptr;
     std::string what_;
     bool ended_ = false;
     bool cut_ = false;
@@ -72,7 +79,7 @@ public:
 
     // RECORD  Writes TEXT and CR LF. A write that fails is a file failure.
     void record(std::string_view text);
-    // PROMPT  Writes TEXT with no line end and flushes, so that it shows before the answer is read.
+    // PROMPT  Writes TEXT with no line end: the answer is typed on the same line.
     void prompt(std::string_view text);
     // FRESHLINE  Ends a prompt line left open, so that the next record starts in column 1.
     void fresh_line();

@@ -15,6 +15,7 @@ RecordReader::RecordReader(std::istream& in, std::string what) : in_(in), what_(
 bool RecordReader::read(std::string& rec, std::size_t maxkeep, bool skipblanks) {
     rec.clear();
     cut_ = false;
+    if (tied_ != nullptr) tied_->flush();
     if (ended_) return false;
     std::streambuf* sb = in_.rdbuf();
     if (sb == nullptr) {
@@ -61,7 +62,7 @@ void RecordWriter::record(std::string_view text) {
 void RecordWriter::prompt(std::string_view text) {
     out_.write(text.data(), static_cast<std::streamsize>(text.size()));
     open_line_ = true;
-    flush();
+    check();
 }
 
 void RecordWriter::fresh_line() {

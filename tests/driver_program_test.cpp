@@ -53,3 +53,54 @@ TEST(Program, WritesItsFilesInTheCurrentDirectory) {
 }
 
 }  // namespace
+
+namespace {
+
+// Options: what each prints, on which stream, with which status; the dialogue never starts.
+TEST(Program, CommandLineOptions) {
+    testsupport::Scratch dir;
+    testsupport::write_file("DATA.TXT", "531010.21\r\n");
+    const std::string help = testsupport::sjis("使い方: solarlon [オプション]\n");
+    const struct {
+        const char* args;
+        int status;
+        std::string out_has;  // empty: nothing on standard output
+        std::string err_has;  // empty: nothing on standard error
+    } cases[] = {
+        {"--help", 0, help, ""},
+        {"-h", 0, help, ""},
+        {"--utf8 -h", 0, "使い方: solarlon [オプション]\r\n", ""},
+        {"--version", 0, "solarlon " SOLARLON_VERSION_TEXT "\r\n", ""},
+        {"-V", 0, "solarlon " SOLARLON_VERSION_TEXT "\r\n", ""},
+        {"--bogus", 2, "", "'--bogus'"},
+        {"DATA.TXT", 2, "", "'DATA.TXT'"},
+        {"--sjis -x", 2, "", "'-x'"},
+    };
+    for (const auto& c : cases) {
+        const auto r = run_program("2\n2000\nDATA.TXT\n", c.args);
+        EXPECT_EQ(r.status, c.status) << c.args;
+        if (c.out_has.empty()) EXPECT_EQ(r.out, "") << c.args;
+        else EXPECT_NE(r.out.find(c.out_has), std::string::npos) << c.args << ": " << r.out;
+        if (c.err_has.empty()) {
+            EXPECT_EQ(r.err, "") << c.args;
+        } else {
+            EXPECT_NE(r.err.find(c.err_has), std::string::npos) << c.args;
+            EXPECT_NE(r.err.find("--help"), std::string::npos) << c.args;
+        }
+        EXPECT_FALSE(testsupport::file_exists("DATA.SLG")) << c.args << ": no mode may run";
+    }
+}
+
+// --utf8 writes the same dialogue as UTF-8; through a pipe the file mode says nothing on standard error.
+TEST(Program, Utf8ConsoleAndQuietPipes) {
+    testsupport::Scratch dir;
+    const auto u = run_program(testsupport::golden("mode1_sample.in"), "--utf8");
+    EXPECT_EQ(u.status, 0);
+    EXPECT_EQ(u.out, testsupport::utf8_of(testsupport::golden("mode1_sample.sjis")));
+    testsupport::write_file("DATA.TXT", "531010.21\r\n");
+    const auto f = run_program("2\n2000\nDATA.TXT\n");
+    EXPECT_EQ(f.status, 0);
+    EXPECT_EQ(f.err, "");
+}
+
+}  // namespace

@@ -1,35 +1,27 @@
-// Every console text decodes from its Shift-JIS bytes to the UTF-8 text it was written from.
+// Every console text: its Shift-JIS bytes decode to the UTF-8 text of the other table, name by name.
 #include <gtest/gtest.h>
-
-#include <cstring>
 
 #include "driver/texts.hpp"
 #include "support.hpp"
 
 namespace {
 
-struct Utf8Text {
-    const char* name;
-    const char* text;
-};
+using solarlon::texts::Entry;
+using solarlon::texts::kTextCount;
 
-const Utf8Text kUtf8[] = {
-#include "texts_utf8.inc"
-};
-
-TEST(Texts, DecodeToTheirUtf8Originals) {
-    using solarlon::texts::ALL;
-    ASSERT_EQ(std::size(kUtf8), std::size(ALL));
-    for (std::size_t i = 0; i < std::size(ALL); ++i) {
-        EXPECT_STREQ(ALL[i].name, kUtf8[i].name);
-        EXPECT_EQ(testsupport::utf8_of(std::string(ALL[i].text)), kUtf8[i].text) << ALL[i].name;
-        EXPECT_EQ(std::string(ALL[i].text), testsupport::sjis(kUtf8[i].text)) << ALL[i].name;
+TEST(Texts, ShiftJisAndUtf8TablesHoldTheSameTexts) {
+    Entry sjis[kTextCount], utf8[kTextCount];
+    solarlon::texts::entries(solarlon::texts::SJIS, sjis);
+    solarlon::texts::entries(solarlon::texts::UTF8, utf8);
+    for (std::size_t i = 0; i < kTextCount; ++i) {
+        EXPECT_EQ(testsupport::utf8_of(std::string(sjis[i].text)), std::string(utf8[i].text)) << sjis[i].name;
+        EXPECT_EQ(std::string(sjis[i].text), testsupport::sjis(std::string(utf8[i].text))) << sjis[i].name;
     }
 }
 
 TEST(Texts, MenuRecordLengthsInBytes) {
     const std::size_t want[8] = {52, 44, 52, 44, 44, 52, 7, 52};
-    for (int i = 0; i < 8; ++i) EXPECT_EQ(solarlon::texts::MENU[i].size(), want[i]) << "menu record " << i + 1;
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(solarlon::texts::SJIS.MENU[i].size(), want[i]) << "menu record " << i + 1;
 }
 
 }  // namespace

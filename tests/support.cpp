@@ -52,9 +52,9 @@ bool file_exists(const std::string& name) {
     return fs::exists(name, ec);
 }
 
-RunResult run_program(const std::string& input) {
+RunResult run_program(const std::string& input, const std::string& args) {
     write_file(".stdin", input);
-    const std::string cmd = std::string("\"") + SOLARLON_EXE + "\" < .stdin > .stdout";
+    const std::string cmd = std::string("\"") + SOLARLON_EXE + "\" " + args + " < .stdin > .stdout 2> .stderr";
     const int rc = std::system(cmd.c_str());
     RunResult r;
 #ifdef _WIN32
@@ -63,8 +63,10 @@ RunResult run_program(const std::string& input) {
     r.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
 #endif
     r.out = read_file(".stdout");
+    r.err = read_file(".stderr");
     fs::remove(".stdin");
     fs::remove(".stdout");
+    fs::remove(".stderr");
     return r;
 }
 

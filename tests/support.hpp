@@ -28,10 +28,12 @@ bool file_exists(const std::string& name);
 struct RunResult {
     int status = -1;    // exit status, -1 when the process did not exit normally
     std::string out;    // standard output, bytes
+    std::string err;    // standard error, bytes
 };
 
-// Runs the program built by this tree with INPUT as its standard input, in the current directory.
-RunResult run_program(const std::string& input);
+// Runs the program built by this tree with INPUT as its standard input and ARGS (shell words) as its
+// arguments, in the current directory.
+RunResult run_program(const std::string& input, const std::string& args = "");
 
 // UTF-8 text converted to Shift-JIS (CP932) bytes, with each LF turned into CR LF.
 std::string sjis(const std::string& utf8);

@@ -1,0 +1,123 @@
+#!/usr/bin/env python3
+"""The program at a terminal: each screen is shown before the program waits for the next answer, and the
+console encoding follows the terminal's locale or the --utf8 / --sjis option.
+
+    python3 tests/terminal/pty_dialogue.py build/solarlon
+
+Each step sends an answer only after the screen it answers has been read from the pseudo-terminal, so a
+screen that is written but not flushed before a read makes the step time out.
+"""
+import os
+import pty
+import select
+import subprocess
+import sys
+import tempfile
+import time
+
+TIMEOUT = float(os.environ.get("PTY_TIMEOUT", "10"))
+
+
+def expect(fd, buf, want, what):
+    """Reads the terminal until WANT has appeared after position buf[1]; fails after TIMEOUT."""
+    end = time.monotonic() + TIMEOUT
+    while True:
+        at = buf[0].find(want, buf[1])
+        if at >= 0:
+            buf[1] = at + len(want)
+            return
+        left = end - time.monotonic()
+        if left <= 0:
+            raise AssertionError("not on screen before the next answer: %s\nscreen so far: %r" % (what, buf[0]))
+        ready, _, _ = select.select([fd], [], [], left)
+        if ready:
+            try:
+                chunk = os.read(fd, 4096)
+            except OSError:
+                chunk = b""
+            if not chunk:
+                raise AssertionError("program ended before showing: %s\nscreen: %r" % (what, buf[0]))
+            buf[0] += chunk
+
+
+def session(exe, args, env_locale, steps, cwd):
+    """Runs EXE in a pseudo-terminal; STEPS is a list of (screen bytes to wait for, answer to send)."""
+    master, slave = pty.openpty()
+    env = dict(os.environ)
+    for k in ("LANG", "LC_ALL", "LC_CTYPE"):
+        env.pop(k, None)
+    env["LC_ALL"] = env_locale
+    proc = subprocess.Popen([exe] + args, stdin=slave, stdout=slave, stderr=slave, env=env, cwd=cwd,
+                            close_fds=True)
+    os.close(slave)
+    buf = [b"", 0]
+    try:
+        for want, answer, what in steps:
+            expect(master, buf, want, what)
+            if answer is not None:
+                os.write(master, answer)
+        status = proc.wait(timeout=TIMEOUT)
+    finally:
+        if proc.poll() is None:
+            proc.kill()
+        os.close(master)
+    return status, buf[0]
+
+
+def main():
+    exe = os.path.abspath(sys.argv[1])
+    failures = 0
+    passed = 0
+
+    def mode1(enc):
+        t = lambda s: s.encode(enc)
+        return [
+            (t("-" * 52), b"1\n", "menu, before its answer"),
+            (t(" 分点 (1950 or 2000 or etc. or 0:瞬時) :"), b"0\n", "equinox prompt"),
+            (t("瞬時分点"), None, "equinox of date"),
+            (t(" (JST) 年,月,日,時,分,秒 :"), b"1978 6 10 21 20 00\n", "mode-1 prompt"),
+            (t(" 太陽黄経 =  79.26941"), None, "mode-1 result"),
+            (t(" (JST) 年,月,日,時,分,秒 :"), b"\n", "the next mode-1 prompt"),
+        ]
+
+    u = lambda s: s.encode("utf-8")
+    explain = [
+        (u("?  説明"), None, "menu"),
+        (u("-" * 52), b"?\n", "menu, before its answer"),
+        (u(" Enterで続き :"), b"\n", "explanation screen and its prompt"),
+        (u("?  説明"), None, "menu again"),
+        (u("-" * 52), b"\n", "menu again, before its answer"),
+    ]
+    file_mode = [
+        (u("-" * 52), b"5\n", "menu"),
+        (u(" 分点 (1950 or 2000 or etc. or 0:瞬時) :"), b"2000\n", "equinox prompt"),
+        (u(" 太陽黄経ファイル名 :"), b"LON.TXT\n", "file-name prompt"),
+        (u("LON.THJ: 2 行"), None, "closing word of the file mode"),
+    ]
+    cases = [
+        ("UTF-8 locale: UTF-8 screens", [], "C.UTF-8", mode1("utf-8")),
+        ("UTF-8 locale, --sjis: Shift-JIS screens", ["--sjis"], "C.UTF-8", mode1("cp932")),
+        ("C locale: Shift-JIS screens", [], "C", mode1("cp932")),
+        ("C locale, --utf8: UTF-8 screens", ["--utf8"], "C", mode1("utf-8")),
+        ("explanation screen, then the menu", [], "C.UTF-8", explain),
+        ("file mode: its closing word on the terminal", [], "C.UTF-8", file_mode),
+    ]
+    with tempfile.TemporaryDirectory() as work:
+        with open(os.path.join(work, "LON.TXT"), "wb") as f:
+            f.write(b"0\r\n90\r\n")
+        for name, args, loc, steps in cases:
+            try:
+                status, screen = session(exe, args, loc, steps, work)
+                if status != 0:
+                    raise AssertionError("exit status %d\nscreen: %r" % (status, screen))
+                passed += 1
+                print("ok   " + name)
+            except AssertionError as e:
+                failures += 1
+                print("FAIL " + name + ": " + str(e))
+    print("%d passed, %d failed" % (passed, failures))
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
