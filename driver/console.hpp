@@ -33,18 +33,37 @@ void mode_longitude_to_date(Console& con, const double& EQX, bool jst);   // men
 void mode_longitudes_file(Console& con, const double& EQX);               // menu 5
 
 // READTYPED  The hand-typed modes' line: PROMPT, an (A80) line, GETNUM over 40 columns.
-//  Returned: V   the six values (0 where not typed)
+//  Given:    USED  how many of the fields the mode uses (6 in menu 1, 2 in menus 3 and 4)
+//  Returned: V     the six values (0 where not typed)
 //  Result:   false when the line holds no number (the mode and the program end)
-bool read_typed(Console& con, std::string_view prompt, double (&V)[6]);
+//  Notes:    a line on which a used field took no value (not a number, or reaching column 40) is
+//            not converted: one notice names the first such field as typed, and the prompt comes again.
+bool read_typed(Console& con, std::string_view prompt, int used, double (&V)[6]);
+
+// SHOWNINSTANT  A JST instant of the reverse search as printed: rounded to the whole second, with
+//               seconds carried into minutes, minutes into hours, hours into days, days into the next
+//               month and December into January, by the Gregorian calendar of YEAR.
+//  Given and returned: YEAR, MON, DAY  whole numbers (the year as it is printed)
+//                      HOUR, MINUTE, SECOND  on return whole, in [0, 23], [0, 59], [0, 59]
+//  Result:   false, with nothing changed, for values that name no date (not finite, or beyond
+//            10,000,000 years or 1,000,000,000 days); these are printed as they are.
+bool shown_instant(double& year, double& mon, double& day, double& hour, double& minute, double& second);
+
+// SHOWNDAY  A UT date with a decimal day as printed (F7.3): a day that would read as the day after
+//           the month's last (32.000 in January) is the first of the next month, and so on.
+//  Given and returned: YEAR, MON  whole numbers; DAY  the decimal day
+//  Result:   false, with nothing changed, where the day is not printable or names no date.
+bool shown_day(double& year, double& mon, double& day);
 
 // TOINT32  A whole number as a 32-bit integer, saturated at the type's limits (NaN gives 0).
 std::int32_t to_int32(double whole);
 
-// OUTPUTNAME  The output file name of a file mode.
-//  Given:    FNAME   the 20-column name as typed (blank-padded)
+// OUTPUTNAME  The output file name of a file mode, beside the input.
+//  Given:    FNAME   the input name (a path; leading and trailing blanks already removed)
 //            EXT     ".SLG" or ".THJ"
-//  Result:   FNAME with EXT written over the four columns from the first "." or blank after column 1
-//  Notes:    a stem that leaves no room for EXT in 20 columns is a file failure.
+//  Result:   FNAME with EXT written over the four characters from the first "." after the first
+//            character of its last component (after the last "/"), or appended where there is none:
+//            DATA.TXT -> DATA.SLG, DATA -> DATA.SLG, DATA.TEXT -> DATA.SLGT, ../w2/D.TXT -> ../w2/D.SLG.
 std::string output_name(const std::string& FNAME, std::string_view EXT);
 
 // Opens the input named FNAME and forms, replaces and creates the output; failures are reported

@@ -1,4 +1,5 @@
 // OUTPUTNAME, open_file_pair  Naming, opening and replacing the files of the file modes.
+#include <algorithm>
 #include <istream>
 #include <ostream>
 
@@ -6,30 +7,41 @@
 
 namespace solarlon::driver {
 
+namespace {
+
+bool path_separator(char c) {
+#ifdef _WIN32
+    if (c == '\\' || c == ':') return true;
+#endif
+    return c == '/';
+}
+
+}  // namespace
+
 std::string output_name(const std::string& FNAME, std::string_view EXT) {
-    // The extension goes at the first "." or blank from column 2 on; column 1 is never examined.
-    std::size_t p = std::string::npos;
-    for (std::size_t i = 1; i < FNAME.size(); ++i) {
-        if (FNAME[i] == '.' || FNAME[i] == ' ') {
-            p = i;
-            break;
-        }
-    }
-    if (p == std::string::npos || p + EXT.size() > FNAME.size())
-        throw io::Failure(io::Kind::File, "name too long to take the extension " + std::string(EXT) +
-                                              " (at most 16 characters before it): " + io::shown(io::trimmed(FNAME)));
+    std::size_t base = FNAME.size();  // first character of the last component
+    while (base > 0 && !path_separator(FNAME[base - 1])) --base;
+    // The extension goes at the first "." after the component's first character.
+    const std::size_t p = base + 1 < FNAME.size() ? FNAME.find('.', base + 1) : std::string::npos;
+    if (p == std::string::npos) return FNAME + std::string(EXT);
     std::string name = FNAME;
-    name.replace(p, EXT.size(), EXT);
+    name.replace(p, std::min(EXT.size(), name.size() - p), EXT);
     return name;
 }
 
 FilePair open_file_pair(Console& con, std::string_view prompt, std::string_view ext) {
     con.out.prompt(prompt);
-    const std::string FNAME = io::read_a(con.in, 20);
+    std::string typed;
+    if (!con.in.read(typed)) throw io::Failure(io::Kind::Input, "end of file on " + con.in.what());
+    if (con.in.cut())
+        throw io::Failure(io::Kind::File, "file name longer than " + std::to_string(io::kMaxRecord) + " bytes: " +
+                                              io::shown(typed));
     FilePair f;
-    f.in_name = io::trimmed(FNAME);
-    f.in = io::open_old(FNAME);  // before the output name, so a missing input leaves the output alone
-    f.out_name = io::trimmed(output_name(FNAME, ext));
+    f.in_name = io::trimmed(typed);  // the whole line is the name, blanks inside it included
+    if (f.in_name.find('\0') != std::string::npos)
+        throw io::Failure(io::Kind::File, "file name holds a zero byte: " + io::shown(f.in_name));
+    f.in = io::open_old(f.in_name);  // before the output name, so a missing input leaves the output alone
+    f.out_name = output_name(f.in_name, ext);
     if (io::same_file(f.in_name, f.out_name))
         throw io::Failure(io::Kind::File, "the output would replace the input file " + io::shown(f.in_name));
     if (io::open_status(f.out_name) == 0) io::close_delete(f.out_name);  // an old output is replaced

@@ -7,7 +7,7 @@ namespace solarlon::driver {
 
 void mode_jst_to_longitude(Console& con, const double& EQX) {
     double V[6];
-    while (read_typed(con, con.T.MODE1_PROMPT, V)) {
+    while (read_typed(con, con.T.MODE1_PROMPT, 6, V)) {
         const double hour = V[3] - 9.0;  // JST to UT; the day is carried by SUNLNG
         double LON = 0.0;
         SUNLON(EQX, V[0], V[1], V[2], hour, V[4], V[5], LON);  // SUNLNG's longitude, nothing else

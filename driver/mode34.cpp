@@ -9,7 +9,7 @@ namespace solarlon::driver {
 void mode_longitude_to_date(Console& con, const double& EQX, bool jst) {
     const std::int32_t IZONE = jst ? 9 : 0;
     double V[6];
-    while (read_typed(con, con.T.MODE34_PROMPT, V)) {
+    while (read_typed(con, con.T.MODE34_PROMPT, 2, V)) {
         const double& YEAR = V[0];
         const double& LON = V[1];
         const std::int32_t IYEAR = to_int32(io::nint(YEAR));
@@ -17,15 +17,24 @@ void mode_longitude_to_date(Console& con, const double& EQX, bool jst) {
         std::int32_t IYADD = 0;
         SUNTIM(EQX, IZONE, IYEAR, LON, YEAR, MON, DAY, HOUR, MINUTE, SECOND, IYADD);
         // The year printed is the typed year rounded (the next one when the Sun reaches the
-        // longitude only after the year's end).
+        // longitude only after the year's end); the date and time are printed as a valid instant.
+        double year = io::nint(YEAR) + IYADD, month = io::nint(MON), day = io::nint(DAY);
         std::string rec(jst ? con.T.MODE3_RESULT : con.T.MODE4_RESULT);
-        rec += io::format_i(io::nint(YEAR) + IYADD, 5);
-        rec += io::format_i(io::nint(MON), 3);
         if (jst) {
-            for (double v : {DAY, HOUR, MINUTE, SECOND}) rec += io::format_i(io::nint(v), 3);
+            double hour = HOUR, minute = MINUTE, second = SECOND;
+            if (!shown_instant(year, month, day, hour, minute, second)) {
+                hour = io::nint(HOUR);
+                minute = io::nint(MINUTE);
+                second = io::nint(SECOND);
+            }
+            rec += io::format_i(year, 5);
+            for (double v : {month, day, hour, minute, second}) rec += io::format_i(v, 3);
         } else {
-            const double day = DAY + HOUR / 24.0 + MINUTE / 24.0 / 60.0 + SECOND / 24.0 / 60.0 / 60.0;
-            rec += io::format_f(day, 7, 3);
+            double decimal = DAY + HOUR / 24.0 + MINUTE / 24.0 / 60.0 + SECOND / 24.0 / 60.0 / 60.0;
+            shown_day(year, month, decimal);
+            rec += io::format_i(year, 5);
+            rec += io::format_i(month, 3);
+            rec += io::format_f(decimal, 7, 3);
         }
         con.out.record(rec);
     }

@@ -7,13 +7,22 @@
 
 namespace solarlon::driver {
 
-bool read_typed(Console& con, std::string_view prompt, double (&V)[6]) {
+bool read_typed(Console& con, std::string_view prompt, int used, double (&V)[6]) {
     static const std::int32_t kScan = 40;  // columns of the typed line that are scanned
-    con.out.prompt(prompt);
-    const std::string TLINE = io::read_a(con.in, 80);
-    std::int32_t count = 0;
-    GETNUM(TLINE, kScan, count, V[0], V[1], V[2], V[3], V[4], V[5]);
-    return count != 0;
+    for (;;) {
+        con.out.prompt(prompt);
+        const std::string TLINE = io::read_a(con.in, 80);
+        std::int32_t count = 0;
+        NUMFLD F[6];
+        GETNUM(TLINE, kScan, count, V[0], V[1], V[2], V[3], V[4], V[5], F);
+        if (count == 0 && F[0].START == 0) return false;
+        const NUMFLD* bad = nullptr;
+        for (int k = 0; k < used && k < 6 && bad == nullptr; ++k)
+            if (F[k].START != 0 && !F[k].TOOK) bad = &F[k];
+        if (bad == nullptr) return true;
+        const std::string_view typed(TLINE.data() + (bad->START - 1), static_cast<std::size_t>(bad->WIDTH));
+        con.out.record(std::string(bad->EDGE ? con.T.PAST_COLUMN_40 : con.T.NOT_A_NUMBER) + std::string(typed));
+    }
 }
 
 std::int32_t to_int32(double whole) {

@@ -135,16 +135,24 @@ TEST(FileNames, OutputNames) {
         {"DATA.TXT", "5", "DATA.THJ"},
         {"DATA", "2", "DATA.SLG"},
         {"DATA.TEXT", "2", "DATA.SLGT"},          // the tail of a longer extension stays
-        {".hidden", "2", ".hidden.SLG"},          // the first column is never examined
-        {"  DATA.TXT", "2", " .SLGA.TXT"},        // a leading blank is a blank from column 2 on
-        {"ABCDEFGHIJKLMNOP.TXT", "2", "ABCDEFGHIJKLMNOP.SLG"},  // a 16-character stem fits
-        {"ABCDEFGHIJKLMNOPQ.T", "2", nullptr},    // 17 characters do not
-        {"ABCDEFGHIJKLMNOPQRST", "5", nullptr},
+        {"DATA.T", "5", "DATA.THJ"},
+        {".hidden", "2", ".hidden.SLG"},          // the first character is never examined
+        {"  DATA.TXT  ", "2", "DATA.SLG"},        // blanks around the name are not part of it
+        {"MY DATA.TXT", "2", "MY DATA.SLG"},      // a blank inside it is
+        {"ABCDEFGHIJKLMNOPQ.TXT", "2", "ABCDEFGHIJKLMNOPQ.SLG"},  // no limit of 20 columns
+        {"DATC.TXT.oldversion12", "5", "DATC.THJ.oldversion12"},
+        {"my.dir/DATA.TXT", "2", "my.dir/DATA.SLG"},  // only the last component is looked at
+        {"../w2/DATA.TXT", "2", "../w2/DATA.SLG"},
+        {"my.dir/DATA", "5", "my.dir/DATA.THJ"},
+        {"my.dir/.rc", "5", "my.dir/.rc.THJ"},
         {"DATA.SLG", "2", nullptr},               // would replace its own input
         {"DATA.THJ", "5", nullptr},
     };
     for (const auto& c : cases) {
         testsupport::Scratch dir;
+        std::filesystem::create_directories("w1/my.dir");
+        std::filesystem::create_directories("w2");
+        std::filesystem::current_path("w1");
         const std::string in_name = solarlon::io::trimmed(c.typed);
         const std::string content = "521024.39\n";
         write_file(in_name, content);
@@ -161,12 +169,26 @@ TEST(FileNames, OutputNames) {
     }
 }
 
-TEST(FileNames, DotInADirectoryPartCounts) {
+// The whole typed line names the file: a longer name is never cut to a shorter one that exists, an
+// absolute path opens, and a zero byte is refused instead of cutting the name there.
+TEST(FileNames, TheWholeNameIsUsed) {
     testsupport::Scratch dir;
-    std::filesystem::create_directory("dir.d");
-    write_file("dir.d/file", "521024.39\n");
-    EXPECT_EQ(dialogue("2\n2000\ndir.d/file\n").status, 0);
-    EXPECT_EQ(read_file("dir.SLGile"), "521024.39 211.575\r\n");
+    write_file("DATC.TXT.oldversion1", "531010.21\n");
+    write_file("DATC.TXT.oldversion12", "521016.34\n");
+    EXPECT_EQ(dialogue("2\n2000\nDATC.TXT.oldversion12\n").status, 0);
+    EXPECT_EQ(read_file("DATC.SLG.oldversion12"), "521016.34 203.567\r\n");
+    EXPECT_FALSE(file_exists("DATC.SLG.oldversion1"));
+
+    const std::string abs = (std::filesystem::current_path() / "DATC.TXT.oldversion1").string();
+    EXPECT_EQ(dialogue("2\n2000\n" + abs + "\n").status, 0);
+    EXPECT_EQ(read_file("DATC.SLG.oldversion1"), "531010.21 197.248\r\n");
+
+    write_file("DATA.TXT", "531010.21\n");
+    const Outcome nul = dialogue(std::string("2\n2000\nDATA.TXT\0x\n", 17));
+    EXPECT_EQ(nul.status, 1);
+    EXPECT_NE(nul.out.find("*ERR* file error: file name holds a zero byte: 'DATA.TXT\\x00x'"), std::string::npos)
+        << nul.out;
+    EXPECT_FALSE(file_exists("DATA.SLG"));
 }
 
 TEST(FileNames, OldOutputIsReplacedAndMissingInputLeavesItAlone) {

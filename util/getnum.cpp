@@ -16,10 +16,8 @@ constexpr std::int32_t kSlots = 6;  // values kept
 
 bool separator(char c) { return c == ' ' || c == ','; }
 
-}  // namespace
-
-void GETNUM(const std::string& LINE, const std::int32_t& N, std::int32_t& COUNT, double& V1, double& V2,
-            double& V3, double& V4, double& V5, double& V6) {
+// The scan of GETNUM; F, where given, receives what became of each of the first six fields.
+void scan(const std::string& LINE, const std::int32_t& N, std::int32_t& COUNT, double (&V)[kSlots], NUMFLD* F) {
     // The line as exactly 80 characters, blank-padded.
     std::string line = LINE.substr(0, static_cast<std::size_t>(kLine));
     line.resize(static_cast<std::size_t>(kLine), ' ');
@@ -27,6 +25,7 @@ void GETNUM(const std::string& LINE, const std::int32_t& N, std::int32_t& COUNT,
 
     const std::int32_t n = N < 1 ? 1 : (N > kLine ? kLine : N);  // positions 1..n scanned
     double a[kSlots] = {0.0, 0.0, 0.0, 0.0, 0.0, 0.0};
+    NUMFLD f[kSlots];
     std::int32_t count = 0;  // fields started; also the slot of the field being ended
     std::int32_t s = 1;      // first position of the current field
 
@@ -34,25 +33,64 @@ void GETNUM(const std::string& LINE, const std::int32_t& N, std::int32_t& COUNT,
         if (c(i) == ' ') continue;
         // Start: a non-blank in column 1 or after a blank or a comma.
         if (i == 1 || separator(c(i - 1))) {
+            // A field that a new one follows before it ever ended is a lone comma: no value.
+            if (count >= 1 && count <= kSlots && f[count - 1].EDGE) f[count - 1] = NUMFLD{s, i - s, false, false};
             ++count;
             s = i;
+            if (count <= kSlots) f[count - 1] = NUMFLD{s, n - s + 1, false, true};
         }
         // End: a non-blank followed by a blank or a comma; the field s..i is read as F(w).0. A
         // field that is not a number leaves its slot as it was; fields after the sixth have none.
         if (separator(c(i + 1)) && count >= 1 && count <= kSlots) {
             const std::string_view field(line.data() + (s - 1), static_cast<std::size_t>(i - s + 1));
+            NUMFLD& fc = f[count - 1];
+            if (fc.EDGE) fc = NUMFLD{s, i - s + 1, false, false};  // the first conversion's columns
             double v = a[count - 1];
-            if (io::read_f(field, 0, v) == io::Status::Ok) a[count - 1] = v;
+            if (io::read_f(field, 0, v) == io::Status::Ok) {
+                a[count - 1] = v;
+                fc.TOOK = true;
+            }
         }
     }
+    // A text alone in column n starts no field, but it was typed.
+    if (count < kSlots && n > 1 && c(n) != ' ' && separator(c(n - 1))) f[count] = NUMFLD{n, 1, false, true};
 
     COUNT = count;
-    V1 = a[0];
-    V2 = a[1];
-    V3 = a[2];
-    V4 = a[3];
-    V5 = a[4];
-    V6 = a[5];
+    for (std::int32_t k = 0; k < kSlots; ++k) V[k] = a[k];
+    if (F != nullptr)
+        for (std::int32_t k = 0; k < kSlots; ++k) F[k] = f[k];
+}
+
+}  // namespace
+
+void GETNUM(const std::string& LINE, const std::int32_t& N, std::int32_t& COUNT, double& V1, double& V2,
+            double& V3, double& V4, double& V5, double& V6) {
+    double v[kSlots];
+    std::int32_t count = 0;
+    scan(LINE, N, count, v, nullptr);
+    COUNT = count;
+    V1 = v[0];
+    V2 = v[1];
+    V3 = v[2];
+    V4 = v[3];
+    V5 = v[4];
+    V6 = v[5];
+}
+
+void GETNUM(const std::string& LINE, const std::int32_t& N, std::int32_t& COUNT, double& V1, double& V2,
+            double& V3, double& V4, double& V5, double& V6, NUMFLD (&F)[6]) {
+    double v[kSlots];
+    NUMFLD f[kSlots];
+    std::int32_t count = 0;
+    scan(LINE, N, count, v, f);
+    COUNT = count;
+    V1 = v[0];
+    V2 = v[1];
+    V3 = v[2];
+    V4 = v[3];
+    V5 = v[4];
+    V6 = v[5];
+    for (std::int32_t k = 0; k < kSlots; ++k) F[k] = f[k];
 }
 
 }  // namespace solarlon

@@ -37,6 +37,25 @@ class RecordWriter;
 void GETNUM(const std::string& LINE, const std::int32_t& N, std::int32_t& COUNT, double& V1, double& V2,
             double& V3, double& V4, double& V5, double& V6);
 
+// What GETNUM made of one of the first six fields of a line.
+struct NUMFLD {
+    std::int32_t START = 0;  // first column of the field (1-based); 0 where there is no such field
+    std::int32_t WIDTH = 0;  // columns its first conversion read; for an EDGE field, up to column N
+    bool TOOK = false;       // a conversion into the field's slot succeeded
+    bool EDGE = false;       // the field reaches column N, so it was never converted
+};
+
+// GETNUM  The same, telling for each of the first six fields whether it took a value.
+//  Given:    LINE, N    as above
+//  Returned: COUNT, V1..V6  exactly as above
+//            F          fields 1 to 6. A field that took no value: an invalid text, a lone comma, or
+//                       one that reaches column N. The second, failing conversion of a field with
+//                       its ending comma ("1978, 6") does not undo the first. F(COUNT+1) may
+//                       describe one field more: a text alone in column N, which starts no counted
+//                       field (EDGE, not TOOK).
+void GETNUM(const std::string& LINE, const std::int32_t& N, std::int32_t& COUNT, double& V1, double& V2,
+            double& V3, double& V4, double& V5, double& V6, NUMFLD (&F)[6]);
+
 // PUTLIN  Writes a line without its trailing blanks as one record.
 //  Given:    LINE    the line, taken as 80 characters (blank-padded, longer text ignored)
 //            N       positions 1..N considered (clamped to 0..80)
