@@ -1,4 +1,5 @@
 // solarlon  Console calculator of the Sun's ecliptic longitude.
+#include <csignal>
 #include <iostream>
 
 #include <solarlon/driver.hpp>
@@ -14,6 +15,10 @@ int main(int argc, char* argv[]) {
     _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
+#endif
+#ifdef SIGXFSZ
+    // A file-size limit makes a write fail, reported like a full disk, instead of killing the program.
+    std::signal(SIGXFSZ, SIG_IGN);
 #endif
     std::ios::sync_with_stdio(false);
     const solarlon::driver::Terminal term = solarlon::driver::terminal();

@@ -150,6 +150,10 @@ void close_delete(std::string_view name);
 // OPENNEW  Creates a new, empty file ("NEW"): it must not exist. Failures name it.
 std::unique_ptr<std::ostream> open_new(std::string_view name);
 
+// CUTBACK  Cuts a file of records back to its last whole record (up to and with its last LF), after a
+//          write that failed part-way (a full disk, a file-size limit). Reports nothing.
+void cut_back(std::string_view name);
+
 // SAMEFILE  True when both names denote one existing file (same name, or the same file reached
 //           through a link or a case-insensitive file system).
 bool same_file(std::string_view a, std::string_view b);
