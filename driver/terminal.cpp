@@ -2,6 +2,7 @@
 #include <solarlon/driver.hpp>
 
 #ifdef _WIN32
+#include <cstdio>
 #include <io.h>
 #include <windows.h>
 #else
