@@ -5,14 +5,39 @@
 
 #include <solarlon/io.hpp>
 
+#ifdef _WIN32
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#endif
+
 namespace solarlon::io {
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// The name as typed: its bytes pass unchanged (the narrow, native encoding).
-fs::path path_of(const std::string& name) { return fs::path(name); }
+// The name as typed. Elsewhere its bytes pass unchanged (the narrow, native encoding). Windows names
+// are UTF-16: the typed bytes are decoded from the console's input code page (Shift-JIS, or UTF-8 when
+// the console is set to 65001), or the ANSI code page when there is no console.
+fs::path path_of(const std::string& name) {
+#ifdef _WIN32
+    if (name.empty()) return fs::path();
+    const UINT cp = GetConsoleCP();  // 0 without a console, which is CP_ACP
+    const int len = static_cast<int>(name.size());  // at most 20 bytes
+    const int n = MultiByteToWideChar(cp, 0, name.data(), len, nullptr, 0);
+    if (n <= 0) return fs::path(name);
+    std::wstring wide(static_cast<std::size_t>(n), L'\0');
+    MultiByteToWideChar(cp, 0, name.data(), len, wide.data(), n);
+    return fs::path(wide);
+#else
+    return fs::path(name);
+#endif
+}
 
 }  // namespace
 
