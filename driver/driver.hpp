@@ -28,7 +28,8 @@ struct Terminal {
 };
 
 // TERMINAL  Asks the platform. POSIX: isatty, and the codeset of the locale of the environment
-//           (LC_CTYPE, left as "C" afterwards). Windows: the console's output code page (65001 is UTF-8).
+//           (LC_CTYPE, left as "C" afterwards). Windows: console handles, and the console's output code
+//           page (65001 is UTF-8).
 Terminal terminal();
 
 // COMMAND  The program as started from a command line.

@@ -2,8 +2,6 @@
 #include <solarlon/driver.hpp>
 
 #ifdef _WIN32
-#include <cstdio>
-#include <io.h>
 #include <windows.h>
 #else
 #include <clocale>
@@ -17,9 +15,14 @@ namespace solarlon::driver {
 Terminal terminal() {
     Terminal t;
 #ifdef _WIN32
-    const bool screen = _isatty(_fileno(stdin)) && _isatty(_fileno(stdout));
+    // A console handle, not _isatty (which is true for NUL too).
+    auto console = [](DWORD which) {
+        DWORD mode = 0;
+        return GetConsoleMode(GetStdHandle(which), &mode) != 0;
+    };
+    const bool screen = console(STD_INPUT_HANDLE) && console(STD_OUTPUT_HANDLE);
     t.utf8 = screen && GetConsoleOutputCP() == 65001;  // CP_UTF8
-    t.err_terminal = _isatty(_fileno(stderr)) != 0;
+    t.err_terminal = console(STD_ERROR_HANDLE);
 #else
     const bool screen = isatty(STDIN_FILENO) && isatty(STDOUT_FILENO);
     if (screen && std::setlocale(LC_CTYPE, "") != nullptr) {

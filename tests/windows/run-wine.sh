@@ -204,11 +204,11 @@ check_path() {
   only_files "$1" sub sub/D.TXT sub/D.SLG
 }
 
-# The extension goes at the first dot, here the folder's.
+# A dot in a folder name is not the extension: the output goes beside the input.
 setup_dot_in_folder() { mkdir -p dir.d; printf '521024.39\n' >dir.d/file; }
 check_dot_in_folder() {
   status_is "$3" 0
-  file_is "$1" dir.SLGile '521024.39 211.575\r\n'
+  file_is "$1" dir.d/file.SLG '521024.39 211.575\r\n'
 }
 
 # D: is this folder, so that D:\E.TXT names it with a drive.
