@@ -100,6 +100,23 @@ for in in "$golden"/*.in; do
   if [ -z "$why" ]; then ok "$name"; else bad "$name" "$why"; fi
 done
 
+echo "== options"
+# --utf8 writes the mode-1 sample in UTF-8; --sjis keeps the golden bytes; a bad argument is status 2.
+opt_case() {  # NAME ARGS WANT-FILE WANT-STATUS
+  local d="$work/o-$1" status why
+  dialogues=$((dialogues + 1))
+  mkdir -p "$d"
+  status=$(cd "$d" && LC_ALL=$wine_locale wine "$exe" $2 <"$golden/mode1_sample.in" >"$work/$1.out" 2>/dev/null; echo $?)
+  why=$(differs "$3" "$work/$1.out")
+  [ "$status" = "$4" ] || why="exit status $status, want $4"
+  if [ -z "$why" ]; then ok "$1"; else bad "$1" "$why"; fi
+}
+iconv -f CP932 -t UTF-8 "$golden/mode1_sample.sjis" >"$work/mode1_sample.utf8"
+: >"$work/empty"
+opt_case utf8_option --utf8 "$work/mode1_sample.utf8" 0
+opt_case sjis_option --sjis "$golden/mode1_sample.sjis" 0
+opt_case bad_argument --bogus "$work/empty" 2
+
 # A file-mode case: setup_NAME fills the folder, check_NAME DIR OUT STATUS prints what is wrong.
 # PORTABLE yes: the Linux build, given, must leave the same files, status and console bytes.
 file_case() {  # NAME CONSOLE-INPUT PORTABLE
@@ -300,6 +317,6 @@ else
   echo "skip  japanese: no ja_JP.UTF-8 locale"
 fi
 
-echo "compared $dialogues golden dialogues and $filecases file-mode cases under wine in $((SECONDS - start)) s${linux:+, with the Linux build beside them}"
+echo "compared $dialogues dialogues (golden and options) and $filecases file-mode cases under wine in $((SECONDS - start)) s${linux:+, with the Linux build beside them}"
 echo "$pass passed, $fail failed"
 [ "$fail" -eq 0 ] && [ "$dialogues" -gt 0 ]
