@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 namespace solarlon {
 
@@ -11,7 +12,7 @@ namespace {
 // Whole part of a date value as a 64-bit count, saturated so that no input is undefined behaviour.
 std::int64_t whole(double v) {
     const double t = std::trunc(v + 0.0000001);
-    if (!(t > -1.0e15)) return -1000000000000000;  // also NaN
+    if (!(t > -1.0e15)) return -1000000000000000;
     if (t > 1.0e15) return 1000000000000000;
     return static_cast<std::int64_t>(t);
 }
@@ -19,6 +20,10 @@ std::int64_t whole(double v) {
 }  // namespace
 
 double DAYNUM(const double& YEAR, const double& MON, const double& DAY) {
+    // A NaN part is no date: it must reach the caller, not saturate into a day number.
+    if (std::isnan(YEAR) || std::isnan(MON) || std::isnan(DAY)) {
+        return std::numeric_limits<double>::quiet_NaN();
+    }
     const std::int64_t y = whole(YEAR);  // year, 1 and later in the domain
     const std::int64_t m = whole(MON);   // month, 1..12 usually; any value is carried
     const std::int64_t d = whole(DAY);   // day of month, 0 = last day of the previous month

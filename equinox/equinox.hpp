@@ -16,6 +16,7 @@ namespace solarlon {
 //                             day 0 is the day before the 1st, days past the month end count on
 //  Result:   day number (a whole number held in a double); JD at 0 h = day number + 1721059.5
 //  Notes:    years 1 and later; earlier years follow the same formula without a continuous count.
+//            A NaN part gives NaN.
 double DAYNUM(const double& YEAR, const double& MON, const double& DAY);
 
 // TIMARG  Time arguments of nutation and aberration.

@@ -78,15 +78,23 @@ TEST(Vectors, AnglesAndProducts) {
     SPHXYZ(x, y, z, 0.0, kPi / 6, 2.0, 3.0);
     expect_vec(x, y, z, 3.0 * std::cos(kPi / 6), 0.0, 1.0);
 
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
     const struct { double x[3], y[3], z[3]; } cross[] = {
         {{2, 0, 0}, {0, 3, 0}, {0, 0, 1}},
         {{0, 0, 1}, {1, 0, 0}, {0, 1, 0}},
         {{1, 2, 3}, {2, 4, 6}, {0, 0, 0}},  // parallel: no direction
         {{0, 0, 0}, {1, 0, 0}, {0, 0, 0}},
+        {{1, nan, 3}, {2, 0, 0}, {nan, nan, nan}},  // NaN, not a parallel pair
+        {{inf, 1, 1}, {1, 1, 1}, {nan, nan, nan}},
     };
     for (const auto& t : cross) {
         UCROSS(t.x[0], t.x[1], t.x[2], t.y[0], t.y[1], t.y[2], x, y, z);
-        expect_vec(x, y, z, t.z[0], t.z[1], t.z[2]);
+        if (std::isnan(t.z[0])) {
+            EXPECT_TRUE(std::isnan(x) && std::isnan(y) && std::isnan(z)) << t.x[0] << " " << t.x[1];
+        } else {
+            expect_vec(x, y, z, t.z[0], t.z[1], t.z[2]);
+        }
     }
 }
 
