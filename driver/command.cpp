@@ -1,4 +1,4 @@
-// COMMAND  Options of the command line, then the program.
+// command  Options of the command line, then the program.
 #include <ostream>
 #include <string>
 #include <string_view>

@@ -32,7 +32,7 @@ void mode_dates_file(Console& con, const double& EQX);                    // men
 void mode_longitude_to_date(Console& con, const double& EQX, bool jst);   // menu 3 (JST), 4 (UT)
 void mode_longitudes_file(Console& con, const double& EQX);               // menu 5
 
-// READTYPED  The hand-typed modes' line: PROMPT, an (A80) line, GETNUM over 40 columns.
+// read_typed  The hand-typed modes' line: PROMPT, an (A80) line, GETNUM over 40 columns.
 //  Given:    USED  how many of the fields the mode uses (6 in menu 1, 2 in menus 3 and 4)
 //  Returned: V     the six values (0 where not typed)
 //  Result:   false when the line holds no number (the mode and the program end)
@@ -40,7 +40,7 @@ void mode_longitudes_file(Console& con, const double& EQX);               // men
 //            not converted: one notice names the first such field as typed, and the prompt comes again.
 bool read_typed(Console& con, std::string_view prompt, int used, double (&V)[6]);
 
-// SHOWNINSTANT  A JST instant of the reverse search as printed: rounded to the whole second, with
+// shown_instant  A JST instant of the reverse search as printed: rounded to the whole second, with
 //               seconds carried into minutes, minutes into hours, hours into days, days into the next
 //               month and December into January, by the Gregorian calendar of YEAR.
 //  Given and returned: YEAR, MON, DAY  whole numbers (the year as it is printed)
@@ -49,16 +49,16 @@ bool read_typed(Console& con, std::string_view prompt, int used, double (&V)[6])
 //            10,000,000 years or 1,000,000,000 days); these are printed as they are.
 bool shown_instant(double& year, double& mon, double& day, double& hour, double& minute, double& second);
 
-// SHOWNDAY  A UT date with a decimal day as printed (F7.3): a day that would read as the day after
+// shown_day  A UT date with a decimal day as printed (F7.3): a day that would read as the day after
 //           the month's last (32.000 in January) is the first of the next month, and so on.
 //  Given and returned: YEAR, MON  whole numbers; DAY  the decimal day
 //  Result:   false, with nothing changed, where the day is not printable or names no date.
 bool shown_day(double& year, double& mon, double& day);
 
-// TOINT32  A whole number as a 32-bit integer, saturated at the type's limits (NaN gives 0).
+// to_int32  A whole number as a 32-bit integer, saturated at the type's limits (NaN gives 0).
 std::int32_t to_int32(double whole);
 
-// OUTPUTNAME  The output file name of a file mode, beside the input.
+// output_name  The output file name of a file mode, beside the input.
 //  Given:    FNAME   the input name (a path; leading and trailing blanks already removed)
 //            EXT     ".SLG" or ".THJ"
 //  Result:   FNAME with EXT written over the four characters from the first "." after the first
@@ -75,7 +75,7 @@ struct FilePair {
 };
 FilePair open_file_pair(Console& con, std::string_view prompt, std::string_view ext);
 
-// SAYDONE  The file mode's closing word on CON.notes, where there is one: the output name and the
+// say_done  The file mode's closing word on CON.notes, where there is one: the output name and the
 //          number of RECORDS written ("DATA.SLG: 3 行").
 void say_done(Console& con, const FilePair& f, long records);
 

@@ -10,7 +10,7 @@ namespace solarlon::driver {
 // Console encoding of every text the program writes. What the user types is used as typed.
 enum class Encoding { ShiftJIS, UTF8 };
 
-// RUN  One run of the program.
+// run  One run of the program.
 //  Given:    IN     console input, raw bytes
 //            ENC    console encoding (Shift-JIS unless chosen otherwise)
 //            NOTES  where the file modes say, when done, what they wrote ("DATA.SLG: 3 行", in ENC);
@@ -27,12 +27,12 @@ struct Terminal {
     bool err_terminal = false;  // standard error is a terminal
 };
 
-// TERMINAL  Asks the platform. POSIX: isatty, and the codeset of the locale of the environment
+// terminal  Asks the platform. POSIX: isatty, and the codeset of the locale of the environment
 //           (LC_CTYPE, left as "C" afterwards). Windows: console handles, and the console's output code
 //           page (65001 is UTF-8).
 Terminal terminal();
 
-// COMMAND  The program as started from a command line.
+// command  The program as started from a command line.
 //  Given:    ARGC, ARGV  the arguments (ARGV[0] the program's name)
 //            IN, OUT     console input and output; ERR standard error
 //            TERM        what the platform says (TERMINAL)

@@ -1,4 +1,4 @@
-// OUTPUTNAME, open_file_pair  Naming, opening and replacing the files of the file modes.
+// output_name, open_file_pair, say_done  Naming, opening and replacing the files of the file modes.
 #include <algorithm>
 #include <istream>
 #include <ostream>

@@ -1,4 +1,4 @@
-// SHOWNINSTANT, SHOWNDAY  An instant of the reverse search as it is printed: a valid Gregorian date.
+// shown_instant, shown_day  An instant of the reverse search as it is printed: a valid Gregorian date.
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-// RUN  Menu, equinox prompt and dispatch to one conversion mode; failures end with an "*ERR*" line.
+// run  Menu, equinox prompt and dispatch to one conversion mode; failures end with an "*ERR*" line.
 #include <exception>
 #include <istream>
 #include <ostream>

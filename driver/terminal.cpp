@@ -1,4 +1,4 @@
-// TERMINAL  Whether the standard streams are terminals, and whether the console speaks UTF-8.
+// terminal  Whether the standard streams are terminals, and whether the console speaks UTF-8.
 #include <solarlon/driver.hpp>
 
 #ifdef _WIN32

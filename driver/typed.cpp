@@ -1,6 +1,5 @@
-// READTYPED, TOINT32  Rules shared by the hand-typed modes.
-#include <cmath>
-#include <limits>
+// read_typed, to_int32  Rules shared by the hand-typed modes.
+#include <cstdint>
 
 #include "driver/console.hpp"
 #include <solarlon/util.hpp>
@@ -26,12 +25,7 @@ bool read_typed(Console& con, std::string_view prompt, int used, double (&V)[6])
 }
 
 std::int32_t to_int32(double whole) {
-    if (std::isnan(whole)) return 0;
-    if (whole >= static_cast<double>(std::numeric_limits<std::int32_t>::max()))
-        return std::numeric_limits<std::int32_t>::max();
-    if (whole <= static_cast<double>(std::numeric_limits<std::int32_t>::min()))
-        return std::numeric_limits<std::int32_t>::min();
-    return static_cast<std::int32_t>(whole);
+    return static_cast<std::int32_t>(whole_saturated(whole, INT32_MIN, INT32_MAX));
 }
 
 }  // namespace solarlon::driver

@@ -1,5 +1,6 @@
 // DAYNUM  Whole-day count of a Gregorian calendar date.
 #include <solarlon/equinox.hpp>
+#include <solarlon/util.hpp>
 
 #include <cmath>
 #include <cstdint>
@@ -10,12 +11,7 @@ namespace solarlon {
 namespace {
 
 // Whole part of a date value as a 64-bit count, saturated so that no input is undefined behaviour.
-std::int64_t whole(double v) {
-    const double t = std::trunc(v + 0.0000001);
-    if (!(t > -1.0e15)) return -1000000000000000;
-    if (t > 1.0e15) return 1000000000000000;
-    return static_cast<std::int64_t>(t);
-}
+std::int64_t whole(double v) { return whole_saturated(v + 0.0000001, -1000000000000000, 1000000000000000); }
 
 }  // namespace
 

@@ -10,10 +10,7 @@ namespace {
 
 // Whole part of X truncated toward zero, held at the ends of the 32-bit range (NaN gives 0).
 std::int32_t whole(double x) {
-    if (std::isnan(x)) return 0;
-    if (x >= 2147483647.0) return 2147483647;
-    if (x <= -2147483648.0) return -2147483647 - 1;
-    return static_cast<std::int32_t>(x);  // conversion truncates toward zero
+    return static_cast<std::int32_t>(whole_saturated(x, INT32_MIN, INT32_MAX));
 }
 
 }  // namespace

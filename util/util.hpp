@@ -64,6 +64,12 @@ void GETNUM(const std::string& LINE, const std::int32_t& N, std::int32_t& COUNT,
 //            non-blank. The record ends with CR LF.
 void PUTLIN(const std::string& LINE, const std::int32_t& N, io::RecordWriter& UNIT);
 
+// ---------------------------------------------------------------- whole numbers
+
+// whole_saturated  X truncated toward zero, held within LO..HI, so that no value converts with undefined
+//                 behaviour. NaN gives 0.
+std::int64_t whole_saturated(double x, std::int64_t lo, std::int64_t hi);
+
 // ---------------------------------------------------------------- sexagesimal angles
 
 // HMSDEG  Hours, minutes and seconds of time to degrees.
