@@ -14,7 +14,7 @@
 #include <vector>
 
 #include <solarlon/solar.hpp>
-#include "solar/tables.hpp"
+#include "solar/detail.hpp"
 
 namespace {
 

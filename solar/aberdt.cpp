@@ -7,14 +7,9 @@
 
 namespace solarlon {
 
-// ABERDT  Annual aberration of a unit direction, the Sun's longitude found by SUNLNG.
-//
-//  Given:    ISIGN         +1 adds the aberration, -1 removes it to first order, 0 leaves the vector
-//            YEAR..SECOND  instant, UT (year, month, day, hour, minute, second)
-//  Given and returned:
-//            X, Y, Z       unit rectangular equatorial vector of date
-//  Notes:    The longitude is SUNLNG's geometric longitude referred to the mean equinox of date; the
-//            rest is ABERR's circular-orbit aberration. Not renormalised.
+// ABERDT
+//  Method:   The longitude is SUNLNG's geometric longitude referred to the mean equinox of date; the
+//            rest is ABERR's circular-orbit aberration.
 //  Called:   SUNLNG, ABERR
 void ABERDT(const std::int32_t& ISIGN, const double& YEAR, const double& MON, const double& DAY,
             const double& HOUR, const double& MINUTE, const double& SECOND, double& X, double& Y,
@@ -25,13 +20,8 @@ void ABERDT(const std::int32_t& ISIGN, const double& YEAR, const double& MON, co
     ABERR(ISIGN, YEAR, MON, DAY, HOUR, MINUTE, SECOND, X, Y, Z, lon);
 }
 
-// ABERRD  Annual aberration of right ascension and declination, applied (+1) or removed (-1).
-//
-//  Given:    ISIGN         as ABERDT
-//            YEAR..SECOND  instant, UT
-//  Given and returned:
-//            RA            right ascension, degrees; returned in [0, 360)
-//            DEC           declination, degrees; returned in [-90, 90]
+// ABERRD
+//  Method:   ABERDT on the unit vector of RA and DEC, turned back into angles (TURNRD).
 //  Notes:    Near a pole the first-order displacement can carry the sine of the declination past 1;
 //            it is then taken as 1, so the result is +-90 and not NaN.
 //  Called:   TURNRD, ABERDT

@@ -1,11 +1,10 @@
 // DELTAT  Estimate of Delta T = TD - UT from the calendar date.
 //
-//  Given:    YEAR, MON, DAY   calendar date (read only; values out of range are used as they are)
-//  Returned: DELT             Delta T, seconds
-//  Notes:    The decimal year is t = YEAR + (MON - 1)/12 + DAY/360. Before 1990 (chosen by YEAR, not
+//  Method:   The decimal year is t = YEAR + (MON - 1)/12 + DAY/360. Before 1990 (chosen by YEAR, not
 //            by t) DELT = t + 45.1 - 1975, about one second a year from 45.1 s in 1975; from 1990 on
-//            DELT = 58.0 + 0.8 (t - 1990). The two lines do not meet: the value steps down by about
-//            2.1 s at 1990 January 1. The time of day does not enter.
+//            DELT = 58.0 + 0.8 (t - 1990).
+//  Notes:    The two lines do not meet: the value steps down by about 2.1 s at 1990 January 1. The
+//            time of day does not enter.
 //  Called:   none
 #include <solarlon/solar.hpp>
 

@@ -1,50 +1,31 @@
-// SUNLNG  Sun's geometric ecliptic longitude, radius vector and equatorial rectangular coordinates
-//         at a UT instant, from Newcomb's theory, for the chosen equinox.
+// SUNLNG, SUNLON  The Sun's longitude, radius vector and rectangular coordinates from Newcomb's
+//                 theory, and the longitude alone.
 //
-//  Given:    EQ      equinox choice, rounded by adding 0.5 and truncating toward zero: 1950 = mean
-//                    equinox of 1950.0; 0 = equinox of the instant; any other value = mean equinox
-//                    of the year EQ, used with its fraction
-//            YEAR    calendar year (Gregorian, e.g. 1978)
-//            MON     month, 1..12 (January and February count as months 13 and 14 of the year
-//                    before in the date arithmetic, so month 13 is January of the next year)
-//            DAY     day of the month; a fraction is honoured by the series
-//            HOUR    hour of UT from the start of DAY; may be negative, above 23 or fractional
-//            MINUTE  minutes
-//            SECOND  seconds of UT
-//  Returned: DELT    Delta T used, seconds (from DELTAT)
-//            LON     geometric longitude, degrees, referred to the mean equinox chosen; normally
-//                    in [0, 360], where exactly 360 is kept
-//            RV      radius vector, AU
-//            X, Y, Z rectangular equatorial coordinates, AU: mean equator and equinox of 1950.0
-//                    for EQ 1950; of the year EQ for another year; true equator and equinox of
-//                    date with annual aberration for EQ 0
-//  Notes:  1 The time argument is dynamical time: UT plus DELT. The precession epoch of date and
-//            the coordinate reduction take the instant as UT and, through DAYNUM, drop the fraction
-//            of DAY.
-//          2 Neither nutation nor aberration enters LON, also for the equinox of date; only X, Y, Z
-//            receive them. LON and RV are not derived again from the rotated vector, and the vector
-//            is not renormalised after the rotations.
-//          3 No input is rejected: every output is written on every call. All intermediate values
-//            are doubles, so any input, however large or not finite, is safe (the results are then
-//            meaningless, NaN for NaN).
-//          4 The outputs are stored last: an input may also be passed as an output.
-//          5 Every angle is reduced in degrees before its sine and cosine are taken (SINCOSD), and
+//  Method:   Newcomb's series about JD 2440000.0, mean equinox and ecliptic of 1950.0: the mean
+//            longitude (time_arguments), the equation of the centre in M, 2M and 3M, the twenty
+//            periodic terms of DAT and three lunar terms; the rectangular coordinates from the
+//            longitude, the radius vector and the Sun's small latitude above the 1950 ecliptic. The
+//            longitude is then referred to the chosen equinox by the precession in longitude
+//            (refer_longitude) and the coordinates by rotation (refer_coordinates).
+//  Notes:  1 The time argument of the series is dynamical time: UT plus DELT. The precession epoch
+//            of the instant and the coordinate reduction take the instant as UT and, through DAYNUM,
+//            drop the fraction of DAY.
+//          2 LON and RV are not derived again from the rotated vector.
+//          3 All intermediate values are doubles, so any input, however large or not finite, is
+//            safe (the results are then meaningless).
+//          4 SUNLON evaluates the longitude by the same operations as SUNLNG and skips the radius
+//            vector, the rectangular coordinates and their reduction.
+//  Accuracy: Every angle is reduced in degrees before its sine and cosine are taken (SINCOSD), and
 //            the multiples 2M and 3M of the mean anomaly come from the sine and cosine of M. The
-//            results agree with the formulas evaluated literally to some 1e-11 degree in LON.
-//
-// SUNLON  The longitude of SUNLNG alone, for callers that use nothing else.
-//
-//  Given:    EQ, YEAR..SECOND  as SUNLNG
-//  Returned: LON     as SUNLNG, the same value to the last bit
-//  Notes:    Skips the radius vector, the rectangular coordinates and their reduction to the chosen
-//            equinox. An input may also be passed as the output.
-//
-//  Called:   SUNARG, SUNEQU, SUNRED, SINCOSD
+//            results agree with the formulas evaluated literally (sunlng_literal) to some 1e-11
+//            degree in LON.
+//  Called:   time_arguments, choose_equinox, refer_longitude, refer_coordinates, SINCOSD
 #include <solarlon/solar.hpp>
 
 #include <cmath>
 #include <cstdint>
 
+#include "solar/detail.hpp"
 #include "solar/tables.hpp"
 #include "solar/trig.hpp"
 
@@ -69,7 +50,7 @@ struct Series {
 template <bool FULL>
 Series series(const double& year, const double& mon, const double& day, const double& hour,
               const double& minute, const double& second) {
-    const detail::SunTime ta = detail::SUNARG(year, mon, day, hour, minute, second);
+    const detail::TimeArguments ta = detail::time_arguments(year, mon, day, hour, minute, second);
     const double delt = ta.delt, d = ta.d, ty = ta.ty, tc = ta.tc, l = ta.l;
 
     // Equation of the centre, degrees.
@@ -139,11 +120,10 @@ void SUNLNG(const double& EQ, const double& YEAR, const double& MON, const doubl
     double yy = 0.917437 * rv * slon + 0.000001 * ((17.0 + 0.9 * ty) * b - s.saf);
     double z = 0.3978812 * rv * slon + 0.000001 * (3.0 * s.saf - (39.0 + 2.1 * ty) * b);
 
-    double ieq = 0.0, t = 0.0;
-    double lon = detail::SUNEQU(eq, year, mon, day, hour, minute, second, s.lon, ieq, t);
-    if (ieq != 1950.0) {
-        const double ep = 1950.0 + t;
-        detail::SUNRED(ieq, eq, ep, year, mon, day, hour, minute, second, lon, x, yy, z);
+    const detail::Equinox equinox = detail::choose_equinox(eq, year, mon, day, hour, minute, second);
+    const double lon = detail::refer_longitude(equinox, s.lon);
+    if (equinox.kind != detail::Equinox::Kind::MEAN_1950) {
+        detail::refer_coordinates(equinox, year, mon, day, hour, minute, second, lon, x, yy, z);
     }
 
     DELT = s.delt;
@@ -159,8 +139,8 @@ void SUNLON(const double& EQ, const double& YEAR, const double& MON, const doubl
     const double eq = EQ, year = YEAR, mon = MON, day = DAY, hour = HOUR, minute = MINUTE,
                  second = SECOND;
     const Series s = series<false>(year, mon, day, hour, minute, second);
-    double ieq = 0.0, t = 0.0;
-    LON = detail::SUNEQU(eq, year, mon, day, hour, minute, second, s.lon, ieq, t);
+    const detail::Equinox equinox = detail::choose_equinox(eq, year, mon, day, hour, minute, second);
+    LON = detail::refer_longitude(equinox, s.lon);
 }
 
 }  // namespace solarlon

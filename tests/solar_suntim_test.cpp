@@ -12,7 +12,7 @@
 
 #include <solarlon/equinox.hpp>
 #include <solarlon/solar.hpp>
-#include "solar/tables.hpp"
+#include "solar/detail.hpp"
 
 using solarlon::SUNLNG;
 using solarlon::SUNTIM;
@@ -37,13 +37,13 @@ struct Answer {
 Answer suntim(double eq, std::int32_t zone, double year, double lon) {
     Answer a;
     const std::int32_t iyear = static_cast<std::int32_t>(std::trunc(year + 0.5));
-    const solarlon::detail::SUNFN counted = [&](const double& y, const double& m, const double& d,
-                                                const double& h) {
+    const solarlon::detail::LongitudeFn counted = [&](const double& y, const double& m,
+                                                      const double& d, const double& h) {
         ++a.calls;
         return lambda(eq, y, m, d, h);
     };
-    solarlon::detail::SUNSRC(counted, zone, iyear, lon, year, a.mon, a.day, a.hour, a.minute, a.second,
-                             a.iyadd);
+    solarlon::detail::scan_search(counted, zone, iyear, lon, year, a.mon, a.day, a.hour, a.minute,
+                                  a.second, a.iyadd);
     return a;
 }
 
@@ -383,11 +383,13 @@ struct Model {
 
 Answer search(const Model& model, std::int32_t zone, double lon) {
     Answer a;
-    const solarlon::detail::SUNFN f = [&](const double& y, const double& m, const double& d, const double& h) {
+    const solarlon::detail::LongitudeFn f = [&](const double& y, const double& m, const double& d,
+                                                const double& h) {
         ++a.calls;
         return model(y, m, d, h);
     };
-    solarlon::detail::SUNSRC(f, zone, 1978, lon, 1978.0, a.mon, a.day, a.hour, a.minute, a.second, a.iyadd);
+    solarlon::detail::scan_search(f, zone, 1978, lon, 1978.0, a.mon, a.day, a.hour, a.minute, a.second,
+                                  a.iyadd);
     return a;
 }
 }  // namespace

@@ -1,30 +1,30 @@
-// SUNLIT  SUNLNG evaluated literally: every angle converted to radians as it stands and given to
-//         the library's sine and cosine, every multiple angle evaluated for itself.
+// sunlng_literal  SUNLNG evaluated literally.
 //
-//  Given and Returned: as SUNLNG.
-//  Notes:    The reference that the faster evaluation of SUNLNG is measured against (in the tests
-//            and the benchmarks); the two agree to some 1e-11 degree in the longitude. Not called by
-//            the program.
-//  Called:   SUNARG, SUNEQU, SUNRED
+//  Method:   Every angle converted to radians as it stands and given to the library's sine and
+//            cosine, every multiple angle evaluated for itself; the time arguments and the reduction
+//            to the chosen equinox are SUNLNG's own. The two agree to some 1e-11 degree in the
+//            longitude.
+//  Called:   time_arguments, choose_equinox, refer_longitude, refer_coordinates
 #include <cmath>
 
 #include <solarlon/solar.hpp>
+#include "solar/detail.hpp"
 #include "solar/tables.hpp"
 
 namespace solarlon {
 
 namespace detail {
 
-void SUNLIT(const double& EQ, const double& YEAR, const double& MON, const double& DAY,
-            const double& HOUR, const double& MINUTE, const double& SECOND, double& DELT, double& LON,
-            double& RV, double& X, double& Y, double& Z) {
+void sunlng_literal(const double& EQ, const double& YEAR, const double& MON, const double& DAY,
+                    const double& HOUR, const double& MINUTE, const double& SECOND, double& DELT,
+                    double& LON, double& RV, double& X, double& Y, double& Z) {
     const double rad = std::acos(-1.0) / 180.0;
 
     // Inputs copied first, so that outputs may share a variable with them.
     const double eq = EQ, year = YEAR, mon = MON, day = DAY, hour = HOUR, minute = MINUTE,
                  second = SECOND;
 
-    const detail::SunTime ta = detail::SUNARG(year, mon, day, hour, minute, second);
+    const TimeArguments ta = time_arguments(year, mon, day, hour, minute, second);
     const double delt = ta.delt, d = ta.d, ty = ta.ty, tc = ta.tc, l = ta.l;
 
     // Equation of the centre (degrees) and the elliptic terms of the radius vector (AU).
@@ -67,9 +67,11 @@ void SUNLIT(const double& EQ, const double& YEAR, const double& MON, const doubl
     double z = 0.3978812 * rv * std::sin(lon * rad) +
                0.000001 * (3.0 * std::sin(af * rad) - (39.0 + 2.1 * ty) * b);
 
-    double ieq = 0.0, t = 0.0;
-    lon = SUNEQU(eq, year, mon, day, hour, minute, second, lon, ieq, t);
-    if (ieq != 1950.0) SUNRED(ieq, eq, 1950.0 + t, year, mon, day, hour, minute, second, lon, x, yy, z);
+    const Equinox equinox = choose_equinox(eq, year, mon, day, hour, minute, second);
+    lon = refer_longitude(equinox, lon);
+    if (equinox.kind != Equinox::Kind::MEAN_1950) {
+        refer_coordinates(equinox, year, mon, day, hour, minute, second, lon, x, yy, z);
+    }
 
     DELT = delt;
     LON = lon;

@@ -1,0 +1,49 @@
+// choose_equinox  The equinox choice decoded.
+//
+//  Method:   The choice is decoded once for each instant; the longitude (refer_longitude) and the
+//            coordinates (refer_coordinates) take its kind, epoch and years of precession. For the
+//            equinox of the instant the years run in tropical years of 365.242194 days from 1950
+//            January 0, 0 h UT, whole days by DAYNUM.
+//  Called:   DAYNUM
+#include <cmath>
+
+#include <solarlon/equinox.hpp>
+#include "solar/detail.hpp"
+
+namespace solarlon::detail {
+
+namespace {
+
+// Years of precession from 1950.0 for the equinox of the instant.
+double years_of_date(const double& year, const double& mon, const double& day, const double& hour,
+                     const double& minute, const double& second) {
+    static const double Y1950 = 1950.0, M1 = 1.0, D0 = 0.0;
+    return (DAYNUM(year, mon, day) - DAYNUM(Y1950, M1, D0) + hour / 24.0 + minute / 1440.0 +
+            second / 86400.0) /
+           365.242194;
+}
+
+}  // namespace
+
+Equinox choose_equinox(const double& EQ, const double& YEAR, const double& MON, const double& DAY,
+                       const double& HOUR, const double& MINUTE, const double& SECOND) {
+    const double eq = EQ;
+    const double ieq = std::trunc(eq + 0.5);
+    Equinox e;  // every field set below
+    if (ieq == 1950.0) {
+        e.kind = Equinox::Kind::MEAN_1950;
+        e.epoch = 1950.0;
+        e.t = 0.0;
+    } else if (ieq == 0.0) {
+        e.kind = Equinox::Kind::OF_DATE;
+        e.t = years_of_date(YEAR, MON, DAY, HOUR, MINUTE, SECOND);
+        e.epoch = 1950.0 + e.t;
+    } else {
+        e.kind = Equinox::Kind::MEAN_OF_YEAR;  // also for a NaN EQ
+        e.epoch = eq;
+        e.t = eq - 1950.0;
+    }
+    return e;
+}
+
+}  // namespace solarlon::detail

@@ -1,0 +1,34 @@
+// refer_coordinates  The Sun's rectangular coordinates from the mean equinox of 1950.0 to the chosen
+//                    equinox.
+//
+//  Method:   The unit vector is precessed from 1950.0 to the epoch of the equinox; for the equinox of
+//            the instant it is then turned to the true equator and equinox of date and receives annual
+//            aberration, both of the UT instant. The length is put back unchanged: the vector is not
+//            renormalised after the first-order rotations.
+//  Called:   PRECES, NUTATE, ABERR
+#include <cmath>
+#include <cstdint>
+
+#include <solarlon/equinox.hpp>
+#include "solar/detail.hpp"
+
+namespace solarlon::detail {
+
+void refer_coordinates(const Equinox& EQ, const double& YEAR, const double& MON, const double& DAY,
+                       const double& HOUR, const double& MINUTE, const double& SECOND, const double& LON,
+                       double& X, double& Y, double& Z) {
+    static const double Y1950 = 1950.0;
+    static const std::int32_t PLUS = 1;
+    const double len = std::sqrt(X * X + Y * Y + Z * Z);
+    double u1 = X / len, u2 = Y / len, u3 = Z / len;
+    PRECES(Y1950, EQ.epoch, u1, u2, u3);
+    if (EQ.kind == Equinox::Kind::OF_DATE) {
+        NUTATE(PLUS, YEAR, MON, DAY, HOUR, MINUTE, SECOND, u1, u2, u3);
+        ABERR(PLUS, YEAR, MON, DAY, HOUR, MINUTE, SECOND, u1, u2, u3, LON);
+    }
+    X = u1 * len;
+    Y = u2 * len;
+    Z = u3 * len;
+}
+
+}  // namespace solarlon::detail
