@@ -5,8 +5,7 @@ namespace solarlon {
 
 void TIMARG(const double& YEAR, const double& MON, const double& DAY, const double& HOUR,
             const double& MINUTE, const double& SECOND, double& D, double& T) {
-    static const double Y1900 = 1900.0, M1 = 1.0, D0 = 0.0;
-    double d = DAYNUM(YEAR, MON, DAY) - DAYNUM(Y1900, M1, D0) - 0.5;  // days from 1900 Jan 0.5
+    double d = DAYNUM(YEAR, MON, DAY) - DAYNUM(1900.0, 1.0, 0.0) - 0.5;  // days from 1900 Jan 0.5
     d = d + HOUR / 24.0 + MINUTE / 24.0 / 60.0 + SECOND / 24.0 / 60.0 / 60.0;
     const double t = d / 36525.0;  // Julian centuries
     D = d;

@@ -17,8 +17,7 @@ namespace {
 // Years of precession from 1950.0 for the equinox of the instant.
 double years_of_date(const double& year, const double& mon, const double& day, const double& hour,
                      const double& minute, const double& second) {
-    static const double Y1950 = 1950.0, M1 = 1.0, D0 = 0.0;
-    return (DAYNUM(year, mon, day) - DAYNUM(Y1950, M1, D0) + hour / 24.0 + minute / 1440.0 +
+    return (DAYNUM(year, mon, day) - DAYNUM(1950.0, 1.0, 0.0) + hour / 24.0 + minute / 1440.0 +
             second / 86400.0) /
            365.242194;
 }

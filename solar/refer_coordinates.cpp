@@ -17,14 +17,12 @@ namespace solarlon::detail {
 void refer_coordinates(const Equinox& EQ, const double& YEAR, const double& MON, const double& DAY,
                        const double& HOUR, const double& MINUTE, const double& SECOND, const double& LON,
                        double& X, double& Y, double& Z) {
-    static const double Y1950 = 1950.0;
-    static const std::int32_t PLUS = 1;
     const double len = std::sqrt(X * X + Y * Y + Z * Z);
     double u1 = X / len, u2 = Y / len, u3 = Z / len;
-    PRECES(Y1950, EQ.epoch, u1, u2, u3);
+    PRECES(1950.0, EQ.epoch, u1, u2, u3);
     if (EQ.kind == Equinox::Kind::OF_DATE) {
-        NUTATE(PLUS, YEAR, MON, DAY, HOUR, MINUTE, SECOND, u1, u2, u3);
-        ABERR(PLUS, YEAR, MON, DAY, HOUR, MINUTE, SECOND, u1, u2, u3, LON);
+        NUTATE(1, YEAR, MON, DAY, HOUR, MINUTE, SECOND, u1, u2, u3);
+        ABERR(1, YEAR, MON, DAY, HOUR, MINUTE, SECOND, u1, u2, u3, LON);
     }
     X = u1 * len;
     Y = u2 * len;

@@ -3,7 +3,8 @@
 //
 // Newcomb's theory about the epoch JD 2440000.0, referred to the mean equinox and ecliptic of 1950.0;
 // precession to the chosen equinox is a polynomial added to the longitude. Angles in degrees,
-// distances in AU, times in UT unless said otherwise.
+// distances in AU, times in UT unless said otherwise. Given arguments are read-only references, in
+// this library as in equinox and util: a literal (0.0 for a minute, 1 for a sign) is passed as it is.
 #ifndef SOLARLON_SOLAR_SOLAR_HPP
 #define SOLARLON_SOLAR_SOLAR_HPP
 

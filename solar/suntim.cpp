@@ -62,9 +62,8 @@ void SUNTIM(const double& EQ, const std::int32_t& IZONE, const std::int32_t& IYE
     const double eq = EQ;
     const detail::LongitudeFn lam = [&eq](const double& year, const double& mon, const double& day,
                                           const double& hour) {
-        static const double ZERO = 0.0;
         double lon = 0.0;
-        SUNLON(eq, year, mon, day, hour, ZERO, ZERO, lon);
+        SUNLON(eq, year, mon, day, hour, 0.0, 0.0, lon);
         return lon;
     };
     const bool predicted =

@@ -29,9 +29,8 @@ namespace {
 // Longitude from SUNLNG, degrees.
 double sunlng(const double& eq, const double& y, const double& m, const double& d, const double& h,
               const double& s) {
-    static const double ZERO = 0.0;
     double delt = 0.0, lon = 0.0, rv = 0.0, x = 0.0, yy = 0.0, z = 0.0;
-    SUNLNG(eq, y, m, d, h, ZERO, s, delt, lon, rv, x, yy, z);
+    SUNLNG(eq, y, m, d, h, 0.0, s, delt, lon, rv, x, yy, z);
     return lon;
 }
 
