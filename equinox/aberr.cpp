@@ -1,15 +1,7 @@
 // ABERR  Annual aberration of a unit direction for a circular orbit of the Earth.
-//
-//  Given:    ISIGN         +1 adds the aberration (geometric to apparent), -1 removes it to first
-//                          order, 0 leaves the vector unchanged
-//            YEAR..SECOND  instant (year, month, day, hour, minute, second), for the obliquity
-//            SUNLON        the Sun's ecliptic longitude L, degrees
-//  Given and returned:
-//            X, Y, Z       unit rectangular equatorial vector of date (direction cosines)
-//  Notes:    p' = p + k (V - (p.V) p) with V = (sin L, -cos L cos eps, -cos L sin eps), the direction
-//            of the Earth's motion, 90 degrees of longitude behind the Sun, and k = 20.49552 arc
-//            seconds. The formula assumes |p| = 1; the result is not renormalised. X, Y, Z are read
-//            before any of them is written; SUNLON and the instant are not changed.
+//  Method:   p' = p + k (V - (p.V) p) with V = (sin L, -cos L cos eps, -cos L sin eps), the direction
+//            of the Earth's motion, 90 degrees of longitude behind the Sun L, and k = 20.49552 arc
+//            seconds. The formula assumes |p| = 1.
 //  Called:   TIMARG, OBLIQ
 #include <solarlon/equinox.hpp>
 

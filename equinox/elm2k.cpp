@@ -6,11 +6,6 @@
 namespace solarlon {
 
 // ELM2K  Orientation elements from 1950 to 2000 (double precision).
-//
-//  Given and returned:
-//            PERI   argument of perihelion omega, degrees
-//            NODE   longitude of the ascending node Omega, degrees
-//            INCL   inclination i, degrees
 //  Notes:    The elements give the Gaussian vectors P and Q in the FK4 equatorial frame of 1950,
 //            which are rotated to FK5 J2000.0 and turned back into elements on the ecliptic of 2000;
 //            results in [0, 360). Below |i| = 0.001 degree the node is only advanced by the general
@@ -37,9 +32,6 @@ void ELM2K(double& PERI, double& NODE, double& INCL) {
 }
 
 // ELM2KS  ELM2K for single-precision values.
-//
-//  Given and returned:
-//            PERI, NODE, INCL   degrees, as ELM2K
 //  Notes:    The work is done in double precision; only the results are rounded to float.
 //  Called:   ELM2K
 void ELM2KS(float& PERI, float& NODE, float& INCL) {

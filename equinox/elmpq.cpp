@@ -1,10 +1,4 @@
 // ELMPQ  Gaussian vectors of an orbit in the equatorial frame of 1950.
-//
-//  Given:    PERI   argument of perihelion omega, radians
-//            NODE   longitude of the ascending node Omega on the ecliptic of 1950, radians
-//            INCL   inclination i to the ecliptic of 1950, radians
-//  Returned: EPXYZ  P, unit vector from the focus toward perihelion
-//            EQXYZ  Q, unit vector in the orbital plane 90 degrees ahead of P in the motion
 //  Notes:    The ecliptic components are turned to the equator with the mean obliquity of 1950.0,
 //            23.445788 degrees (23 26' 44.84").
 //  Called:   none

@@ -32,69 +32,98 @@ void TIMARG(const double& YEAR, const double& MON, const double& DAY, const doub
 double OBLIQ(const double& T);
 
 // PRECES  Newcomb precession of a rectangular equatorial vector between two mean equinoxes.
-//  Given:    EP0, EP1   epochs, years: the vector's equinox and the one wanted
-//  Given and returned: X, Y, Z   vector (any length, kept)
+//  Given:    EP0       epoch of the mean equator and equinox the vector is referred to, years
+//            EP1       epoch wanted, years
+//  Given and returned: X, Y, Z   equatorial vector, X toward the mean equinox, Z toward the mean pole;
+//                      any length, which the rotation keeps; each read before any is written
 void PRECES(const double& EP0, const double& EP1, double& X, double& Y, double& Z);
 
 // NUTARG  Fundamental arguments of the nutation (Brown's Moon, Newcomb's Sun), cubic in D.
 //  Given:    D    days from 1900 January 0.5
-//  Returned: EL, ELP, F, DM, OM   l, l', F, D and the Moon's node, degrees, reduced by whole turns
-//                                 toward zero (a negative value stays negative)
+//  Returned: EL   l, mean anomaly of the Moon, degrees
+//            ELP  l', mean anomaly of the Sun, degrees
+//            F    mean argument of latitude of the Moon, degrees
+//            DM   D, mean elongation of the Moon from the Sun, degrees
+//            OM   longitude of the Moon's mean ascending node, degrees
+//  Notes:    each reduced by whole turns toward zero: a negative value stays negative, in (-360, 0]
 void NUTARG(const double& D, double& EL, double& ELP, double& F, double& DM, double& OM);
 
 // NUTATE  Mean to true equator and equinox of date (ISIGN = +1), or back to first order (-1).
-//  Given:    ISIGN          +1, -1 (0 leaves the vector as it is)
-//            YEAR..SECOND   instant
-//  Given and returned: X, Y, Z   equatorial vector of date (not renormalised)
+//  Given:    ISIGN          +1 applies the nutation, -1 removes it, 0 leaves the vector unchanged
+//            YEAR..SECOND   instant; no time scale or zone correction is made
+//  Given and returned: X, Y, Z   equatorial vector of date, any length; not renormalised; each read
+//                      before any is written
 void NUTATE(const std::int32_t& ISIGN, const double& YEAR, const double& MON, const double& DAY,
             const double& HOUR, const double& MINUTE, const double& SECOND, double& X, double& Y,
             double& Z);
 
-// ABERR  Annual aberration of a unit direction, circular orbit (ISIGN = +1 adds it, -1 removes it).
-//  Given:    ISIGN, YEAR..SECOND   as NUTATE
-//            SUNLON                Sun's ecliptic longitude, degrees
-//  Given and returned: X, Y, Z   unit equatorial vector of date (not renormalised)
+// ABERR  Annual aberration of a unit direction, circular orbit of the Earth.
+//  Given:    ISIGN          +1 adds the aberration (geometric to apparent), -1 removes it to first
+//                           order, 0 leaves the vector unchanged
+//            YEAR..SECOND   instant, for the obliquity
+//            SUNLON         Sun's ecliptic longitude, degrees
+//  Given and returned: X, Y, Z   unit equatorial vector of date (direction cosines); not renormalised;
+//                      each read before any is written
 void ABERR(const std::int32_t& ISIGN, const double& YEAR, const double& MON, const double& DAY,
            const double& HOUR, const double& MINUTE, const double& SECOND, double& X, double& Y,
            double& Z, const double& SUNLON);
 
 // PRECRD  Precession of right ascension and declination between two mean equinoxes.
-//  Given:    EP0, EP1   epochs, years
-//  Given and returned: RA, DEC   degrees; RA returned in [0, 360), DEC in [-90, 90]
+//  Given:    EP0, EP1   epochs of the mean equinox given and wanted (years)
+//  Given and returned:
+//            RA         right ascension, degrees; returned in [0, 360)
+//            DEC        declination, degrees; returned in [-90, 90]
 void PRECRD(const double& EP0, const double& EP1, double& RA, double& DEC);
 
 // PRECRS  PRECRD in single precision: the results are PRECRD's rounded to float.
+//  Given:    EP0, EP1   epochs (years)
+//  Given and returned:
+//            RA, DEC    degrees, as PRECRD
 void PRECRS(const float& EP0, const float& EP1, float& RA, float& DEC);
 
 // NUTRD  Nutation of right ascension and declination applied (ISIGN = +1) or removed (-1).
-//  Given:    ISIGN, YEAR..SECOND   as NUTATE
-//  Given and returned: RA, DEC   degrees
+//  Given:    ISIGN         +1 applies the nutation, -1 removes it to first order
+//            YEAR..SECOND  instant (year, month, day, hour, minute, second)
+//  Given and returned:
+//            RA            right ascension, degrees; returned in [0, 360)
+//            DEC           declination, degrees; returned in [-90, 90]
 void NUTRD(const std::int32_t& ISIGN, const double& YEAR, const double& MON, const double& DAY,
            const double& HOUR, const double& MINUTE, const double& SECOND, double& RA, double& DEC);
 
 // ELM2K  Orientation elements of an orbit from the equator and equinox 1950 (FK4) to 2000 (FK5).
-//  Given and returned: PERI (argument of perihelion), NODE (longitude of the ascending node),
-//                      INCL (inclination), degrees; returned in [0, 360)
-//  Notes:    below |INCL| = 0.001 only NODE moves, by the general precession 0.69824, unreduced
+//  Given and returned:
+//            PERI   argument of perihelion omega, degrees
+//            NODE   longitude of the ascending node Omega, degrees
+//            INCL   inclination i, degrees
+//                   all returned in [0, 360); below |INCL| = 0.001 only NODE moves, by the general
+//                   precession 0.69824, and nothing is reduced
 void ELM2K(double& PERI, double& NODE, double& INCL);
 
 // ELM2KS  ELM2K in single precision: the results are ELM2K's rounded to float.
+//  Given and returned:
+//            PERI, NODE, INCL   degrees, as ELM2K
 void ELM2KS(float& PERI, float& NODE, float& INCL);
 
 // ELMPQ  Gaussian vectors of an orbit in the 1950 equatorial frame.
-//  Given:    PERI, NODE, INCL   radians
-//  Returned: EPXYZ  unit vector toward perihelion; EQXYZ  unit vector 90 degrees ahead in the orbit
+//  Given:    PERI   argument of perihelion omega, radians
+//            NODE   longitude of the ascending node Omega on the ecliptic of 1950, radians
+//            INCL   inclination i to the ecliptic of 1950, radians
+//  Returned: EPXYZ  P, unit vector from the focus toward perihelion
+//            EQXYZ  Q, unit vector in the orbital plane 90 degrees ahead of P in the motion
 void ELMPQ(const double& PERI, const double& NODE, const double& INCL, double (&EPXYZ)[3],
            double (&EQXYZ)[3]);
 
 // ROT2K  FK4 B1950.0 to FK5 J2000.0 rotation of a position at epoch B1950.0 (no E-terms).
-//  Given:    R0  vector;  Returned: R  rotated vector (may be R0)
+//  Given:    R0   rectangular equatorial vector, FK4, equator and equinox B1950.0, epoch B1950.0
+//  Returned: R    the same vector in FK5, equator and equinox J2000.0; R may be R0
 void ROT2K(const double (&R0)[3], double (&R)[3]);
 
 // PQELM  Orientation elements from Gaussian vectors in the 2000 equatorial frame.
-//  Given:    PXYZ, QXYZ   Gaussian vectors
-//  Returned: PERI, NODE, INCL   radians, [0, 2 pi) (INCL [0, pi]); finite also for omega or
-//                               Omega at 0 or 180 degrees
+//  Given:    PXYZ   P, unit vector toward perihelion, equator and equinox J2000.0
+//            QXYZ   Q, unit vector in the orbital plane 90 degrees ahead of P
+//  Returned: PERI   argument of perihelion omega, radians, [0, 2 pi)
+//            NODE   longitude of the ascending node Omega on the ecliptic of 2000, radians, [0, 2 pi)
+//            INCL   inclination i to the ecliptic of 2000, radians, [0, pi]
 void PQELM(const double (&PXYZ)[3], const double (&QXYZ)[3], double& PERI, double& NODE, double& INCL);
 
 }  // namespace solarlon

@@ -18,15 +18,8 @@ double argument(const double& d, double c0, double c1, double c2, double c3) {
 
 }  // namespace
 
-// NUTARG  Fundamental arguments of the nutation: Brown's mean elements of the Moon, Newcomb's of the Sun.
-//
-//  Given:    D    days from 1900 January 0.5
-//  Returned: EL   l, mean anomaly of the Moon (degrees)
-//            ELP  l', mean anomaly of the Sun (degrees)
-//            F    mean argument of latitude of the Moon (degrees)
-//            DM   D, mean elongation of the Moon from the Sun (degrees)
-//            OM   longitude of the Moon's mean ascending node (degrees)
-//  Notes:    Each is reduced by whole turns toward zero: a negative value stays negative, in (-360, 0].
+// NUTARG  Fundamental arguments of the nutation: Brown's mean elements of the Moon, Newcomb's of the Sun,
+//          each a cubic in D.
 //  Called:   none
 void NUTARG(const double& D, double& EL, double& ELP, double& F, double& DM, double& OM) {
     const double l = argument(D, 296.104608, 13.0649924465, 6.89e-12, 2.95e-19);
@@ -42,16 +35,9 @@ void NUTARG(const double& D, double& EL, double& ELP, double& F, double& DM, dou
 }
 
 // NUTATE  Mean to true equator and equinox of date (ISIGN = +1), or back to first order (ISIGN = -1).
-//
-//  Given:    ISIGN         +1 applies the nutation, -1 removes it, 0 leaves the vector unchanged
-//            YEAR..SECOND  instant (year, month, day, hour, minute, second); no time scale or zone
-//                          correction is made
-//  Given and returned:
-//            X, Y, Z       rectangular equatorial vector of date, any length
-//  Notes:    Seven terms of the nutation in longitude and four in obliquity (arc seconds, T in Julian
+//  Method:   Seven terms of the nutation in longitude and four in obliquity (arc seconds, T in Julian
 //            centuries from 1900 January 0.5), applied as the first-order form of
-//            R1(-eps-deps) R3(-dpsi) R1(eps) with Newcomb's mean obliquity eps. The result is not
-//            renormalised. X, Y, Z are read before any of them is written.
+//            R1(-eps-deps) R3(-dpsi) R1(eps) with Newcomb's mean obliquity eps.
 //  Called:   TIMARG, OBLIQ, NUTARG
 void NUTATE(const std::int32_t& ISIGN, const double& YEAR, const double& MON, const double& DAY,
             const double& HOUR, const double& MINUTE, const double& SECOND, double& X, double& Y,

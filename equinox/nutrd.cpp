@@ -1,10 +1,4 @@
 // NUTRD  Nutation of right ascension and declination, mean to true (ISIGN = +1) or back (-1).
-//
-//  Given:    ISIGN         +1 applies the nutation, -1 removes it to first order
-//            YEAR..SECOND  instant (year, month, day, hour, minute, second)
-//  Given and returned:
-//            RA            right ascension, degrees; returned in [0, 360)
-//            DEC           declination, degrees; returned in [-90, 90]
 //  Notes:    The first-order rotation does not keep the length exactly; a sine of declination beyond
 //            1 in magnitude is taken as 1, so a position at a pole gives +-90 and not NaN.
 //  Called:   TURNRD, NUTATE

@@ -1,10 +1,4 @@
 // PQELM  Orientation elements of an orbit from its Gaussian vectors in the equatorial frame of 2000.
-//
-//  Given:    PXYZ   P, unit vector toward perihelion, equator and equinox J2000.0
-//            QXYZ   Q, unit vector in the orbital plane 90 degrees ahead of P
-//  Returned: PERI   argument of perihelion omega, radians, [0, 2 pi)
-//            NODE   longitude of the ascending node Omega on the ecliptic of 2000, radians, [0, 2 pi)
-//            INCL   inclination i to the ecliptic of 2000, radians, [0, pi]
 //  Notes:    The ecliptic is the one of obliquity 23.43929111 degrees (23 26' 21.448").
 //            The ecliptic z components of P and Q are sin omega sin i and cos omega sin i; their x and
 //            y components give Omega and i. Each of sin i and cos i is taken from the pair of

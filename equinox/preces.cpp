@@ -1,14 +1,7 @@
 // PRECES  Newcomb precession of a rectangular equatorial vector between two mean equinoxes.
-//
-//  Given:    EP0      epoch of the mean equator and equinox the vector is referred to (years)
-//            EP1      epoch wanted (years)
-//  Given and returned:
-//            X, Y, Z  equatorial rectangular vector, X toward the mean equinox, Z toward the mean
-//                     pole; any length, which the rotation keeps
-//  Notes:    The angles zeta0, z and theta are Newcomb's in their 1900-based form, T0 centuries from
+//  Method:   The angles zeta0, z and theta are Newcomb's in their 1900-based form, T0 centuries from
 //            1900 to EP0 and t centuries from EP0 to EP1. The rotation is R3(-z) R2(theta) R3(-zeta0).
-//            The polynomials are not exact inverses: 1950 -> 2000 -> 1950 comes back to about 3e-9.
-//            X, Y, Z are read before any of them is written.
+//  Accuracy: the polynomials are not exact inverses: 1950 -> 2000 -> 1950 comes back to about 3e-9.
 //  Called:   none
 #include <solarlon/equinox.hpp>
 

@@ -8,11 +8,6 @@
 namespace solarlon {
 
 // PRECRD  Precession of right ascension and declination (double precision).
-//
-//  Given:    EP0, EP1   epochs of the mean equinox given and wanted (years)
-//  Given and returned:
-//            RA         right ascension, degrees; returned in [0, 360)
-//            DEC        declination, degrees; returned in [-90, 90]
 //  Notes:    The direction is rotated as a unit vector. A sine of declination a rounding step
 //            beyond 1 in magnitude is taken as 1, so a position at a pole gives +-90 and not NaN.
 //  Called:   TURNRD, PRECES
@@ -21,10 +16,6 @@ void PRECRD(const double& EP0, const double& EP1, double& RA, double& DEC) {
 }
 
 // PRECRS  PRECRD for single-precision values.
-//
-//  Given:    EP0, EP1   epochs (years)
-//  Given and returned:
-//            RA, DEC    degrees, as PRECRD
 //  Notes:    The work is done in double precision; only the results are rounded to float.
 //  Called:   PRECRD
 void PRECRS(const float& EP0, const float& EP1, float& RA, float& DEC) {

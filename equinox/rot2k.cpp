@@ -1,7 +1,4 @@
 // ROT2K  Rotation of a position from the FK4 frame of B1950.0 to the FK5 frame of J2000.0.
-//
-//  Given:    R0   rectangular equatorial vector, FK4, equator and equinox B1950.0, epoch B1950.0
-//  Returned: R    the same vector in FK5, equator and equinox J2000.0
 //  Notes:    The matrix is the FK4 equinox correction (0.525" about the pole, right ascensions
 //            growing) followed by the IAU 1976 precession from B1950.0 to J2000.0. No E-terms of
 //            aberration and no proper motions. R0 is read before R is written, so R may be R0.
