@@ -35,16 +35,17 @@ smaller() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a < b) }'; }
 
 # Five rounds of one run of the program on a console input, then the series on the same file (best of
 # three passes in one process), taken turn about so that a busy moment weighs on both alike. Sets BEST
-# and ALONE (s, the least of the rounds), RUNS, COUNT (lines or values the series saw) and PEAK (KiB,
-# 0 when unknown).
+# and ALONE (wall s, the least of the rounds), CPU (user + system s of the program, the least; empty
+# without /usr/bin/time, 10 ms steps), RUNS, COUNT (lines or values the series saw) and PEAK (KiB, 0
+# when unknown).
 timed() {  # console input, series kind, file
-    local input=$1 kind=$2 file=$3 t0 t1 s kib alone
-    BEST="" ALONE="" RUNS="" PEAK=0
+    local input=$1 kind=$2 file=$3 t0 t1 s user sys kib alone
+    BEST="" CPU="" ALONE="" RUNS="" PEAK=0
     for _ in 1 2 3 4 5; do
         rm -f ./*.SLG ./*.THJ
         t0=$(now)
         if [ -x /usr/bin/time ]; then
-            printf '%s' "$input" | /usr/bin/time -f %M -o mem.txt "$exe" > /dev/null
+            printf '%s' "$input" | /usr/bin/time -f "%U %S %M" -o mem.txt "$exe" > /dev/null
         else
             printf '%s' "$input" | "$exe" > /dev/null
         fi
@@ -53,8 +54,10 @@ timed() {  # console input, series kind, file
         RUNS="$RUNS $s"
         if [ -z "$BEST" ] || smaller "$s" "$BEST"; then BEST=$s; fi
         if [ -f mem.txt ]; then
-            kib=$(tail -1 mem.txt)
+            read -r user sys kib < <(tail -1 mem.txt)
             if [ "$kib" -gt "$PEAK" ]; then PEAK=$kib; fi
+            s=$(awk -v u="$user" -v k="$sys" 'BEGIN { printf "%.2f", u + k }')
+            if [ -z "$CPU" ] || smaller "$s" "$CPU"; then CPU=$s; fi
         fi
         if [ -n "$kind" ]; then
             read -r _ COUNT alone < <("$series" "$kind" "$file" "$eq" 2>/dev/null)
@@ -63,19 +66,21 @@ timed() {  # console input, series kind, file
     done
 }
 
-peak() { if [ "$PEAK" -gt 0 ]; then awk -v k="$PEAK" 'BEGIN { printf ", %.1f MiB peak", k / 1024 }'; fi; }
+peak() { if [ "$PEAK" -gt 0 ]; then awk -v k="$PEAK" -v c="$CPU" 'BEGIN { printf ", %.2f s CPU, %.1f MiB peak", c, k / 1024 }'; fi; }
 
 ratio() {  # program, series
     awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'
 }
 
+cpu_ratio() { if [ -n "$CPU" ]; then echo " (by CPU time $(ratio "$CPU" "$ALONE"))"; fi; }
+
 timed $'2\n'"$eq"$'\nDATES.TXT\n' dates DATES.TXT
 echo "mode 2, EQ $eq, $n lines: $BEST s (runs:$RUNS)$(peak)"
-echo "  SUNLON alone on its $COUNT date lines: $ALONE s; ratio $(ratio "$BEST" "$ALONE")"
+echo "  SUNLON alone on its $COUNT date lines: $ALONE s; ratio $(ratio "$BEST" "$ALONE")$(cpu_ratio)"
 wc -l < DATES.SLG | xargs echo "  lines written:"
 timed $'2\n'"$eq"$'\nSHORT.TXT\n' "" ""
 echo "mode 2, EQ $eq, $((n / 10)) lines: $BEST s$(peak)"
 timed $'5\n'"$eq"$'\nLONS.TXT\n' longitudes LONS.TXT
 echo "mode 5, EQ $eq, $m longitudes: $BEST s (runs:$RUNS)$(peak)"
-echo "  SUNTIM alone on its $COUNT longitudes: $ALONE s; ratio $(ratio "$BEST" "$ALONE")"
+echo "  SUNTIM alone on its $COUNT longitudes: $ALONE s; ratio $(ratio "$BEST" "$ALONE")$(cpu_ratio)"
 wc -l < LONS.THJ | xargs echo "  lines written:"

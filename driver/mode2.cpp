@@ -1,6 +1,7 @@
 // Menu 2  A file of UT dates ("YYMMDD.dd" in columns 1-9) copied to ".SLG" with the Sun's longitude
 //         (F7.3, degrees) in columns 11-17 of each date line; other lines are copied unchanged.
 #include <cmath>
+#include <cstring>
 
 #include "driver/console.hpp"
 #include "driver/texts.hpp"
@@ -54,7 +55,7 @@ void mode_dates_file(Console& con, const double& EQX) {
             SUNLON(EQX, YEAR, MON, whole, HOUR, zero, zero, LON);  // SUNLNG's longitude, nothing else
             const std::string field = io::format_f(LON, 7, 3);  // 7 bytes: no allocation
             if (FLINE.size() < 17) FLINE.resize(17, ' ');
-            field.copy(&FLINE[10], 7);
+            std::memcpy(&FLINE[10], field.data(), 7);
         }
         // The line without its trailing blanks; a blank line is an empty record.
         std::size_t n = FLINE.size();

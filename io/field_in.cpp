@@ -42,6 +42,35 @@ double general(std::string_view mantissa, long long power) {
     return std::strtod(text, nullptr);  // digits and an exponent only: the same in every locale
 }
 
+// The exponent that stands from P to END: a letter E, D or Q (either case) with an optionally signed
+// integer, or a sign and an integer. False when it is not one.
+bool read_exponent(const char* p, const char* end, long long& exponent) {
+    const auto skip = [&p, end] {
+        while (p != end && *p == ' ') ++p;
+    };
+    const char c = *p;
+    const bool letter = c == 'E' || c == 'e' || c == 'D' || c == 'd' || c == 'Q' || c == 'q';
+    if (!letter && c != '+' && c != '-') return false;
+    if (letter) {
+        ++p;
+        skip();
+    }
+    bool negative = false;
+    if (p != end && (*p == '+' || *p == '-')) {
+        negative = *p++ == '-';
+        skip();
+    }
+    if (p == end) return false;
+    long long e = 0;
+    for (; p != end; ++p) {
+        if (*p == ' ') continue;
+        if (!digit(*p)) return false;
+        if (e < 1000000000LL) e = e * 10 + (*p - '0');
+    }
+    exponent = negative ? -e : e;
+    return true;
+}
+
 }  // namespace
 
 Status read_f(std::string_view field, int d, double& value) {
@@ -81,27 +110,7 @@ Status read_f(std::string_view field, int d, double& value) {
     const std::string_view mantissa(first, static_cast<std::size_t>(p - first));
 
     long long exponent = 0;
-    if (p != end) {
-        const char c = *p;
-        const bool letter = c == 'E' || c == 'e' || c == 'D' || c == 'd' || c == 'Q' || c == 'q';
-        if (!letter && c != '+' && c != '-') return Status::Invalid;
-        if (letter) {
-            ++p;
-            skip();
-        }
-        bool eneg = false;
-        if (p != end && (*p == '+' || *p == '-')) {
-            eneg = *p++ == '-';
-            skip();
-        }
-        if (p == end) return Status::Invalid;
-        for (; p != end; ++p) {
-            if (*p == ' ') continue;
-            if (!digit(*p)) return Status::Invalid;
-            if (exponent < 1000000000LL) exponent = exponent * 10 + (*p - '0');
-        }
-        if (eneg) exponent = -exponent;
-    }
+    if (p != end && !read_exponent(p, end, exponent)) return Status::Invalid;
 
     const long long decimals = point >= 0 ? count - point : static_cast<long long>(d > 0 ? d : 0);
     const long long power = exponent - decimals;

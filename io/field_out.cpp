@@ -102,7 +102,7 @@ bool fixed_direct(double v, int d, bool point, Text& t) {
             Q = P >> S;
             const std::uint64_t r = P & ((std::uint64_t{1} << S) - 1);
             const std::uint64_t half = std::uint64_t{1} << (S - 1);
-            if (r > half || (r == half && (Q & 1) != 0)) ++Q;
+            Q += static_cast<std::uint64_t>((r > half) | ((r == half) & ((Q & 1) != 0)));  // no guessed branch
         } else if (S == 64 && P > (std::uint64_t{1} << 63)) {
             Q = 1;  // just above half a unit of the last decimal
         }
@@ -112,8 +112,15 @@ bool fixed_direct(double v, int d, bool point, Text& t) {
     for (int i = 0; i < zeros; ++i) *--p = '0';
     p = low_digits(p, Q, d - zeros);
     if (point) *--p = '.';
-    p = low_digits(p, Q, 1);
-    while (Q != 0) p = low_digits(p, Q, Q >= 10 ? 2 : 1);
+    while (Q >= 10000) p = low_digits(p, Q, 4);
+    // The last one to four whole digits (at least one), written as four and then cut, without a
+    // guessed branch on their number.
+    const std::size_t hi = static_cast<std::size_t>(Q / 100), lo = static_cast<std::size_t>(Q % 100);
+    p[-4] = kPairs[2 * hi];
+    p[-3] = kPairs[2 * hi + 1];
+    p[-2] = kPairs[2 * lo];
+    p[-1] = kPairs[2 * lo + 1];
+    p -= 1 + (Q >= 10) + (Q >= 100) + (Q >= 1000);
     if (negative) *--p = '-';
     t.first = p;
     return true;
@@ -135,9 +142,9 @@ std::string stars(int w) { return std::string(static_cast<std::size_t>(w > 0 ? w
 std::string right(Text& t, int w) {
     const std::size_t n = static_cast<std::size_t>(t.last - t.first);
     const std::size_t pad = static_cast<std::size_t>(w) - n;
-    if (pad <= static_cast<std::size_t>(t.first - t.buf)) {  // the blanks fit in front
+    if (pad <= 16 && t.first - t.buf >= 16) {  // a few blanks in front, always sixteen written
+        std::memset(t.first - 16, ' ', 16);
         t.first -= pad;
-        std::memset(t.first, ' ', pad);
         return std::string(t.first, static_cast<std::size_t>(w));
     }
     std::string s(static_cast<std::size_t>(w), ' ');
