@@ -75,6 +75,10 @@ struct FilePair {
 };
 FilePair open_file_pair(Console& con, std::string_view prompt, std::string_view ext);
 
+// abandon  After a failure in a file mode: the output is closed and cut back to its last whole record,
+//          so that it holds only whole converted records whatever failed (a full disk, a size limit).
+void abandon(FilePair& f) noexcept;
+
 // say_done  The file mode's closing word on CON.notes, where there is one: the output name and the
 //          number of RECORDS written ("DATA.SLG: 3 行").
 void say_done(Console& con, const FilePair& f, long records);

@@ -49,6 +49,15 @@ FilePair open_file_pair(Console& con, std::string_view prompt, std::string_view 
     return f;
 }
 
+void abandon(FilePair& f) noexcept {
+    try {
+        f.out.reset();  // closes the file; what the failed write left of its buffer is dropped
+        io::cut_back(f.out_name);
+    } catch (...) {
+        // the failure being reported says what went wrong
+    }
+}
+
 void say_done(Console& con, const FilePair& f, long records) {
     if (con.notes == nullptr) return;
     io::RecordWriter note(*con.notes, "standard error");

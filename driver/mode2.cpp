@@ -1,6 +1,7 @@
 // Menu 2  A file of UT dates ("YYMMDD.dd" in columns 1-9) copied to ".SLG" with the Sun's longitude
 //         (F7.3, degrees) in columns 11-17 of each date line; other lines are copied unchanged.
 #include <cmath>
+#include <cstring>
 
 #include "driver/console.hpp"
 #include "driver/texts.hpp"
@@ -12,11 +13,12 @@ namespace {
 
 constexpr std::size_t kLine = 78;  // columns of a line that are read and copied
 
+// FLINE is the line as read; the columns past its end are blanks.
 bool is_date_line(const std::string& FLINE) {
-    return FLINE[6] == '.' && FLINE[7] >= '0' && FLINE[7] <= '9';
+    return FLINE.size() >= 8 && FLINE[6] == '.' && FLINE[7] >= '0' && FLINE[7] <= '9';
 }
 
-// The (2F2.0,F5.2) fields of a date line.
+// The (2F2.0,F5.2) fields of a date line (columns past its end are blanks, which a field ignores).
 void read_date(const std::string& FLINE, const std::string& file, long line_no, double& YY, double& MM,
                double& DD) {
     double y = 0.0, m = 0.0, d = 0.0;
@@ -36,27 +38,36 @@ void mode_dates_file(Console& con, const double& EQX) {
     FilePair f = open_file_pair(con, con.T.MODE2_PROMPT, ".SLG");
     io::RecordReader in(*f.in, f.in_name);
     io::RecordWriter out(*f.out, f.out_name);
-    std::string FLINE;
+    std::string FLINE;  // one buffer for every line
+    FLINE.reserve(kLine);
     long line_no = 0;
+    try {
     while (in.read(FLINE, kLine)) {
         ++line_no;
-        FLINE.resize(kLine, ' ');
         if (is_date_line(FLINE)) {
             double YEAR = 0.0, MON = 0.0, DAY = 0.0;
             read_date(FLINE, f.in_name, line_no, YEAR, MON, DAY);
-            YEAR += YEAR > 29.999 ? 1900.0 : 2000.0;  // 30..99 are 1930..1999, 0..29 are 2000..2029
+            static constexpr double CENTURY[2] = {2000.0, 1900.0};  // an index, not a guessed branch
+            YEAR += CENTURY[YEAR > 29.999];  // 30..99 are 1930..1999, 0..29 are 2000..2029
             const double whole = std::trunc(DAY);
             const double HOUR = (DAY - whole) * 24.0;
             const double zero = 0.0;
             double LON = 0.0;
             SUNLON(EQX, YEAR, MON, whole, HOUR, zero, zero, LON);  // SUNLNG's longitude, nothing else
-            FLINE.replace(10, 7, io::format_f(LON, 7, 3));
+            const std::string field = io::format_f(LON, 7, 3);  // 7 bytes: no allocation
+            if (FLINE.size() < 17) FLINE.resize(17, ' ');
+            std::memcpy(&FLINE[10], field.data(), 7);
         }
         // The line without its trailing blanks; a blank line is an empty record.
-        const std::size_t n = FLINE.find_last_not_of(' ');
-        out.record(n == std::string::npos ? std::string_view() : std::string_view(FLINE).substr(0, n + 1));
+        std::size_t n = FLINE.size();
+        while (n > 0 && FLINE[n - 1] == ' ') --n;
+        out.record(std::string_view(FLINE).substr(0, n));
     }
     out.flush();
+    } catch (...) {
+        abandon(f);
+        throw;
+    }
     say_done(con, f, line_no);
 }
 

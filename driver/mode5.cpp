@@ -14,17 +14,24 @@ void mode_longitudes_file(Console& con, const double& EQX) {
     static const double YEAR = 2000.0;
     double LON = 0.0;  // a slash on the first line converts 0
     long records = 0;
+    std::string rec;   // one buffer for every record
+    try {
     while (io::read_free(in, LON) != io::Free::End) {
         double MON = 0.0, DAY = 0.0, HOUR = 0.0, MINUTE = 0.0, SECOND = 0.0;
         std::int32_t IYADD = 0;
         SUNTIM(EQX, IZONE, IYEAR, LON, YEAR, MON, DAY, HOUR, MINUTE, SECOND, IYADD);
-        std::string rec = io::format_f(LON, 5, 1);
+        rec.clear();
+        rec += io::format_f(LON, 5, 1);
         rec += io::format_i(YEAR + IYADD, 5);
         for (double v : {MON, DAY, HOUR}) rec += io::format_i(io::nint(v), 3);
         out.record(rec);
         ++records;
     }
     out.flush();
+    } catch (...) {
+        abandon(f);
+        throw;
+    }
     say_done(con, f, records);
 }
 

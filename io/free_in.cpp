@@ -6,17 +6,17 @@
 namespace solarlon::io {
 
 Free read_free(RecordReader& in, double& value) {
-    std::string rec;
+    std::string_view rec;
     for (;;) {
-        if (!in.read(rec, kMaxRecord, true)) return Free::End;
+        if (!in.next(rec, kMaxRecord, true)) return Free::End;
         const std::size_t i = rec.find_first_not_of(" \t");
-        if (i == std::string::npos) continue;  // blank lines are passed over
+        if (i == std::string_view::npos) continue;  // blank lines are passed over
         const char c = rec[i];
-        if (c == '/') return Free::Kept;       // a slash ends the read, the value stays
-        if (c == ',') return Free::Kept;       // a null value, the value stays
+        if (c == '/') return Free::Kept;             // a slash ends the read, the value stays
+        if (c == ',') return Free::Kept;             // a null value, the value stays
         const std::size_t j = rec.find_first_of(" ,\t/)", i);
-        const std::string token = rec.substr(i, j == std::string::npos ? std::string::npos : j - i);
-        if (j == std::string::npos && in.cut())
+        const std::string_view token = rec.substr(i, j == std::string_view::npos ? std::string_view::npos : j - i);
+        if (j == std::string_view::npos && in.cut())
             throw Failure(Kind::Input, "number too long " + shown(token) + " read from " + in.what());
         double v = 0.0;
         const Status st = token.empty() ? Status::Invalid : read_f(token, 0, v);

@@ -55,6 +55,10 @@ public:
     //  Given:    SKIPBLANKS  leading blanks and tabs are dropped first and do not count toward MAXKEEP
     bool read(std::string& rec, std::size_t maxkeep = kMaxRecord, bool skipblanks = false);
 
+    // NEXT  READ into the reader's own buffer, kept from record to record.
+    //  Returned: REC   a view of the record, valid until the next read of this reader
+    bool next(std::string_view& rec, std::size_t maxkeep = kMaxRecord, bool skipblanks = false);
+
     // CUT  Whether the last record read was longer than its MAXKEEP (the rest was dropped).
     bool cut() const noexcept { return cut_; }
 
@@ -68,6 +72,7 @@ private:
     std::istream& in_;
     RecordWriter* tied_ = nullptr;
     std::string what_;
+    std::string held_;  // the record of NEXT
     bool ended_ = false;
     bool cut_ = false;
 };

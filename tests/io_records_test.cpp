@@ -1,7 +1,10 @@
 // Input and output records, free-form numbers, whole-line reads, error reports.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <sstream>
+#include <streambuf>
 #include <vector>
 
 #include <solarlon/io.hpp>
@@ -50,6 +53,73 @@ TEST(Records, LongRecordsAreCutNotOverrun) {
     EXPECT_EQ(records("abc\r\n", 4), (V{"abc"}));
 }
 
+// A stream buffer that hands its bytes over a few at a time (SIZE bytes per refill), or with no
+// buffer at all (SIZE 0: every byte through uflow), as a pipe or a console may.
+class Dribble : public std::streambuf {
+public:
+    Dribble(std::string bytes, std::size_t size) : bytes_(std::move(bytes)), size_(size) {}
+
+protected:
+    int_type underflow() override {
+        if (at_ >= bytes_.size()) return traits_type::eof();
+        if (size_ == 0) return traits_type::to_int_type(bytes_[at_]);
+        const std::size_t n = std::min(size_, bytes_.size() - at_);
+        bytes_.copy(buf_, n, at_);
+        at_ += n;
+        setg(buf_, buf_, buf_ + n);
+        return traits_type::to_int_type(buf_[0]);
+    }
+    int_type uflow() override {
+        if (size_ != 0) return std::streambuf::uflow();
+        if (at_ >= bytes_.size()) return traits_type::eof();
+        return traits_type::to_int_type(bytes_[at_++]);
+    }
+
+private:
+    std::string bytes_;
+    std::size_t size_;
+    std::size_t at_ = 0;
+    char buf_[8];
+};
+
+TEST(Records, SameRecordsHoweverTheBytesArrive) {
+    // Random lines of blanks, letters, CR, byte 26 and LF, read whole and in small pieces.
+    std::mt19937 g(26);
+    const char alphabet[] = {'a', 'b', ' ', '\t', '\r', '\r', '\x1a', '\n', '\n', '\n'};
+    for (int round = 0; round < 400; ++round) {
+        std::string bytes;
+        const int n = static_cast<int>(g() % 60);
+        for (int i = 0; i < n; ++i) bytes += alphabet[g() % sizeof alphabet];
+        if (!bytes.empty() && bytes[0] == '\x1a') bytes[0] = 'c';
+        for (std::size_t keep : {std::size_t{3}, std::size_t{6}, io::kMaxRecord})
+            for (bool skip : {false, true})
+                for (std::size_t size : {0, 1, 2, 3, 7}) {
+                    std::istringstream again(bytes);
+                    io::RecordReader w(again, "w");
+                    Dribble pieces(bytes, size);
+                    std::istream in(&pieces);
+                    io::RecordReader r(in, "r");
+                    std::string x, y;
+                    for (;;) {
+                        const bool gx = w.read(x, keep, skip), gy = r.read(y, keep, skip);
+                        ASSERT_EQ(gx, gy) << io::shown(bytes) << " in pieces of " << size;
+                        if (!gx) break;
+                        ASSERT_EQ(x, y) << io::shown(bytes) << " in pieces of " << size;
+                        ASSERT_EQ(w.cut(), r.cut()) << io::shown(bytes) << " in pieces of " << size;
+                    }
+                }
+    }
+    // A CR LF split between two refills is still a line end.
+    Dribble split("ab\r\ncd\r\n", 3);
+    std::istream in(&split);
+    io::RecordReader r(in, "split");
+    std::string rec;
+    ASSERT_TRUE(r.read(rec));
+    EXPECT_EQ(rec, "ab");
+    ASSERT_TRUE(r.read(rec));
+    EXPECT_EQ(rec, "cd");
+}
+
 TEST(Records, OutputEndsWithCrLfAndPromptsStayOpen) {
     std::ostringstream os;
     io::RecordWriter w(os, "test");
@@ -61,6 +131,56 @@ TEST(Records, OutputEndsWithCrLfAndPromptsStayOpen) {
     w.fresh_line();
     w.record("");
     EXPECT_EQ(os.str(), "one\r\n ask :answer\r\np\r\n\r\n");
+}
+
+// A stream buffer with a put area of SIZE bytes that passes what it holds on to OUT, and fails once
+// LIMIT bytes have gone.
+class Small : public std::streambuf {
+public:
+    Small(std::size_t size, std::size_t limit) : size_(size), limit_(limit) { setp(buf_, buf_ + size_); }
+    std::string out;
+
+protected:
+    int_type overflow(int_type c) override {
+        if (sync() != 0) return traits_type::eof();
+        if (!traits_type::eq_int_type(c, traits_type::eof())) {
+            *pptr() = traits_type::to_char_type(c);
+            pbump(1);
+        }
+        return traits_type::not_eof(c);
+    }
+    int sync() override {
+        out.append(pbase(), pptr());
+        setp(buf_, buf_ + size_);
+        return out.size() > limit_ ? -1 : 0;
+    }
+
+private:
+    char buf_[16];
+    std::size_t size_, limit_;
+};
+
+TEST(Records, OutputThroughAnySizeOfBufferAndItsFailure) {
+    const std::string longline(3000, 'x');
+    for (std::size_t size : {1, 5, 16}) {
+        Small sb(size, 1000000);
+        std::ostream os(&sb);
+        io::RecordWriter w(os, "test");
+        for (const std::string& r : {std::string("one"), std::string(), longline, std::string(14, 'y')}) w.record(r);
+        w.flush();
+        EXPECT_EQ(sb.out, "one\r\n\r\n" + longline + "\r\n" + std::string(14, 'y') + "\r\n") << size;
+    }
+    Small full(16, 40);
+    std::ostream os(&full);
+    io::RecordWriter w(os, "FULL.SLG");
+    try {
+        for (int i = 0; i < 100; ++i) w.record("531010.21 197.248");
+        w.flush();
+        ADD_FAILURE() << "a full device went unnoticed";
+    } catch (const io::Failure& f) {
+        EXPECT_EQ(f.kind(), io::Kind::File);
+        EXPECT_NE(std::string(f.what()).find("FULL.SLG"), std::string::npos) << f.what();
+    }
 }
 
 struct FreeCase {
