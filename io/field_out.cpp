@@ -5,8 +5,8 @@
 // (below 2^64, with their mantissa times 10^d within 64 bits) are rounded here in integers; the others
 // go through std::to_chars, which rounds the same way.
 #include <charconv>
-#include <cstddef>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <limits>
