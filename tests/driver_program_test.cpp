@@ -1,6 +1,10 @@
 // The real executable: exit status, the *ERR* line, files written in the current directory.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
+#include <sys/wait.h>
+
 #include "support.hpp"
 
 using testsupport::read_file;
@@ -101,6 +105,31 @@ TEST(Program, Utf8ConsoleAndQuietPipes) {
     const auto f = run_program("2\n2000\nDATA.TXT\n");
     EXPECT_EQ(f.status, 0);
     EXPECT_EQ(f.err, "");
+}
+
+}  // namespace
+
+namespace {
+
+// A file-size limit mid-file: the failure is reported, not a silent kill, and the output holds only
+// whole converted records.
+TEST(Program, SizeLimitLeavesWholeRecords) {
+    testsupport::Scratch dir;
+    std::string dates;
+    for (int i = 0; i < 20000; ++i) dates += "531010.21\r\n";
+    testsupport::write_file("BIG.TXT", dates);
+    testsupport::write_file(".stdin", "2\n2000\nBIG.TXT\n");
+    const std::string cmd = std::string("ulimit -f 100; \"") + SOLARLON_EXE + "\" < .stdin > .stdout 2> .stderr";
+    const int rc = std::system(cmd.c_str());
+    ASSERT_TRUE(WIFEXITED(rc));
+    EXPECT_EQ(WEXITSTATUS(rc), 1);
+    EXPECT_NE(read_file(".stdout").find("\r\n*ERR* file error: cannot write to BIG.SLG\r\n"), std::string::npos);
+    const std::string out = read_file("BIG.SLG");
+    const std::string rec = "531010.21 197.248\r\n";
+    ASSERT_GT(out.size(), 0u);
+    EXPECT_LT(out.size(), 20000 * rec.size());
+    EXPECT_EQ(out.size() % rec.size(), 0u) << "a record cut in two";
+    EXPECT_EQ(out.substr(out.size() - rec.size()), rec);
 }
 
 }  // namespace
