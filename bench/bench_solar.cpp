@@ -94,11 +94,10 @@ void sunlon(benchmark::State& state, double eq) {
 
 void suntim_literal(benchmark::State& state, double eq) {
     const std::vector<Question>& v = questions();
-    const solarlon::detail::SUNFN lam = [eq](const double& year, const double& mon, const double& day,
+    const solarlon::detail::LongitudeFn lam = [eq](const double& year, const double& mon, const double& day,
                                              const double& hour) {
-        const double zero = 0.0;
         double delt = 0.0, lon = 0.0, rv = 0.0, x = 0.0, y = 0.0, z = 0.0;
-        solarlon::detail::SUNLIT(eq, year, mon, day, hour, zero, zero, delt, lon, rv, x, y, z);
+        solarlon::detail::sunlng_literal(eq, year, mon, day, hour, 0.0, 0.0, delt, lon, rv, x, y, z);
         return lon;
     };
     const std::int32_t zone = 9;
@@ -107,7 +106,8 @@ void suntim_literal(benchmark::State& state, double eq) {
     std::size_t i = 0;
     for (auto _ : state) {
         const Question& q = v[i++ & 1023];
-        solarlon::detail::SUNSRC(lam, zone, q.iyear, q.lon, q.year, mon, day, hour, minute, second, iyadd);
+        solarlon::detail::scan_search(lam, zone, q.iyear, q.lon, q.year, mon, day, hour, minute, second,
+                                      iyadd);
         benchmark::DoNotOptimize(second);
     }
 }
@@ -120,16 +120,15 @@ void suntim_fast(benchmark::State& state, double eq) {
 
     // Evaluations per answer, counted once over the questions.
     long calls = 0;
-    const solarlon::detail::SUNFN counted = [eq, &calls](const double& year, const double& mon,
+    const solarlon::detail::LongitudeFn counted = [eq, &calls](const double& year, const double& mon,
                                                          const double& day, const double& hour) {
-        const double zero = 0.0;
         double lon = 0.0;
         ++calls;
-        solarlon::SUNLON(eq, year, mon, day, hour, zero, zero, lon);
+        solarlon::SUNLON(eq, year, mon, day, hour, 0.0, 0.0, lon);
         return lon;
     };
     for (const Question& q : v)
-        solarlon::detail::SUNFST(counted, zone, q.iyear, q.lon, q.year, mon, day, hour, minute, second,
+        solarlon::detail::predict_search(counted, zone, q.iyear, q.lon, q.year, mon, day, hour, minute, second,
                                  iyadd);
 
     std::size_t i = 0;
@@ -143,13 +142,13 @@ void suntim_fast(benchmark::State& state, double eq) {
 
 }  // namespace
 
-BENCHMARK_CAPTURE(sunlng, literal_eq1950, solarlon::detail::SUNLIT, 1950.0);
+BENCHMARK_CAPTURE(sunlng, literal_eq1950, solarlon::detail::sunlng_literal, 1950.0);
 BENCHMARK_CAPTURE(sunlng, fast_eq1950, solarlon::SUNLNG, 1950.0);
 BENCHMARK_CAPTURE(sunlon, eq1950, 1950.0);
-BENCHMARK_CAPTURE(sunlng, literal_eq2000, solarlon::detail::SUNLIT, 2000.0);
+BENCHMARK_CAPTURE(sunlng, literal_eq2000, solarlon::detail::sunlng_literal, 2000.0);
 BENCHMARK_CAPTURE(sunlng, fast_eq2000, solarlon::SUNLNG, 2000.0);
 BENCHMARK_CAPTURE(sunlon, eq2000, 2000.0);
-BENCHMARK_CAPTURE(sunlng, literal_eqdate, solarlon::detail::SUNLIT, 0.0);
+BENCHMARK_CAPTURE(sunlng, literal_eqdate, solarlon::detail::sunlng_literal, 0.0);
 BENCHMARK_CAPTURE(sunlng, fast_eqdate, solarlon::SUNLNG, 0.0);
 BENCHMARK_CAPTURE(sunlon, eqdate, 0.0);
 BENCHMARK_CAPTURE(suntim_literal, eq1950, 1950.0);

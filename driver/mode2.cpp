@@ -51,17 +51,13 @@ void mode_dates_file(Console& con, const double& EQX) {
             YEAR += CENTURY[YEAR > 29.999];  // 30..99 are 1930..1999, 0..29 are 2000..2029
             const double whole = std::trunc(DAY);
             const double HOUR = (DAY - whole) * 24.0;
-            const double zero = 0.0;
             double LON = 0.0;
-            SUNLON(EQX, YEAR, MON, whole, HOUR, zero, zero, LON);  // SUNLNG's longitude, nothing else
+            SUNLON(EQX, YEAR, MON, whole, HOUR, 0.0, 0.0, LON);  // SUNLNG's longitude, nothing else
             const std::string field = io::format_f(LON, 7, 3);  // 7 bytes: no allocation
             if (FLINE.size() < 17) FLINE.resize(17, ' ');
             std::memcpy(&FLINE[10], field.data(), 7);
         }
-        // The line without its trailing blanks; a blank line is an empty record.
-        std::size_t n = FLINE.size();
-        while (n > 0 && FLINE[n - 1] == ' ') --n;
-        out.record(std::string_view(FLINE).substr(0, n));
+        PUTLIN(FLINE, kLine, out);  // without its trailing blanks; a blank line is an empty record
     }
     out.flush();
     } catch (...) {

@@ -171,15 +171,6 @@ void sunlng_literal(const double& EQ, const double& YEAR, const double& MON, con
                     const double& HOUR, const double& MINUTE, const double& SECOND, double& DELT,
                     double& LON, double& RV, double& X, double& Y, double& Z);
 
-// ---------------------------------------------------------------- former names
-
-// The names by which bench/bench_solar.cpp still calls these routines; to go when it takes the new
-// ones (predict_search gives up where SUNFST used to scan; the benchmark's questions never make it).
-using SUNFN = LongitudeFn;
-inline constexpr auto& SUNSRC = scan_search;
-inline constexpr auto& SUNFST = predict_search;
-inline constexpr auto& SUNLIT = sunlng_literal;
-
 }  // namespace solarlon::detail
 
 #endif
