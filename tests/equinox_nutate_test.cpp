@@ -5,20 +5,19 @@
 #include <cmath>
 
 #include <solarlon/equinox.hpp>
+#include "support.hpp"
 
 using solarlon::ABERR;
 using solarlon::NUTARG;
 using solarlon::NUTATE;
+using testsupport::angdiff;
+using testsupport::Instant;
 
 namespace {
 
 const double PI = std::acos(-1.0);
 const double RAD = PI / 180.0;
 const double AS2R = RAD / 3600.0;
-
-struct Instant {
-    double y, mo, d, h, mi, s;
-};
 
 struct Vec {
     double x, y, z;
@@ -42,27 +41,11 @@ double dist(const Vec& a, const Vec& b) {
     return std::max({std::fabs(a.x - b.x), std::fabs(a.y - b.y), std::fabs(a.z - b.z)});
 }
 
-// Equatorial unit vector of ecliptic longitude and latitude (degrees), obliquity eps (degrees).
+// testsupport::from_ecliptic as a Vec.
 Vec from_ecliptic(double lon, double lat, double eps) {
-    const double l = lon * RAD, b = lat * RAD, e = eps * RAD;
-    const double x = std::cos(b) * std::cos(l), y = std::cos(b) * std::sin(l), z = std::sin(b);
-    return {x, y * std::cos(e) - z * std::sin(e), y * std::sin(e) + z * std::cos(e)};
-}
-
-void to_ecliptic(const Vec& v, double eps, double& lon, double& lat) {
-    const double e = eps * RAD;
-    const double y = v.y * std::cos(e) + v.z * std::sin(e);
-    const double z = -v.y * std::sin(e) + v.z * std::cos(e);
-    lon = std::atan2(y, v.x) / RAD;
-    lat = std::atan2(z, std::hypot(v.x, y)) / RAD;
-}
-
-// Signed difference a - b of two angles in degrees, in (-180, 180].
-double angdiff(double a, double b) {
-    double d = std::fmod(a - b, 360.0);
-    if (d > 180.0) d -= 360.0;
-    if (d <= -180.0) d += 360.0;
-    return d;
+    Vec v{};
+    testsupport::from_ecliptic(lon, lat, eps, v.x, v.y, v.z);
+    return v;
 }
 
 const Instant J2000{2000, 1, 1, 12, 0, 0};  // d = 36525, T = 1
@@ -176,7 +159,7 @@ TEST(Aberr, SunsOwnDirectionLagsByTheConstant) {
         for (double lon : lons) {
             const Vec a = aberr(1, t, from_ecliptic(lon, 0.0, eps), lon);
             double l = 0, b = 0;
-            to_ecliptic(a, eps, l, b);
+            testsupport::to_ecliptic(a.x, a.y, a.z, eps, l, b);
             EXPECT_NEAR(angdiff(l, lon) * 3600.0, -20.4955, 1e-4) << lon;
             EXPECT_NEAR(b * 3600.0, 0.0, 1e-9) << lon;
         }

@@ -4,25 +4,13 @@
 #include <cmath>
 
 #include <solarlon/equinox.hpp>
+#include "support.hpp"
 
 using solarlon::NUTRD;
 using solarlon::PRECRD;
 using solarlon::PRECRS;
-
-namespace {
-
-struct Instant {
-    double y, mo, d, h, mi, s;
-};
-
-double angdiff(double a, double b) {
-    double d = std::fmod(a - b, 360.0);
-    if (d > 180.0) d -= 360.0;
-    if (d <= -180.0) d += 360.0;
-    return d;
-}
-
-}  // namespace
+using testsupport::angdiff;
+using testsupport::Instant;
 
 TEST(Precrd, PublishedValues) {
     struct Case {

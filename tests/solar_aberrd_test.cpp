@@ -7,41 +7,56 @@
 
 #include <solarlon/equinox.hpp>
 #include <solarlon/solar.hpp>
+#include "support.hpp"
 
 using solarlon::ABERDT;
 using solarlon::ABERRD;
 using solarlon::SUNLNG;
+using testsupport::angdiff;
+using testsupport::Instant;
 
 namespace {
 
 const double RAD = std::acos(-1.0) / 180.0;
 
-struct Instant {
-    double y, mo, d, h, mi, s;
-};
-
-double angdiff(double a, double b) {  // degrees, in (-180, 180]
-    double d = std::fmod(a - b, 360.0);
-    if (d > 180.0) d -= 360.0;
-    if (d <= -180.0) d += 360.0;
-    return d;
-}
-
 const Instant INSTANTS[] = {{1978, 6, 10, 12, 20, 0}, {2000, 1, 1, 12, 0, 0}, {2013, 2, 2, -3, 30, 15}};
 
 }  // namespace
 
-TEST(Aberdt, IsAberrWithTheLongitudeOfDate) {
+// The Earth moves toward the point of the ecliptic of date 90 degrees behind the Sun's longitude of
+// date: that apex and its opposite stay put (a longitude off by 1" would move them by 5e-10), the
+// Sun's own direction moves back along the ecliptic by the constant of aberration, 20.4955", or
+// forward when aberration is removed, and sign 0 moves nothing.
+TEST(Aberdt, ApexIsNinetyDegreesBehindTheSunOfDate) {
     for (const std::int32_t sign : {1, -1, 0}) {
         for (const auto& i : INSTANTS) {
             double delt, lon, rv, xs, ys, zs;
             SUNLNG(0.0, i.y, i.mo, i.d, i.h, i.mi, i.s, delt, lon, rv, xs, ys, zs);
-            double x = 0.48, y = -0.6, z = 0.64, x1 = x, y1 = y, z1 = z;
-            solarlon::ABERR(sign, i.y, i.mo, i.d, i.h, i.mi, i.s, x1, y1, z1, lon);
+            double d = 0, tc = 0;
+            solarlon::TIMARG(i.y, i.mo, i.d, i.h, i.mi, i.s, d, tc);
+            const double eps = solarlon::OBLIQ(tc);
+            for (double off : {-90.0, 90.0}) {
+                double ax, ay, az;
+                testsupport::from_ecliptic(lon + off, 0.0, eps, ax, ay, az);
+                double x = ax, y = ay, z = az;
+                ABERDT(sign, i.y, i.mo, i.d, i.h, i.mi, i.s, x, y, z);
+                EXPECT_NEAR(x, ax, 1e-15) << sign << " " << i.y << " " << off;
+                EXPECT_NEAR(y, ay, 1e-15) << sign << " " << i.y << " " << off;
+                EXPECT_NEAR(z, az, 1e-15) << sign << " " << i.y << " " << off;
+            }
+            double x, y, z;
+            testsupport::from_ecliptic(lon, 0.0, eps, x, y, z);
+            const double x0 = x, y0 = y, z0 = z;
             ABERDT(sign, i.y, i.mo, i.d, i.h, i.mi, i.s, x, y, z);
-            EXPECT_EQ(x, x1);
-            EXPECT_EQ(y, y1);
-            EXPECT_EQ(z, z1);
+            double l = 0, b = 0;
+            testsupport::to_ecliptic(x, y, z, eps, l, b);
+            EXPECT_NEAR(angdiff(l, lon) * 3600.0, -20.4955 * sign, 1e-4) << sign << " " << i.y;
+            EXPECT_NEAR(b * 3600.0, 0.0, 1e-9) << sign << " " << i.y;
+            if (sign == 0) {
+                EXPECT_EQ(x, x0);
+                EXPECT_EQ(y, y0);
+                EXPECT_EQ(z, z0);
+            }
         }
     }
 }

@@ -7,16 +7,16 @@
 
 #include <solarlon/equinox.hpp>
 #include <solarlon/solar.hpp>
+#include "support.hpp"
 
 using solarlon::SUNLNG;
+using testsupport::angdiff;
+using testsupport::Instant;
+using testsupport::to_ecliptic;
 
 namespace {
 
 const double RAD = std::acos(-1.0) / 180.0;
-
-struct Instant {
-    double y, mo, d, h, mi, s;
-};
 
 struct Sun {
     double delt, lon, rv, x, y, z;
@@ -28,22 +28,6 @@ Sun sunlng(double eq, const Instant& t) {
     return s;
 }
 
-double angdiff(double a, double b) {  // degrees, in (-180, 180]
-    double d = std::fmod(a - b, 360.0);
-    if (d > 180.0) d -= 360.0;
-    if (d <= -180.0) d += 360.0;
-    return d;
-}
-
-// Ecliptic longitude and latitude (degrees) of an equatorial vector, for obliquity eps (degrees).
-void ecliptic(const Sun& s, double eps, double& lon, double& lat) {
-    const double e = eps * RAD;
-    const double y = s.y * std::cos(e) + s.z * std::sin(e);
-    const double z = -s.y * std::sin(e) + s.z * std::cos(e);
-    lon = std::atan2(y, s.x) / RAD;
-    lat = std::atan2(z, std::hypot(s.x, y)) / RAD;
-}
-
 // Years from 1950 January 0, 0 h, to the instant (UT, whole days by the day number).
 double years1950(const Instant& t) {
     const double y1950 = 1950.0, m1 = 1.0, d0 = 0.0;
@@ -52,8 +36,15 @@ double years1950(const Instant& t) {
            365.242194;
 }
 
-double precession_in_longitude(double t) {  // degrees
-    return (50.26754 * t + 0.000111 * t * t + 0.000000202 * t * t * t) / 3600.0;
+// Longitude (degrees) on the mean ecliptic of the epoch EP (years) of the direction at longitude LON
+// (degrees) on the mean ecliptic of 1950.0, carried by the rotation of the equatorial frame.
+double precessed_longitude(double lon, double ep) {
+    double x = 0, y = 0, z = 0;
+    testsupport::from_ecliptic(lon, 0.0, solarlon::OBLIQ(0.5), x, y, z);
+    solarlon::PRECES(1950.0, ep, x, y, z);
+    double l = 0, b = 0;
+    to_ecliptic(x, y, z, solarlon::OBLIQ((ep - 1900.0) / 100.0), l, b);
+    return l;
 }
 
 const Instant INSTANTS[] = {
@@ -64,8 +55,11 @@ const Instant INSTANTS[] = {
 }  // namespace
 
 // The longitude and the radius vector come from the series alone: the published longitudes, the
-// same radius vector for every equinox, and the longitude of one equinox is that of 1950 plus the
-// polynomial precession, whatever rotation the coordinates receive.
+// same radius vector for every equinox, and the longitude of one equinox is the 1950 longitude
+// carried by the precession alone, whatever rotation the coordinates receive (nutation and
+// aberration would move it by up to 38" at the equinox of date). The precession in longitude agrees
+// with that of the equatorial frame to under 1" within 150 years of 1950; the equinox of date is
+// the mean equinox of the year the instant has reached.
 TEST(SunlngCoords, LongitudeAndRadiusDoNotDependOnTheReduction) {
     const Instant t{1978, 6, 10, 12, 20, 0};
     EXPECT_NEAR(sunlng(1950, t).lon, 78.87223, 6e-6);
@@ -74,15 +68,18 @@ TEST(SunlngCoords, LongitudeAndRadiusDoNotDependOnTheReduction) {
     EXPECT_NEAR(sunlng(2000, t).lon, 79.57047, 6e-6);
     for (const auto& i : INSTANTS) {
         const Sun s1950 = sunlng(1950, i);
+        const double date = 1950.0 + years1950(i);
         struct Case {
-            double eq, t;
-        } const cases[] = {{2000.0, 50.0}, {2000.25, 50.25}, {1800.0, -150.0}, {0.0, years1950(i)}};
+            double eq, epoch;
+        } const cases[] = {{2000.0, 2000.0}, {2000.25, 2000.25}, {1800.0, 1800.0}, {0.0, date}};
         for (const auto& c : cases) {
             const Sun s = sunlng(c.eq, i);
             EXPECT_EQ(s.rv, s1950.rv) << c.eq << " " << i.y;
             EXPECT_EQ(s.delt, s1950.delt);
-            EXPECT_NEAR(angdiff(s.lon, s1950.lon + precession_in_longitude(c.t)), 0.0, 1e-11) << c.eq;
+            EXPECT_NEAR(angdiff(s.lon, precessed_longitude(s1950.lon, c.epoch)) * 3600.0, 0.0, 1.0)
+                << c.eq << " " << i.y;
         }
+        EXPECT_NEAR(angdiff(sunlng(0, i).lon, sunlng(date, i).lon), 0.0, 1e-11) << i.y;
     }
 }
 
@@ -96,7 +93,7 @@ TEST(SunlngCoords, Equinox1950IsTheSeriesFrame) {
         EXPECT_NEAR(s.x, s.rv * std::cos(s.lon * RAD), 1e-13);
         EXPECT_NEAR(std::sqrt(s.x * s.x + s.y * s.y + s.z * s.z), s.rv, 1e-6);
         double lon = 0, lat = 0;
-        ecliptic(s, eps1950, lon, lat);
+        to_ecliptic(s.x, s.y, s.z, eps1950, lon, lat);
         EXPECT_NEAR(angdiff(lon, s.lon) * 3600.0, 0.0, 3.0);
         EXPECT_LT(std::fabs(lat) * 3600.0, 3.0 + 0.5 * std::fabs(i.y - 1950.0)) << i.y;
         for (double eq : {1949.5, 1950.3, 1950.49}) {
@@ -124,7 +121,7 @@ TEST(SunlngCoords, AnotherYearIsThePrecessed1950Vector) {
         // Near 2000 the direction's longitude on the 2000 ecliptic is LON to a fraction of an arc second.
         const Sun r = sunlng(2000.0, i);
         double lon = 0, lat = 0;
-        ecliptic(r, 23.4392911, lon, lat);
+        to_ecliptic(r.x, r.y, r.z, 23.4392911, lon, lat);
         EXPECT_NEAR(angdiff(lon, r.lon) * 3600.0, 0.0, 0.2) << i.y;
     }
 }
@@ -170,7 +167,7 @@ TEST(SunlngCoords, EquinoxOfDateIsTheApparentDirection) {
         const double eps = solarlon::OBLIQ(tc) - py / RAD;
         const Sun s = sunlng(0, i);
         double lon = 0, lat = 0;
-        ecliptic(s, eps, lon, lat);
+        to_ecliptic(s.x, s.y, s.z, eps, lon, lat);
         EXPECT_NEAR(angdiff(lon, s.lon) * 3600.0, dpsi - 20.4955, 0.3) << i.y << " " << i.mo;
         EXPECT_LT(std::fabs(lat) * 3600.0, 3.0);
     }

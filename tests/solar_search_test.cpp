@@ -20,17 +20,12 @@
 #include <solarlon/solar.hpp>
 #include "solar/detail.hpp"
 #include "solar/tables.hpp"
+#include "support_solar.hpp"
 
-using solarlon::SUNLNG;
+using testsupport::sun_longitude;
+using testsupport::UniformSun;
 
 namespace {
-
-// The longitude as the literal scan sees it: SUNLNG with every output.
-double lambda(double eq, double year, double mon, double day, double hour) {
-    double delt = 0.0, lon = 0.0, rv = 0.0, x = 0.0, y = 0.0, z = 0.0;
-    SUNLNG(eq, year, mon, day, hour, 0.0, 0.0, delt, lon, rv, x, y, z);
-    return lon;
-}
 
 struct Question {
     double eq;
@@ -72,7 +67,7 @@ Answer ask(Kernel kernel, const Question& q) {
     const double eq = q.eq;
     const LongitudeFn lam = [&](const double& y, const double& m, const double& d, const double& h) {
         ++a.calls;
-        return lambda(eq, y, m, d, h);
+        return sun_longitude(eq, y, m, d, h);
     };
     kernel(lam, q.zone, q.iyear, q.lon, q.year, a.mon, a.day, a.hour, a.minute, a.second, a.iyadd);
     return a;
@@ -152,17 +147,17 @@ private:
         const double day = whole(1, 31);
         switch (whole(0, 5)) {
             case 0:
-                return lambda(q.eq, q.year, mon, 1, -z);  // month grid
+                return sun_longitude(q.eq, q.year, mon, 1, -z);  // month grid
             case 1:
-                return lambda(q.eq, q.year, mon, day, -z);  // day grid
+                return sun_longitude(q.eq, q.year, mon, day, -z);  // day grid
             case 2:
-                return lambda(q.eq, q.year, mon, day, whole(1, 23) - z);  // hour grid
+                return sun_longitude(q.eq, q.year, mon, day, whole(1, 23) - z);  // hour grid
             case 3:
-                return lambda(q.eq, q.year, mon, day, 24 - z);  // hour 24, below the next day
+                return sun_longitude(q.eq, q.year, mon, day, 24 - z);  // hour 24, below the next day
             case 4:
-                return lambda(q.eq, q.year + 1, 1, 1, whole(0, 24) - z);  // next January 1
+                return sun_longitude(q.eq, q.year + 1, 1, 1, whole(0, 24) - z);  // next January 1
             default:
-                return lambda(q.eq, q.year, 12, 31, whole(0, 24) - z);  // the year's last day
+                return sun_longitude(q.eq, q.year, 12, 31, whole(0, 24) - z);  // the year's last day
         }
     }
 
@@ -177,8 +172,8 @@ private:
         }
         if (u < 0.85) {
             // The band after the year's end, its ends and a little beyond them.
-            const double end = lambda(q.eq, q.year, 12, 31, 24 - q.zone);
-            const double first = lambda(q.eq, q.year, 1, 1, -q.zone);
+            const double end = sun_longitude(q.eq, q.year, 12, 31, 24 - q.zone);
+            const double first = sun_longitude(q.eq, q.year, 1, 1, -q.zone);
             const double w = unit_(gen_);
             if (w < 0.2) return end;
             if (w < 0.4) return first;
@@ -304,8 +299,8 @@ TEST(SearchKernel, EveryGridValueOfAYear) {
         for (int mon = 1; mon <= 12; ++mon) {
             for (int day = 1; day <= solarlon::MONTH[leap][mon - 1]; ++day) {
                 for (int hour = 0; hour <= 24; hour += (day == 1 ? 1 : 6)) {
-                    const Question q{c.eq, c.zone, iyear, lambda(c.eq, c.year, mon, day, hour - c.zone),
-                                     c.year};
+                    const double lon = sun_longitude(c.eq, c.year, mon, day, hour - c.zone);
+                    const Question q{c.eq, c.zone, iyear, lon, c.year};
                     ASSERT_TRUE(same(ask(predicted, q), ask(solarlon::detail::scan_search, q)))
                         << q << " from " << mon << "-" << day << " " << hour;
                 }
@@ -317,20 +312,10 @@ TEST(SearchKernel, EveryGridValueOfAYear) {
 // A longitude that leaves [0, 360] hands the question to the scan; an evaluator with steps far beyond
 // the Sun's (a uniform model with a jump at the year's turn) gives the scan's answer too.
 TEST(SearchKernel, OddEvaluatorsFallBackToTheScan) {
-    struct Model {
-        double jump, scale;
-        double operator()(const double& year, const double& mon, const double& day,
-                          const double& hour) const {
-            static const double Y = 1978, M = 3, D = 21;
-            const double t = solarlon::DAYNUM(year, mon, day) - solarlon::DAYNUM(Y, M, D) + hour / 24.0;
-            const double u = t / 365.2422;
-            return scale * (u - std::floor(u)) + (year > 1978.5 ? jump : 0.0);
-        }
-    };
-    const Model models[] = {{0.0, 360.0}, {1e-9, 360.0}, {0.0, 400.0}, {-1e-9, 360.0}};
+    const UniformSun models[] = {{0.0, 360.0}, {1e-9, 360.0}, {0.0, 400.0}, {-1e-9, 360.0}};
     std::mt19937 gen(7u);
     std::uniform_real_distribution<double> any(0.0, 360.0);
-    for (const Model& m : models) {
+    for (const UniformSun& m : models) {
         for (int i = 0; i < 300; ++i) {
             const double lon = (i % 3 == 0) ? m(1978, 1 + i % 12, 1 + i % 28, i % 25) : any(gen);
             for (std::int32_t zone : {0, 9}) {

@@ -24,11 +24,12 @@ struct Sun {
     double delt, lon, rv, x, y, z;
 };
 
-struct Instant {
+// What SUNLNG is given: the equinox choice and the UT instant.
+struct SunlngInput {
     double eq, year, mon, day, hour, minute, second;
 };
 
-std::string show(const Instant& t) {
+std::string show(const SunlngInput& t) {
     std::ostringstream s;
     s.precision(17);
     s << "EQ " << t.eq << " at " << t.year << " " << t.mon << " " << t.day << " " << t.hour << " " << t.minute
@@ -37,7 +38,7 @@ std::string show(const Instant& t) {
 }
 
 template <class F>
-Sun evaluate(F f, const Instant& t) {
+Sun evaluate(F f, const SunlngInput& t) {
     Sun s{};
     f(t.eq, t.year, t.mon, t.day, t.hour, t.minute, t.second, s.delt, s.lon, s.rv, s.x, s.y, s.z);
     return s;
@@ -47,8 +48,8 @@ Sun evaluate(F f, const Instant& t) {
 class Instants {
 public:
     explicit Instants(std::uint32_t start) : gen_(start) {}
-    Instant next() {
-        Instant t{};
+    SunlngInput next() {
+        SunlngInput t{};
         const double u = unit();
         t.eq = u < 0.3    ? 1950.0
                : u < 0.6  ? 0.0
@@ -84,7 +85,7 @@ TEST(Series, AgreesWithTheLiteralFormulas) {
     Instants instants(1968523u);
     double worstLon = 0.0, worstRv = 0.0, worstXyz = 0.0;
     for (int i = 0; i < 100000; ++i) {
-        const Instant t = instants.next();
+        const SunlngInput t = instants.next();
         const Sun fast = evaluate(SUNLNG, t), lit = evaluate(solarlon::detail::sunlng_literal, t);
         const double dlon = std::fabs(std::remainder(fast.lon - lit.lon, 360.0));
         const double drv = std::fabs(fast.rv - lit.rv);
@@ -108,7 +109,7 @@ TEST(Series, AgreesWithTheLiteralFormulas) {
 TEST(Series, LongitudeOnlyIsSunlngsLongitude) {
     Instants instants(20000101u);
     for (int i = 0; i < 100000; ++i) {
-        const Instant t = instants.next();
+        const SunlngInput t = instants.next();
         double lon = -7.0;
         SUNLON(t.eq, t.year, t.mon, t.day, t.hour, t.minute, t.second, lon);
         ASSERT_TRUE(identical(lon, evaluate(SUNLNG, t).lon)) << show(t);
@@ -116,11 +117,11 @@ TEST(Series, LongitudeOnlyIsSunlngsLongitude) {
     const double inf = std::numeric_limits<double>::infinity();
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double odd[] = {nan, inf, -inf, 1e300, -1e300, 1e12, 4e9, -0.0};
-    const Instant normal{0.0, 1978, 6, 10, 12, 20, 0};
+    const SunlngInput normal{0.0, 1978, 6, 10, 12, 20, 0};
     for (double eq : {1950.0, 0.0, 2000.0}) {
         for (int arg = 0; arg < 7; ++arg) {
             for (double v : odd) {
-                Instant t = normal;
+                SunlngInput t = normal;
                 t.eq = eq;
                 double* field[] = {&t.eq, &t.year, &t.mon, &t.day, &t.hour, &t.minute, &t.second};
                 *field[arg] = v;
@@ -132,7 +133,7 @@ TEST(Series, LongitudeOnlyIsSunlngsLongitude) {
     }
     // The output may share a variable with an input.
     double v[7] = {0.0, 1978, 6, 10, 12, 20, 30};
-    const double want = evaluate(SUNLNG, Instant{0.0, 1978, 6, 10, 12, 20, 30}).lon;
+    const double want = evaluate(SUNLNG, SunlngInput{0.0, 1978, 6, 10, 12, 20, 30}).lon;
     SUNLON(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[4]);
     EXPECT_EQ(v[4], want);
 }

@@ -13,19 +13,13 @@
 #include <solarlon/equinox.hpp>
 #include <solarlon/solar.hpp>
 #include "solar/detail.hpp"
+#include "support_solar.hpp"
 
-using solarlon::SUNLNG;
 using solarlon::SUNTIM;
+using testsupport::sun_longitude;
+using testsupport::UniformSun;
 
 namespace {
-
-// Longitude at a UT instant.
-double lambda(double eq, double year, double mon, double day, double hour, double minute = 0.0,
-              double second = 0.0) {
-    double delt = 0.0, lon = 0.0, rv = 0.0, x = 0.0, y = 0.0, z = 0.0;
-    SUNLNG(eq, year, mon, day, hour, minute, second, delt, lon, rv, x, y, z);
-    return lon;
-}
 
 struct Answer {
     double mon = 0, day = 0, hour = 0, minute = 0, second = 0;
@@ -40,7 +34,7 @@ Answer suntim(double eq, std::int32_t zone, double year, double lon) {
     const solarlon::detail::LongitudeFn counted = [&](const double& y, const double& m,
                                                       const double& d, const double& h) {
         ++a.calls;
-        return lambda(eq, y, m, d, h);
+        return sun_longitude(eq, y, m, d, h);
     };
     solarlon::detail::scan_search(counted, zone, iyear, lon, year, a.mon, a.day, a.hour, a.minute,
                                   a.second, a.iyadd);
@@ -49,7 +43,7 @@ Answer suntim(double eq, std::int32_t zone, double year, double lon) {
 
 // Wanted minus found longitude, degrees, in (-180, 180].
 double miss(double eq, std::int32_t zone, double year, double lon, const Answer& a) {
-    const double back = lambda(eq, year + a.iyadd, a.mon, a.day, a.hour - zone, a.minute, a.second);
+    const double back = sun_longitude(eq, year + a.iyadd, a.mon, a.day, a.hour - zone, a.minute, a.second);
     return std::remainder(back - lon, 360.0);
 }
 
@@ -136,7 +130,7 @@ TEST(Suntim, LongitudeOfAMonthsFirstIsThatDayAtMidnight) {
         for (std::int32_t zone : {0, 9}) {
             for (double year : {1978.0, 2000.0}) {
                 for (int mon = 1; mon <= 12; ++mon) {
-                    const Answer a = suntim(eq, zone, year, lambda(eq, year, mon, 1, -zone));
+                    const Answer a = suntim(eq, zone, year, sun_longitude(eq, year, mon, 1, -zone));
                     EXPECT_EQ(a.iyadd, 0);
                     EXPECT_EQ(a.mon, mon) << eq << " " << zone << " " << year;
                     EXPECT_EQ(a.day, 1);
@@ -165,7 +159,7 @@ TEST(Suntim, LongitudeAtMidnightGoesToTheNextDay) {
         {0.0, 9, 1990, 11, 30, 12, 1}, {1950.0, 9, 1978, 1, 15, 1, 16},
     };
     for (const auto& c : cases) {
-        const double lon = lambda(c.eq, c.year, c.mon, c.day, 24 - c.zone);
+        const double lon = sun_longitude(c.eq, c.year, c.mon, c.day, 24 - c.zone);
         const Answer a = suntim(c.eq, c.zone, c.year, lon);
         EXPECT_EQ(a.iyadd, 0);
         EXPECT_EQ(a.mon, c.mon2) << c.year << "-" << c.mon << "-" << c.day;
@@ -186,13 +180,13 @@ TEST(Suntim, LongitudesAfterTheYearsEndGoToTheNextJanuaryFirst) {
             for (std::int32_t zone : {0, 9}) {
                 // From the longitude at the end of the year, hour 24 of December 31 (at the step of
                 // Delta T in 1990 a little above the value of 1990 January 1), up to this January 1.
-                const double first = lambda(eq, year, 1, 1, -zone);
-                const double end = lambda(eq, year, 12, 31, 24 - zone);
+                const double first = sun_longitude(eq, year, 1, 1, -zone);
+                const double end = sun_longitude(eq, year, 12, 31, 24 - zone);
                 const double band = first - end;
                 ASSERT_GT(band, 0.2);
                 ASSERT_LT(band, 0.3);
                 const double wanted[] = {end, end + 0.3 * band, end + 0.7 * band, first - 1e-9,
-                                         lambda(eq, year + 1, 1, 1, 3 - zone)};
+                                         sun_longitude(eq, year + 1, 1, 1, 3 - zone)};
                 for (double lon : wanted) {
                     const Answer a = suntim(eq, zone, year, lon);
                     EXPECT_EQ(a.iyadd, 1) << year << " " << eq << " " << zone << " " << lon;
@@ -227,7 +221,7 @@ TEST(Suntim, LongitudesAfterTheYearsEndGoToTheNextJanuaryFirst) {
 TEST(Suntim, LongitudeReachedTwiceInALeapYearIsAnsweredInJanuary) {
     for (double eq : {0.0, 1950.0}) {
         for (std::int32_t zone : {0, 9}) {
-            const double lon = lambda(eq, 2000, 12, 31, 20 - zone, 15);
+            const double lon = sun_longitude(eq, 2000, 12, 31, 20 - zone, 15);
             const Answer a = suntim(eq, zone, 2000, lon);
             EXPECT_EQ(a.iyadd, 0);
             EXPECT_EQ(a.mon, 1);
@@ -243,7 +237,7 @@ TEST(Suntim, CenturyYearsTakeTheLeapColumn) {
     for (double year : {1900.0, 2100.0}) {
         for (std::int32_t zone : {0, 9}) {
             for (int hour = 0; hour < 24; ++hour) {
-                const double lon = lambda(0.0, year, 2, 28, hour - zone, 30);
+                const double lon = sun_longitude(0.0, year, 2, 28, hour - zone, 30);
                 const Answer a = suntim(0.0, zone, year, lon);
                 EXPECT_EQ(a.mon, 2) << year << " " << hour;
                 EXPECT_EQ(a.day, 28) << year << " " << hour;
@@ -251,7 +245,7 @@ TEST(Suntim, CenturyYearsTakeTheLeapColumn) {
                 EXPECT_EQ(a.minute, 30);
                 EXPECT_NEAR(a.second, 0.0, 0.01);
             }
-            const Answer march = suntim(0.0, zone, year, lambda(0.0, year, 3, 1, 12 - zone));
+            const Answer march = suntim(0.0, zone, year, sun_longitude(0.0, year, 3, 1, 12 - zone));
             EXPECT_EQ(march.mon, 3);
             EXPECT_EQ(march.day, 1);
             EXPECT_EQ(march.hour, 12);
@@ -273,12 +267,12 @@ TEST(Suntim, EvaluationCount) {
                 most = std::max(most, a.calls);
             }
             if (year == 1978.0) {  // in a leap year this longitude is reached on January 1
-                const Answer last = suntim(0.0, zone, year, lambda(0.0, year, 12, 31, 23.5 - zone));
+                const Answer last = suntim(0.0, zone, year, sun_longitude(0.0, year, 12, 31, 23.5 - zone));
                 EXPECT_EQ(last.iyadd, 0);
                 EXPECT_EQ(last.calls, 69);
                 most = std::max(most, last.calls);
             }
-            const Answer next = suntim(0.0, zone, year, lambda(0.0, year + 1, 1, 1, 5 - zone));
+            const Answer next = suntim(0.0, zone, year, sun_longitude(0.0, year + 1, 1, 1, 5 - zone));
             mostNext = std::max(mostNext, next.calls);
         }
     }
@@ -304,7 +298,8 @@ TEST(Suntim, AnswersFedBackGiveTheLongitude) {
             int n = 0;
             for (int k = 0; k < 24; ++k) wanted[n++] = 15.0 * k;
             for (int k = 0; k < 6; ++k) wanted[n++] = anyLon(gen);
-            const double first = lambda(eq, year, 1, 1, -zone), next = lambda(eq, year + 1, 1, 1, -zone);
+            const double first = sun_longitude(eq, year, 1, 1, -zone);
+            const double next = sun_longitude(eq, year + 1, 1, 1, -zone);
             if (first > next) {  // a common year: two longitudes after the year's end
                 wanted[n++] = next + unit(gen) * (first - next);
                 wanted[n++] = next + unit(gen) * (first - next);
@@ -367,21 +362,10 @@ TEST(Suntim, UnsafeInputsAreHarmless) {
     EXPECT_TRUE(inRange(1978, a));
 }
 
-// The search kernel with a model longitude: uniform motion of a tropical year per turn, exactly 0 at
-// 1978 March 21, 0 h UT, optionally raised by JUMP from the next year on. It makes grid values that
-// the theory gives only by chance.
+// The search kernel with the model longitude, which turns once a tropical year and is exactly 0 at
+// 1978 March 21, 0 h UT.
 namespace {
-struct Model {
-    double jump = 0.0;
-    double operator()(const double& year, const double& mon, const double& day, const double& hour) const {
-        static const double Y = 1978, M = 3, D = 21;
-        const double t = solarlon::DAYNUM(year, mon, day) - solarlon::DAYNUM(Y, M, D) + hour / 24.0;
-        const double u = t / 365.2422;
-        return 360.0 * (u - std::floor(u)) + (year > 1978.5 ? jump : 0.0);
-    }
-};
-
-Answer search(const Model& model, std::int32_t zone, double lon) {
+Answer search(const UniformSun& model, std::int32_t zone, double lon) {
     Answer a;
     const solarlon::detail::LongitudeFn f = [&](const double& y, const double& m, const double& d,
                                                 const double& h) {
@@ -395,7 +379,7 @@ Answer search(const Model& model, std::int32_t zone, double lon) {
 }  // namespace
 
 TEST(SuntimKernel, ZeroAndThreeSixtyAtAGridPointOfZero) {
-    const Model model;
+    const UniformSun model{};
     ASSERT_EQ(model(1978, 3, 21, 0), 0.0);
     for (double lon : {0.0, 360.0}) {
         const Answer a = search(model, 0, lon);
@@ -416,7 +400,7 @@ TEST(SuntimKernel, ZeroAndThreeSixtyAtAGridPointOfZero) {
 // A longitude just below the first value of the next January 1 (a step at the year's turn) is
 // answered at the turn of the year itself, not extrapolated through the day.
 TEST(SuntimKernel, StepAtTheYearsTurn) {
-    Model model;
+    UniformSun model{};
     model.jump = 1e-9;
     const double end = model(1978, 12, 31, 24);
     const Answer a = search(model, 0, end + 0.5e-9);

@@ -1,5 +1,6 @@
 #include "support.hpp"
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -101,5 +102,32 @@ std::string sjis(const std::string& utf8) {
 std::string utf8_of(const std::string& sjis_bytes) { return convert("UTF-8", "CP932", sjis_bytes); }
 
 std::string golden(const std::string& name) { return read_file(std::string(SOLARLON_GOLDEN) + "/" + name); }
+
+namespace {
+const double RAD = std::acos(-1.0) / 180.0;  // radians per degree
+}  // namespace
+
+double angdiff(double a, double b) {
+    double d = std::fmod(a - b, 360.0);
+    if (d > 180.0) d -= 360.0;
+    if (d <= -180.0) d += 360.0;
+    return d;
+}
+
+void from_ecliptic(double lon, double lat, double eps, double& x, double& y, double& z) {
+    const double l = lon * RAD, b = lat * RAD, e = eps * RAD;
+    const double xe = std::cos(b) * std::cos(l), ye = std::cos(b) * std::sin(l), ze = std::sin(b);
+    x = xe;
+    y = ye * std::cos(e) - ze * std::sin(e);
+    z = ye * std::sin(e) + ze * std::cos(e);
+}
+
+void to_ecliptic(double x, double y, double z, double eps, double& lon, double& lat) {
+    const double e = eps * RAD;
+    const double ye = y * std::cos(e) + z * std::sin(e);
+    const double ze = -y * std::sin(e) + z * std::cos(e);
+    lon = std::atan2(ye, x) / RAD;
+    lat = std::atan2(ze, std::hypot(x, ye)) / RAD;
+}
 
 }  // namespace testsupport

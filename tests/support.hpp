@@ -1,4 +1,5 @@
-// Test support: scratch directories, file bytes, and runs of the real executable.
+// Test support: scratch directories, file bytes, runs of the real executable, and the angles and
+// instants that several tests share.
 #ifndef SOLARLON_TESTS_SUPPORT_HPP
 #define SOLARLON_TESTS_SUPPORT_HPP
 
@@ -42,6 +43,23 @@ std::string utf8_of(const std::string& sjis_bytes);
 
 // Bytes of a file under tests/golden.
 std::string golden(const std::string& name);
+
+// Signed difference A - B of two angles, degrees, in (-180, 180].
+double angdiff(double a, double b);
+
+// An instant as the routines take it: year, month, day, hour, minute, second, UT; the hour may be
+// negative or above 23 and the day may carry a fraction.
+struct Instant {
+    double y, mo, d, h, mi, s;
+};
+
+// Equatorial rectangular unit vector X, Y, Z of ecliptic longitude LON and latitude LAT, for the
+// obliquity EPS; all angles in degrees.
+void from_ecliptic(double lon, double lat, double eps, double& x, double& y, double& z);
+
+// Ecliptic longitude LON, in (-180, 180], and latitude LAT (degrees) of the equatorial rectangular
+// vector X, Y, Z (any length), for the obliquity EPS (degrees).
+void to_ecliptic(double x, double y, double z, double eps, double& lon, double& lat);
 
 }  // namespace testsupport
 

@@ -33,22 +33,42 @@ TEST(Urand, FixedSequence) {
     }
 }
 
+// Each deviate uses the next fifty uniform deviates and is their sum less its mean of 25, times one
+// factor: the same from any starting point, proportional to sigma, and making the spread sigma to
+// half a per cent, the standard deviation of the sum being sqrt(50/12).
 TEST(Gausrn, FiftyDrawsScaledToSigma) {
-    URRESET();
-    double sum = 0;
-    for (int k = 0; k < 50; ++k) {
-        double u = 0;
-        URAND(u);
-        sum += u;
+    // The generator from its starting values, N draws on.
+    const auto advanced = [](int n) {
+        URRESET();
+        for (int k = 0; k < n; ++k) {
+            double u = 0;
+            URAND(u);
+        }
+    };
+    double factor = 0;
+    for (int start = 0; start < 20; ++start) {
+        advanced(7 * start);
+        double sum = 0;
+        for (int k = 0; k < 50; ++k) {
+            double u = 0;
+            URAND(u);
+            sum += u;
+        }
+        const URSTATE after = URGET();
+        advanced(7 * start);
+        double e2 = 0, e5 = 0;
+        GAUSRN(2.0, e2);
+        EXPECT_TRUE(same(URGET(), after)) << start;
+        advanced(7 * start);
+        GAUSRN(5.0, e5);
+        EXPECT_NEAR(e5, 2.5 * e2, 1e-15 * std::fabs(e5)) << start;
+        const double f = e2 / (sum - 25.0);
+        if (start == 0) factor = f;
+        EXPECT_NEAR(f, factor, 1e-12 * factor) << start;
     }
-    const URSTATE after = URGET();
-    URRESET();
-    double e = 0;
-    GAUSRN(2.0, e);
-    EXPECT_TRUE(same(URGET(), after));
-    EXPECT_NEAR(e, (sum - 25.0) / 5.0 * 2.0 / 0.4072, 1e-12);
+    EXPECT_NEAR(factor / 2.0 * std::sqrt(50.0 / 12.0), 1.0, 0.005);
     // Mean near 0 and standard deviation near sigma over many deviates.
-    double s1 = 0, s2 = 0;
+    double e = 0, s1 = 0, s2 = 0;
     const int n = 4000;
     for (int k = 0; k < n; ++k) {
         GAUSRN(3.0, e);
