@@ -128,8 +128,8 @@ void suntim_fast(benchmark::State& state, double eq) {
         return lon;
     };
     for (const Question& q : v)
-        solarlon::detail::predict_search(counted, zone, q.iyear, q.lon, q.year, mon, day, hour, minute, second,
-                                 iyadd);
+        solarlon::detail::predict_search(counted, zone, q.iyear, q.lon, q.year, mon, day, hour, minute,
+                                         second, iyadd);
 
     std::size_t i = 0;
     for (auto _ : state) {

@@ -6,6 +6,7 @@
 #include "driver/console.hpp"
 #include "driver/texts.hpp"
 #include <solarlon/solar.hpp>
+#include <solarlon/util.hpp>
 
 namespace solarlon::driver {
 
@@ -57,7 +58,7 @@ void mode_dates_file(Console& con, const double& EQX) {
             if (FLINE.size() < 17) FLINE.resize(17, ' ');
             std::memcpy(&FLINE[10], field.data(), 7);
         }
-        PUTLIN(FLINE, kLine, out);  // without its trailing blanks; a blank line is an empty record
+        PUTLIN(FLINE, static_cast<std::int32_t>(kLine), out);  // without its trailing blanks; a blank line is an empty record
     }
     out.flush();
     } catch (...) {
