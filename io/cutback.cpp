@@ -1,4 +1,4 @@
-// CUTBACK  A file that a failed write left with part of a record, cut back to its last whole record.
+// cut_back  A file that a failed write left with part of a record, cut back to its last whole record.
 #include <filesystem>
 #include <fstream>
 #include <system_error>

@@ -1,4 +1,4 @@
-// READF  Fw.d input of one numeric field.
+// read_f  Fw.d input of one numeric field.
 //
 // Accepted: optional sign, digits with at most one decimal point, optional exponent (E, D or Q in either
 // case with an optionally signed integer, or a sign directly followed by an integer: 1978-6 is

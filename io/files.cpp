@@ -1,4 +1,4 @@
-// OPENOLD, OPENSTATUS, CLOSEDELETE, OPENNEW, SAMEFILE  Files of the file modes.
+// open_old, open_status, close_delete, open_new, same_file  Files of the file modes.
 #include <filesystem>
 #include <fstream>
 #include <system_error>

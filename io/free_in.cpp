@@ -1,4 +1,4 @@
-// READFREE, READA  Free-form input of one number, and a whole record under Aw.
+// read_free, read_a  Free-form input of one number, and a whole record under Aw.
 #include <string>
 
 #include <solarlon/io.hpp>

@@ -33,7 +33,7 @@ private:
     Kind kind_;
 };
 
-// SHOWN  A text quoted for an error report: control bytes as \xNN, at most 60 bytes kept.
+// shown  A text quoted for an error report: control bytes as \xNN, at most 60 bytes kept.
 std::string shown(std::string_view text);
 
 // ---------------------------------------------------------------- records
@@ -48,23 +48,23 @@ public:
     // IN is read as raw bytes; WHAT names the source in error reports ("console" or a file name).
     RecordReader(std::istream& in, std::string what);
 
-    // READ  Next record.
+    // read  Next record.
     //  Returned: REC   the record's bytes without its line end, at most MAXKEEP of them
     //  Result:   false at the end of the file (nothing left, or a record beginning with byte 26);
     //            every later call is false too.
     //  Given:    SKIPBLANKS  leading blanks and tabs are dropped first and do not count toward MAXKEEP
     bool read(std::string& rec, std::size_t maxkeep = kMaxRecord, bool skipblanks = false);
 
-    // NEXT  READ into the reader's own buffer, kept from record to record.
+    // next  read into the reader's own buffer, kept from record to record.
     //  Returned: REC   a view of the record, valid until the next read of this reader
     bool next(std::string_view& rec, std::size_t maxkeep = kMaxRecord, bool skipblanks = false);
 
-    // CUT  Whether the last record read was longer than its MAXKEEP (the rest was dropped).
+    // cut  Whether the last record read was longer than its MAXKEEP (the rest was dropped).
     bool cut() const noexcept { return cut_; }
 
     const std::string& what() const noexcept { return what_; }
 
-    // TIE  OUT is flushed before every read, so that all written so far (records and prompts) is on
+    // tie  OUT is flushed before every read, so that all written so far (records and prompts) is on
     //      the screen before the program waits for an answer. The console's reader is tied to its writer.
     void tie(RecordWriter& out) noexcept { tied_ = &out; }
 
@@ -82,11 +82,11 @@ public:
     // OUT receives raw bytes; WHAT names the destination in error reports.
     RecordWriter(std::ostream& out, std::string what);
 
-    // RECORD  Writes TEXT and CR LF. A write that fails is a file failure.
+    // record  Writes TEXT and CR LF. A write that fails is a file failure.
     void record(std::string_view text);
-    // PROMPT  Writes TEXT with no line end: the answer is typed on the same line.
+    // prompt  Writes TEXT with no line end: the answer is typed on the same line.
     void prompt(std::string_view text);
-    // FRESHLINE  Ends a prompt line left open, so that the next record starts in column 1.
+    // fresh_line  Ends a prompt line left open, so that the next record starts in column 1.
     void fresh_line();
     void flush();
 
@@ -99,14 +99,14 @@ private:
 
 // ---------------------------------------------------------------- field output
 
-// NINT  Rounding to a whole number as everywhere in the program: x + 0.5 truncated toward zero.
+// nint  Rounding to a whole number as everywhere in the program: x + 0.5 truncated toward zero.
 double nint(double x);
 
-// FORMATI  Iw: the whole number WHOLE right-justified in W columns, '-' before negative values;
+// format_i  Iw: the whole number WHOLE right-justified in W columns, '-' before negative values;
 //          W asterisks when it does not fit (or is not finite).
 std::string format_i(double whole, int w);
 
-// FORMATF  Fw.d: V rounded to D decimals (exact binary value, ties to even), right-justified in W
+// format_f  Fw.d: V rounded to D decimals (exact binary value, ties to even), right-justified in W
 //          columns; the 0 before the point is dropped when the field is one column short; W
 //          asterisks when the value still does not fit (or is not finite).
 std::string format_f(double v, int w, int d);
@@ -115,7 +115,7 @@ std::string format_f(double v, int w, int d);
 
 enum class Status { Ok, Invalid, OutOfRange };
 
-// READF  Fw.d input of one numeric field (the whole of FIELD, blanks ignored, all blanks = 0).
+// read_f  Fw.d input of one numeric field (the whole of FIELD, blanks ignored, all blanks = 0).
 //  Given:    FIELD  the field's characters
 //            D      implied decimals when the field has no decimal point
 //  Returned: VALUE  the number; unchanged unless the status is Ok
@@ -124,7 +124,7 @@ Status read_f(std::string_view field, int d, double& value);
 
 enum class Free { Stored, Kept, End };
 
-// READFREE  Free-form input of one number: blank lines passed over; the number ends at a blank,
+// read_free  Free-form input of one number: blank lines passed over; the number ends at a blank,
 //           comma, tab, slash or ')'; the rest of its record is dropped.
 //  Given and returned: VALUE  stored when the result is Stored; kept as it was for a slash or a
 //                             leading comma (null value) and at the end of the file
@@ -132,34 +132,35 @@ enum class Free { Stored, Kept, End };
 //            stand is an input failure (invalid character, out of range).
 Free read_free(RecordReader& in, double& value);
 
-// READA  Aw input of a whole record: its first W bytes, blank-padded. The end of the file is an
+// read_a  Aw input of a whole record: its first W bytes, blank-padded. The end of the file is an
 //        input failure.
 std::string read_a(RecordReader& in, std::size_t w);
 
 // ---------------------------------------------------------------- files
 
-// TRIMMED  A file name with leading and trailing blanks removed.
+// trimmed  A file name with leading and trailing blanks removed.
 std::string trimmed(std::string_view name);
 
-// OPENOLD  Opens an existing file for reading ("OLD"); a missing or unreadable file, or a directory,
+// open_old  Opens an existing file for reading ("OLD"); a missing or unreadable file, or a directory,
 //          is a file failure naming it.
 std::unique_ptr<std::istream> open_old(std::string_view name);
 
-// OPENSTATUS  The open of an existing file with a status variable: 0 when it could be opened as an
-//             existing file, non-zero otherwise. Never fails.
+// open_status  The open of an existing file with a status variable. Never fails.
+//  Result:   0 it could be opened as an existing file; 1 no name (blank); 2 no such file;
+//            3 a directory; 4 it exists but cannot be opened for reading
 int open_status(std::string_view name);
 
-// CLOSEDELETE  Removes the file (close with status "DELETE"); a failure names it.
+// close_delete  Removes the file (close with status "DELETE"); a failure names it.
 void close_delete(std::string_view name);
 
-// OPENNEW  Creates a new, empty file ("NEW"): it must not exist. Failures name it.
+// open_new  Creates a new, empty file ("NEW"): it must not exist. Failures name it.
 std::unique_ptr<std::ostream> open_new(std::string_view name);
 
-// CUTBACK  Cuts a file of records back to its last whole record (up to and with its last LF), after a
+// cut_back  Cuts a file of records back to its last whole record (up to and with its last LF), after a
 //          write that failed part-way (a full disk, a file-size limit). Reports nothing.
 void cut_back(std::string_view name);
 
-// SAMEFILE  True when both names denote one existing file (same name, or the same file reached
+// same_file  True when both names denote one existing file (same name, or the same file reached
 //           through a link or a case-insensitive file system).
 bool same_file(std::string_view a, std::string_view b);
 

@@ -18,7 +18,7 @@ struct Area : std::streambuf {
     static const char* end(std::streambuf& sb) { return (sb.*&Area::egptr)(); }
     static void skip(std::streambuf& sb, std::size_t n) { (sb.*&Area::gbump)(static_cast<int>(n)); }
 
-    // PUT  TEXT and CR LF into the put area when they fit there; false (nothing put) otherwise.
+    // put  TEXT and CR LF into the put area when they fit there; false (nothing put) otherwise.
     static bool put(std::streambuf& sb, std::string_view text) {
         char* const to = (sb.*&Area::pptr)();
         const std::size_t n = text.size();
@@ -36,7 +36,7 @@ class Taker {
 public:
     Taker(std::string& rec, std::size_t maxkeep) : rec_(rec), maxkeep_(maxkeep) {}
 
-    // KEEP  The next N bytes of the record, at P (no LF or byte 26 among them); nothing is kept once
+    // keep  The next N bytes of the record, at P (no LF or byte 26 among them); nothing is kept once
     //       a byte 26 has ended the record.
     void keep(const char* p, std::size_t n) {
         if (marked_) return;
@@ -47,7 +47,7 @@ public:
         }
         count_ += n;
     }
-    // MARK  A byte 26: the record ends here.
+    // mark  A byte 26: the record ends here.
     void mark() { marked_ = true; }
 
     std::size_t count() const { return count_; }
