@@ -28,7 +28,7 @@ fs::path path_of(const std::string& name) {
 #ifdef _WIN32
     if (name.empty()) return fs::path();
     const UINT cp = GetConsoleCP();  // 0 without a console, which is CP_ACP
-    const int len = static_cast<int>(name.size());  // at most 20 bytes
+    const int len = static_cast<int>(name.size());  // at most a record (4096 bytes)
     const int n = MultiByteToWideChar(cp, 0, name.data(), len, nullptr, 0);
     if (n <= 0) return fs::path(name);
     std::wstring wide(static_cast<std::size_t>(n), L'\0');
