@@ -1,5 +1,5 @@
 // EXPLAIN  The explanation screen: sample dialogues of modes 1 and 3 and sample lines of mode 2.
-#include "driver/console.hpp"
+#include "driver/detail.hpp"
 #include "driver/texts.hpp"
 
 namespace solarlon::driver {

@@ -3,7 +3,7 @@
 #include <istream>
 #include <ostream>
 
-#include "driver/console.hpp"
+#include "driver/detail.hpp"
 
 namespace solarlon::driver {
 

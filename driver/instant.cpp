@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "driver/console.hpp"
+#include "driver/detail.hpp"
 
 namespace solarlon::driver {
 

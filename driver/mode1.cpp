@@ -1,5 +1,5 @@
 // Menu 1  Date and time in JST typed by hand to the Sun's longitude (F10.5, degrees).
-#include "driver/console.hpp"
+#include "driver/detail.hpp"
 #include "driver/texts.hpp"
 #include <solarlon/solar.hpp>
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "driver/console.hpp"
+#include "driver/detail.hpp"
 #include "driver/texts.hpp"
 #include <solarlon/solar.hpp>
 #include <solarlon/util.hpp>

@@ -1,6 +1,6 @@
 // Menu 5  A file of longitudes (degrees, one per line) to ".THJ" records (F5.1,I5,3I3): longitude,
 //         year, month, day and hour (UT) at which the Sun reaches it in 2000.
-#include "driver/console.hpp"
+#include "driver/detail.hpp"
 #include "driver/texts.hpp"
 #include <solarlon/solar.hpp>
 

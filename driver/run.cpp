@@ -5,7 +5,7 @@
 
 #include <solarlon/driver.hpp>
 
-#include "driver/console.hpp"
+#include "driver/detail.hpp"
 #include "driver/texts.hpp"
 
 namespace solarlon::driver {

@@ -1,7 +1,7 @@
 // read_typed, to_int32  Rules shared by the hand-typed modes.
 #include <cstdint>
 
-#include "driver/console.hpp"
+#include "driver/detail.hpp"
 #include <solarlon/util.hpp>
 
 namespace solarlon::driver {

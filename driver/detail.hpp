@@ -1,6 +1,7 @@
-// console.hpp  The driver's console, and the modes and screens it dispatches to.
-#ifndef SOLARLON_DRIVER_CONSOLE_HPP
-#define SOLARLON_DRIVER_CONSOLE_HPP
+// detail.hpp  The driver's private header: the console, the modes and screens it dispatches to, and
+//             the rules they share.
+#ifndef SOLARLON_DRIVER_DETAIL_HPP
+#define SOLARLON_DRIVER_DETAIL_HPP
 
 #include <cstdint>
 #include <istream>
