@@ -48,8 +48,8 @@ void mode_dates_file(Console& con, const double& EQX) {
         if (is_date_line(FLINE)) {
             double YEAR = 0.0, MON = 0.0, DAY = 0.0;
             read_date(FLINE, f.in_name, line_no, YEAR, MON, DAY);
-            static constexpr double CENTURY[2] = {2000.0, 1900.0};  // an index, not a guessed branch
-            YEAR += CENTURY[YEAR > 29.999];  // 30..99 are 1930..1999, 0..29 are 2000..2029
+            static constexpr double kCentury[2] = {2000.0, 1900.0};  // an index, not a guessed branch
+            YEAR += kCentury[YEAR > 29.999];  // 30..99 are 1930..1999, 0..29 are 2000..2029
             const double whole = std::trunc(DAY);
             const double HOUR = (DAY - whole) * 24.0;
             double LON = 0.0;

@@ -16,12 +16,12 @@ namespace solarlon::detail {
 
 // ---------------------------------------------------------------- time arguments of the series
 
-// EPOCH_MJD  The epoch of the theory, JD 2440000.0, as a Modified Julian Date.
-constexpr double EPOCH_MJD = 39999.5;
+// kEpochMjd  The epoch of the theory, JD 2440000.0, as a Modified Julian Date.
+constexpr double kEpochMjd = 39999.5;
 
-// MEAN_LONGITUDE_RATE  The Sun's mean motion in longitude, degrees a day. The phase and the rate of its
+// kMeanLongitudeRate  The Sun's mean motion in longitude, degrees a day. The phase and the rate of its
 //                      mean anomaly are DAT[0][0] and DAT[0][1].
-constexpr double MEAN_LONGITUDE_RATE = 0.985609104;
+constexpr double kMeanLongitudeRate = 0.985609104;
 
 // mjd_at_0h  Modified Julian Date of 0 h of a date, by the calendar arithmetic of the theory.
 //  Given:    YEAR, MON, DAY   Gregorian date; months 13 and 14 are January and February of the next
@@ -59,12 +59,12 @@ inline TimeArguments time_arguments(const double& YEAR, const double& MON, const
     DELTAT(YEAR, MON, DAY, a.delt);
     const double mjd =
         mjd_at_0h(YEAR, MON, DAY) + HOUR / 24.0 + MINUTE / 1440.0 + (SECOND + a.delt) / 86400.0;
-    a.d = mjd - EPOCH_MJD;
+    a.d = mjd - kEpochMjd;
     a.ty = a.d / 365.25;
     a.tc = a.ty / 100.0;
 
     // The quadratic term is subtracted; reduced toward zero.
-    const double l = MEAN_LONGITUDE_RATE * a.d - 0.0003025 * a.tc * a.tc;
+    const double l = kMeanLongitudeRate * a.d - 0.0003025 * a.tc * a.tc;
     a.l = l - 360.0 * std::trunc(l / 360.0);
     return a;
 }

@@ -34,7 +34,7 @@ namespace {
 // grid_day  Days from the epoch JD 2440000.0 to 0 h of a date of the grid: the day count of the series
 //           (time_arguments) in UT, so some seconds off its dynamical time.
 double grid_day(const double& year, const double& mon, const double& day) {
-    return mjd_at_0h(year, mon, day) - EPOCH_MJD;
+    return mjd_at_0h(year, mon, day) - kEpochMjd;
 }
 
 // days_to_advance  Days that the Sun takes to advance by U degrees (0 to 360) from the instant D days
@@ -42,7 +42,7 @@ double grid_day(const double& year, const double& mon, const double& day) {
 //                  centre in M and 2M at the epoch, solved by two Newton steps. Good to some 0.005 day;
 //                  the lunar and planetary terms are left out.
 double days_to_advance(const double& d, const double& u) {
-    const double n = MEAN_LONGITUDE_RATE;  // degrees a day
+    const double n = kMeanLongitudeRate;  // degrees a day
     const double k = DAT[0][1];            // mean anomaly, degrees a day
     const double m0 = DAT[0][0] + k * d;
     double s = 0.0, c = 0.0;
@@ -85,10 +85,10 @@ int floor_within(const double& v, const int& lo, const int& hi) {
     return static_cast<int>(f);
 }
 
-// Memo  The longitudes at the points 0..SIZE-1 of one level, each stored when first evaluated.
+// Memo  The longitudes at the points 0..kSize-1 of one level, each stored when first evaluated.
 class Memo {
 public:
-    static constexpr int SIZE = 32;
+    static constexpr int kSize = 32;
     void clear() {
         for (bool& k : known_) k = false;
     }
@@ -100,8 +100,8 @@ public:
     const double& value(const int& i) const { return val_[i]; }
 
 private:
-    double val_[SIZE] = {};
-    bool known_[SIZE] = {};
+    double val_[kSize] = {};
+    bool known_[kSize] = {};
 };
 
 // The levels of the predictor, for search_year; ok() is false once a check has failed.
@@ -152,7 +152,7 @@ public:
         // By the line between this day's 0 h and the next day's, or else by the motion.
         const double l0 = hour_point(0);
         double t = 0.0;
-        if (sameday && day + 1 < Memo::SIZE && days_.known(day + 1)) {
+        if (sameday && day + 1 < Memo::kSize && days_.known(day + 1)) {
             const double len = forward_arc(l0, days_.value(day + 1));
             t = 24.0 * forward_arc(l0, x_) / len;
         } else {

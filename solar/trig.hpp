@@ -20,9 +20,9 @@ inline void sincosq(const double& A, double& S, double& C) {
     const double a = A;
     // Whole quadrants: adding 1.5 * 2^52 rounds to the nearest whole number q, which then stands in
     // the low bits of the sum (|q| < 1.2e13, well inside 2^51).
-    static constexpr double ROUND = 6755399441055744.0;
-    const double t = a * (1.0 / 90.0) + ROUND;
-    const double q = t - ROUND;
+    static constexpr double kRound = 6755399441055744.0;
+    const double t = a * (1.0 / 90.0) + kRound;
+    const double q = t - kRound;
     const double x = (a - 90.0 * q) * RAD;  // radians, [-pi/4, pi/4] (a hair more)
     const double z = x * x;
 
