@@ -16,8 +16,9 @@ constexpr std::int32_t kSlots = 6;  // values kept
 
 bool separator(char c) { return c == ' ' || c == ','; }
 
-// The scan of GETNUM; F, where given, receives what became of each of the first six fields.
-void scan(const std::string& LINE, const std::int32_t& N, std::int32_t& COUNT, double (&V)[kSlots], NUMFLD* F) {
+// The scan of GETNUM; F receives what became of each of the first six fields.
+void scan(const std::string& LINE, const std::int32_t& N, std::int32_t& COUNT, double (&V)[kSlots],
+          NUMFLD (&F)[kSlots]) {
     // The line as exactly 80 characters, blank-padded.
     std::string line = LINE.substr(0, static_cast<std::size_t>(kLine));
     line.resize(static_cast<std::size_t>(kLine), ' ');
@@ -57,24 +58,15 @@ void scan(const std::string& LINE, const std::int32_t& N, std::int32_t& COUNT, d
 
     COUNT = count;
     for (std::int32_t k = 0; k < kSlots; ++k) V[k] = a[k];
-    if (F != nullptr)
-        for (std::int32_t k = 0; k < kSlots; ++k) F[k] = f[k];
+    for (std::int32_t k = 0; k < kSlots; ++k) F[k] = f[k];
 }
 
 }  // namespace
 
 void GETNUM(const std::string& LINE, const std::int32_t& N, std::int32_t& COUNT, double& V1, double& V2,
             double& V3, double& V4, double& V5, double& V6) {
-    double v[kSlots];
-    std::int32_t count = 0;
-    scan(LINE, N, count, v, nullptr);
-    COUNT = count;
-    V1 = v[0];
-    V2 = v[1];
-    V3 = v[2];
-    V4 = v[3];
-    V5 = v[4];
-    V6 = v[5];
+    NUMFLD unused[kSlots];
+    GETNUM(LINE, N, COUNT, V1, V2, V3, V4, V5, V6, unused);
 }
 
 void GETNUM(const std::string& LINE, const std::int32_t& N, std::int32_t& COUNT, double& V1, double& V2,
@@ -83,6 +75,7 @@ void GETNUM(const std::string& LINE, const std::int32_t& N, std::int32_t& COUNT,
     NUMFLD f[kSlots];
     std::int32_t count = 0;
     scan(LINE, N, count, v, f);
+    // Outputs stored last, so that one variable may be passed as input and output.
     COUNT = count;
     V1 = v[0];
     V2 = v[1];
