@@ -107,8 +107,9 @@ double nint(double x);
 std::string format_i(double whole, int w);
 
 // format_f  Fw.d: V rounded to D decimals (exact binary value, ties to even), right-justified in W
-//          columns; the 0 before the point is dropped when the field is one column short; W
-//          asterisks when the value still does not fit (or is not finite).
+//          columns; the 0 before the point is dropped when the field is one column short and D is
+//          above 0 (Fw.0 keeps its only digit); W asterisks when the value still does not fit (or
+//          is not finite).
 std::string format_f(double v, int w, int d);
 
 // ---------------------------------------------------------------- field input
