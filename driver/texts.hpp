@@ -24,6 +24,8 @@ struct Texts {
     std::string_view FILE_DONE_UNIT;
     std::string_view NOT_A_NUMBER;
     std::string_view PAST_COLUMN_40;
+    std::string_view YEAR_NOT_WHOLE;
+    std::string_view MENU_NO_MODE;
     std::string_view HELP[20];
 };
 
@@ -35,7 +37,7 @@ struct Entry {
     const char* name;
     std::string_view text;
 };
-inline constexpr std::size_t kTextCount = 64;
+inline constexpr std::size_t kTextCount = 66;
 void entries(const Texts& table, Entry (&out)[kTextCount]);
 
 }  // namespace solarlon::texts
