@@ -23,7 +23,7 @@ bool read_typed(Console& con, std::string_view prompt, int used, double (&V)[6],
             if (F[k].START != 0 && !F[k].TOOK) {
                 bad = &F[k];
                 notice = bad->EDGE ? con.T.PAST_COLUMN_40 : con.T.NOT_A_NUMBER;
-            } else if (k == 0 && whole_year && V[0] != std::trunc(V[0])) {
+            } else if (k == 0 && whole_year && F[0].START != 0 && V[0] != std::trunc(V[0])) {
                 bad = &F[k];
                 notice = con.T.YEAR_NOT_WHOLE;
             }
