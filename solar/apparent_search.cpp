@@ -22,6 +22,7 @@
 //          2 Instants are days from 0 h UTC of January 1 of the year (Gregorian) in d2, so that their
 //            fraction keeps 1e-13 day (10 ns).
 //  Called:   longitude
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -100,12 +101,16 @@ Root first_crossing(double base, double zone, double want) {
     const double ahead = wrap360(want - mean);  // degrees of mean motion from the start
     double guess = start + ahead / kRate, lo = guess - 5.0, hi = guess + 5.0;
     if (ahead < 6.0 || ahead > 354.0) {
-        // Near the year's start: the longitude there says on which side of it the crossing lies.
-        const double f0 = wrap180(longitude(base, start) - want);
-        if (std::isnan(f0)) return {kNaN, kRate};
+        // Near the year's start: the longitude there says on which side of it the crossing lies
+        // (taken at the first instant answered when the start is before it).
+        const double at = std::max(start, kFirstUtc - base);
+        const double f0 = wrap180(longitude(base, at) - want);
+        // From the first instant answered, the crossing is the first one after the start unless it
+        // came between the two (the zone's hours before 1600 January 1 UTC, at most a day).
+        if (std::isnan(f0) || at > start + 1.0 || (f0 > 0.0 && at > start)) return {kNaN, kRate};
         if (f0 <= 0.0) {
-            guess = start - f0 / kRate;
-            lo = start - 1.0e-9;
+            guess = at - f0 / kRate;
+            lo = at - 1.0e-9;
         } else {
             guess = start + kYear - f0 / kRate;
             lo = guess - 1.0;
