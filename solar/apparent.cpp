@@ -1,5 +1,5 @@
-// available, coverage, longitude  The Sun's apparent geocentric ecliptic longitude, true ecliptic and
-//                                 equinox of date, by the IAU 2006/2000A reduction of ERFA.
+// available, coverage, coverage_text, longitude  The Sun's apparent geocentric ecliptic longitude,
+//     true ecliptic and equinox of date, by the IAU 2006/2000A reduction of ERFA, and what it answers.
 //
 //  Method:   At TT = UTC + tt_minus_utc (TT taken for TDB, under 2 ms apart, 0.0001 arc second):
 //            1 eraEpv00: the Earth's heliocentric and barycentric position and velocity, BCRS (ICRS
@@ -37,6 +37,17 @@ Coverage coverage(double utc1, double utc2) {
     if (!available()) return Coverage::no_theory;
     if ((utc1 - kFirstUtc) + utc2 < 0.0) return Coverage::before_model;
     return Coverage::ok;
+}
+
+const char* coverage_text(Coverage c) {
+    switch (c) {
+        case Coverage::ok: return "";
+        case Coverage::no_theory: return "this build has no apparent theory (built without ERFA)";
+        case Coverage::before_model:
+            return "the apparent theory answers from 1600-01-01 00:00 UTC on (no Delta T model before)";
+        case Coverage::not_finite: return "the instant is not a finite number";
+    }
+    return "";
 }
 
 #if SOLARLON_HAVE_ERFA
