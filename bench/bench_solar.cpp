@@ -15,6 +15,7 @@
 
 #include <solarlon/solar.hpp>
 #include "solar/detail.hpp"
+#include "tests/support/sunlng_literal.hpp"
 
 namespace {
 

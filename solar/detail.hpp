@@ -1,5 +1,5 @@
 // detail.hpp  The private routines of solar/: the time arguments of the series, the equinox choice
-//             decoded and applied, the two searches behind SUNTIM, and SUNLNG evaluated literally.
+//             decoded and applied, and the two searches behind SUNTIM.
 //
 // Private to solar/ and its tests; callers use <solarlon/solar.hpp>. The constant tables are declared
 // in solar/tables.hpp, the sine and cosine in degrees in solar/trig.hpp.
@@ -161,15 +161,6 @@ void scan_search(const LongitudeFn& LAMBDA, const std::int32_t& IZONE, const std
 bool predict_search(const LongitudeFn& LAMBDA, const std::int32_t& IZONE, const std::int32_t& IYEAR,
                     const double& LON, const double& YEAR, double& MON, double& DAY, double& HOUR,
                     double& MINUTE, double& SECOND, std::int32_t& IYADD);
-
-// ---------------------------------------------------------------- the reference evaluation
-
-// sunlng_literal  SUNLNG by its formulas taken literally. The reference for SUNLNG's faster evaluation
-//                 in the tests and the benchmarks; not called by the program.
-//  Given and returned: as SUNLNG
-void sunlng_literal(const double& EQ, const double& YEAR, const double& MON, const double& DAY,
-                    const double& HOUR, const double& MINUTE, const double& SECOND, double& DELT,
-                    double& LON, double& RV, double& X, double& Y, double& Z);
 
 }  // namespace solarlon::detail
 
