@@ -200,10 +200,12 @@ def main(argv):
         drifted = []
         for name, text in generated():
             path = root / name
-            if not path.is_file() or path.read_bytes() != text.encode("utf-8"):
-                drifted.append(name)
-        for name in drifted:
-            print("%s differs from what tools/gentexts.py writes: run python3 tools/gentexts.py" % name)
+            if not path.is_file():
+                drifted.append("%s is missing" % name)
+            elif path.read_bytes() != text.encode("utf-8"):
+                drifted.append("%s differs from what tools/gentexts.py writes" % name)
+        for line in drifted:
+            print(line + ": run python3 tools/gentexts.py")
         if not drifted:
             print("ok: the console text files are as tools/gentexts.py writes them")
         return 1 if drifted else 0
