@@ -10,7 +10,7 @@ namespace {
 
 // c0 + c1 d + c2 d^2 + c3 d^3 degrees, less whole turns; the sign is kept, so the value lies in
 // (-360, 360). Only sines and cosines of it are used.
-double argument(const double& d, double c0, double c1, double c2, double c3) {
+double argument(double d, double c0, double c1, double c2, double c3) {
     double a = c0 + c1 * d + c2 * d * d + c3 * d * d * d;
     a = a - 360.0 * std::trunc(a / 360.0);
     return a;

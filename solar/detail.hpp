@@ -29,7 +29,7 @@ constexpr double kMeanLongitudeRate = 0.985609104;
 //  Result:   days, in the time scale of the time of day that the caller adds
 //  Notes:    The one day count of the theory: time_arguments adds the time of day to it, and the
 //            prediction of the search (predict_search) counts the days of its grid with it.
-inline double mjd_at_0h(const double& YEAR, const double& MON, const double& DAY) {
+inline double mjd_at_0h(double YEAR, double MON, double DAY) {
     // January and February are months 13 and 14 of the previous year.
     double y = YEAR, m = MON;
     if (!(m > 2.5)) {
@@ -53,8 +53,8 @@ struct TimeArguments {
 //  Given:    YEAR..SECOND  UT instant as SUNLNG (the whole DAY, fraction included, counts)
 //  Result:   the arguments, in dynamical time: UT plus Delta T
 //  Called:   DELTAT
-inline TimeArguments time_arguments(const double& YEAR, const double& MON, const double& DAY,
-                                    const double& HOUR, const double& MINUTE, const double& SECOND) {
+inline TimeArguments time_arguments(double YEAR, double MON, double DAY, double HOUR, double MINUTE,
+                                    double SECOND) {
     TimeArguments a{};
     DELTAT(YEAR, MON, DAY, a.delt);
     const double mjd =
@@ -86,8 +86,8 @@ struct Equinox {
 //                          equinox of the year EQ (used with its fraction)
 //            YEAR..SECOND  the UT instant (read for the equinox of the instant only)
 //  Result:   the equinox
-Equinox choose_equinox(const double& EQ, const double& YEAR, const double& MON, const double& DAY,
-                       const double& HOUR, const double& MINUTE, const double& SECOND);
+Equinox choose_equinox(double EQ, double YEAR, double MON, double DAY, double HOUR, double MINUTE,
+                       double SECOND);
 
 // refer_longitude  The longitude of the series referred to the chosen equinox.
 //  Given:    EQ    the equinox, from choose_equinox
@@ -96,7 +96,7 @@ Equinox choose_equinox(const double& EQ, const double& YEAR, const double& MON, 
 //            precession in longitude added and one turn added or taken away where it leaves [0, 360]
 //  Notes:    The general precession in longitude from 1950.0 is 50.26754 T + 0.000111 T^2 +
 //            0.000000202 T^3 arc seconds for T years. Inline: SUNLON, the search's evaluator, calls it.
-inline double refer_longitude(const Equinox& EQ, const double& LON) {
+inline double refer_longitude(const Equinox& EQ, double LON) {
     double lon = LON;
     if (EQ.kind == Equinox::Kind::MEAN_1950) {
         // Into [0, 360]: only values above 360 or below 0 move.
@@ -128,15 +128,13 @@ inline double refer_longitude(const Equinox& EQ, const double& LON) {
 //            X, Y, Z       coordinates, AU: mean equator and equinox of 1950.0 in; out, of the year
 //                          of the equinox, or the true equator and equinox of the instant with annual
 //                          aberration
-void refer_coordinates(const Equinox& EQ, const double& YEAR, const double& MON, const double& DAY,
-                       const double& HOUR, const double& MINUTE, const double& SECOND, const double& LON,
-                       double& X, double& Y, double& Z);
+void refer_coordinates(const Equinox& EQ, double YEAR, double MON, double DAY, double HOUR, double MINUTE,
+                       double SECOND, double LON, double& X, double& Y, double& Z);
 
 // ---------------------------------------------------------------- the searches behind SUNTIM
 
 // LongitudeFn  Longitude (degrees) at minute 0, second 0 of hour HOUR (UT) of the date YEAR, MON, DAY.
-using LongitudeFn = std::function<double(const double& YEAR, const double& MON, const double& DAY,
-                                         const double& HOUR)>;
+using LongitudeFn = std::function<double(double YEAR, double MON, double DAY, double HOUR)>;
 
 // scan_search  SUNTIM's search, every span of each level tested in order.
 //  Given:    LAMBDA  longitude evaluator (SUNLON with the chosen equinox, for SUNTIM)

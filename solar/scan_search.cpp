@@ -19,7 +19,7 @@ namespace {
 // The levels of the scan, for search_year.
 class ScanLevels {
 public:
-    ScanLevels(const LongitudeFn& lambda, const double& year, const double& z, const double& x)
+    ScanLevels(const LongitudeFn& lambda, double year, double z, double x)
         : lambda_(lambda), year_(year), z_(z), x_(x) {}
 
     int month() const {
@@ -32,7 +32,7 @@ public:
         return 12;
     }
 
-    int day(const int& mon, const int& ndays) const {
+    int day(int mon, int ndays) const {
         const double m = static_cast<double>(mon);
         double l0 = lambda_(year_, m, 1.0, -z_);
         for (int j = 2; j <= ndays; ++j) {
@@ -43,7 +43,7 @@ public:
         return ndays;
     }
 
-    HourFit hours(const double& year, const int& mon, const int& day) const {
+    HourFit hours(double year, int mon, int day) const {
         const double m = static_cast<double>(mon), d = static_cast<double>(day);
         double l0 = lambda_(year, m, d, -z_);
         double hour = 23.0 - z_;

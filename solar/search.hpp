@@ -21,14 +21,14 @@ namespace solarlon::detail {
 
 // in_span  Whether the longitude X lies in the span from L0 (inclusive) to L1 (exclusive); a span
 //          whose end is below its start crosses 0 degrees and is taken from L0 - 360.
-inline bool in_span(double L0, const double& L1, const double& X) {
+inline bool in_span(double L0, double L1, double X) {
     if (L0 > L1) L0 = L0 - 360.0;
     return (L0 <= X && X < L1) || (L0 <= X - 360.0 && X - 360.0 < L1);
 }
 
 // hour_fraction  Fraction of the hour from the longitude L0 at its start to L2 at its end at which X
 //                is reached; 1 or more past its end.
-inline double hour_fraction(const double& L0, const double& L2, const double& X) {
+inline double hour_fraction(double L0, double L2, double X) {
     double dl = L2 - L0;
     if (dl < 0.0) dl = dl + 360.0;
     double dx = X - L0;
@@ -38,7 +38,7 @@ inline double hour_fraction(const double& L0, const double& L2, const double& X)
 }
 
 // wanted_longitude  LON in [0, 360]: whole turns off a value outside it (NaN and infinities give NaN).
-inline double wanted_longitude(const double& LON) {
+inline double wanted_longitude(double LON) {
     double x = LON;
     if (!(x >= 0.0 && x <= 360.0)) {
         x = std::fmod(x, 360.0);
@@ -64,9 +64,8 @@ struct HourFit {
 //            Delta T leaves at midnight) or the first hours of January 1 of the next year, which
 //            LEVELS.hours searches once more.
 template <class Levels>
-void search_year(Levels& LEVELS, const double& Z, const std::int32_t& IYEAR, const double& YEAR,
-                 double& MON, double& DAY, double& HOUR, double& MINUTE, double& SECOND,
-                 std::int32_t& IYADD) {
+void search_year(Levels& LEVELS, double Z, std::int32_t IYEAR, double YEAR, double& MON, double& DAY,
+                 double& HOUR, double& MINUTE, double& SECOND, std::int32_t& IYADD) {
     const double z = Z, year = YEAR;
     const int mon = LEVELS.month();
     const int leap = (IYEAR % 4 == 0) ? 1 : 0;

@@ -49,7 +49,7 @@ namespace {
 //         to +144 for the instant), and the one turn that refer_longitude adds or takes away brings
 //         every value into [0, 360]; that would hold up to some -58 and +296 degrees.
 //  IZONE  -24 to 24: zones of up to a day either way, as far as the comparison goes.
-bool predictable(const double& eq, const std::int32_t& izone, const double& year) {
+bool predictable(double eq, std::int32_t izone, double year) {
     return year >= 1.0 && year < 10000.0 && eq >= -1000.0 && eq <= 12000.0 && izone >= -24 &&
            izone <= 24;
 }
@@ -60,8 +60,7 @@ void SUNTIM(const double& EQ, const std::int32_t& IZONE, const std::int32_t& IYE
             const double& YEAR, double& MON, double& DAY, double& HOUR, double& MINUTE, double& SECOND,
             std::int32_t& IYADD) {
     const double eq = EQ;
-    const detail::LongitudeFn lam = [&eq](const double& year, const double& mon, const double& day,
-                                          const double& hour) {
+    const detail::LongitudeFn lam = [&eq](double year, double mon, double day, double hour) {
         double lon = 0.0;
         SUNLON(eq, year, mon, day, hour, 0.0, 0.0, lon);
         return lon;
