@@ -1,14 +1,19 @@
 // search.hpp  What the two searches behind SUNTIM share: the span test, the interpolation inside the
 //             hour, and the walk from the month to the minute with the day's and the year's end.
 //
-// Private to solar/scan_search.cpp and solar/predict_search.cpp. The search, for both: one calendar
-// year of the zone is searched for the instant at which the longitude supplied by the evaluator
-// reaches the wanted value; the month by the longitudes at 0 h of the 1st of each month, the day by
-// those at 0 h of each day of that month, the hour by those at each hour of that day; then a linear
-// interpolation inside the hour. At each level a span runs from one grid value (inclusive) to the next
+// Private to solar/scan_search.cpp and solar/predict_search.cpp.
+//
+// The search (SUNTIM's, stated here once): one calendar year of the zone is searched for the instant
+// at which the longitude supplied by the evaluator reaches the wanted value, by bracketing on a grid
+// of whole hours of the zone, not by iteration. The month is found by the longitudes at 0 h of the 1st
+// of each month, the day by those at 0 h of each day of that month, the hour by those at each hour of
+// that day; minutes and seconds then come from a linear interpolation inside the hour between the
+// longitudes at its two ends. At each level a span runs from one grid value (inclusive) to the next
 // (exclusive), a span whose end is below its start crossing 0 degrees; the last span of a level is not
-// tested and is taken when no other holds the longitude. The scan tests the spans in order; the
-// predictor predicts the span and confirms it with its two ends. Both hand their levels to search_year.
+// tested and is taken when no other holds the longitude. Two kernels give the same answer: the scan
+// (scan_search) tests the spans in order, up to 69 evaluations; the predictor (predict_search)
+// predicts the span and confirms it with its two ends, some 7. Both hand their levels to search_year,
+// which settles an answer past the day's or the year's end.
 #ifndef SOLARLON_SOLAR_SEARCH_HPP
 #define SOLARLON_SOLAR_SEARCH_HPP
 
