@@ -28,7 +28,11 @@ constexpr double kMeanLongitudeRate = 0.985609104;
 //                             year; DAY counts with its fraction
 //  Result:   days, in the time scale of the time of day that the caller adds
 //  Notes:    The one day count of the theory: time_arguments adds the time of day to it, and the
-//            prediction of the search (predict_search) counts the days of its grid with it.
+//            prediction of the search (predict_search) counts the days of its grid with it. It is not
+//            DAYNUM (whose whole days are MJD + 678941 for the dates of years 1 and later) because
+//            the series takes the day's fraction and this arithmetic as they are, on the path of
+//            every evaluation, and its values are kept to the last bit; DAYNUM serves the equinox
+//            routines (equinox/daynum.cpp lists the program's day counts).
 inline double mjd_at_0h(double YEAR, double MON, double DAY) {
     // January and February are months 13 and 14 of the previous year.
     double y = YEAR, m = MON;
