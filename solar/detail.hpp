@@ -136,6 +136,9 @@ void refer_coordinates(const Equinox& EQ, double YEAR, double MON, double DAY, d
                        double SECOND, double LON, double& X, double& Y, double& Z);
 
 // ---------------------------------------------------------------- the searches behind SUNTIM
+//
+// The two kernels take SUNTIM's argument list, references as there, so that either stands where the
+// other does (SUNTIM and the tests choose between them).
 
 // LongitudeFn  Longitude (degrees) at minute 0, second 0 of hour HOUR (UT) of the date YEAR, MON, DAY.
 using LongitudeFn = std::function<double(double YEAR, double MON, double DAY, double HOUR)>;
