@@ -3,6 +3,10 @@
 //
 // Private to solar/ and its tests; callers use <solarlon/solar.hpp>. The constant tables are declared
 // in solar/tables.hpp, the sine and cosine in degrees in solar/trig.hpp.
+//
+// Scalars are passed by value, except where a routine hands its given instant on to the defined
+// routines (DELTAT, DAYNUM, NUTATE, ABERR, SUNLON), which take references: there the references pass
+// through, as they do in those routines, and nothing is copied on the path of every evaluation.
 #ifndef SOLARLON_SOLAR_DETAIL_HPP
 #define SOLARLON_SOLAR_DETAIL_HPP
 
@@ -57,8 +61,8 @@ struct TimeArguments {
 //  Given:    YEAR..SECOND  UT instant as SUNLNG (the whole DAY, fraction included, counts)
 //  Result:   the arguments, in dynamical time: UT plus Delta T
 //  Called:   DELTAT
-inline TimeArguments time_arguments(double YEAR, double MON, double DAY, double HOUR, double MINUTE,
-                                    double SECOND) {
+inline TimeArguments time_arguments(const double& YEAR, const double& MON, const double& DAY,
+                                    const double& HOUR, const double& MINUTE, const double& SECOND) {
     TimeArguments a{};
     DELTAT(YEAR, MON, DAY, a.delt);
     const double mjd =
@@ -90,8 +94,8 @@ struct Equinox {
 //                          equinox of the year EQ (used with its fraction)
 //            YEAR..SECOND  the UT instant (read for the equinox of the instant only)
 //  Result:   the equinox
-Equinox choose_equinox(double EQ, double YEAR, double MON, double DAY, double HOUR, double MINUTE,
-                       double SECOND);
+Equinox choose_equinox(const double& EQ, const double& YEAR, const double& MON, const double& DAY,
+                       const double& HOUR, const double& MINUTE, const double& SECOND);
 
 // refer_longitude  The longitude of the series referred to the chosen equinox.
 //  Given:    EQ    the equinox, from choose_equinox
@@ -132,8 +136,9 @@ inline double refer_longitude(const Equinox& EQ, double LON) {
 //            X, Y, Z       coordinates, AU: mean equator and equinox of 1950.0 in; out, of the year
 //                          of the equinox, or the true equator and equinox of the instant with annual
 //                          aberration
-void refer_coordinates(const Equinox& EQ, double YEAR, double MON, double DAY, double HOUR, double MINUTE,
-                       double SECOND, double LON, double& X, double& Y, double& Z);
+void refer_coordinates(const Equinox& EQ, const double& YEAR, const double& MON, const double& DAY,
+                       const double& HOUR, const double& MINUTE, const double& SECOND, const double& LON,
+                       double& X, double& Y, double& Z);
 
 // ---------------------------------------------------------------- the searches behind SUNTIM
 //
@@ -141,7 +146,8 @@ void refer_coordinates(const Equinox& EQ, double YEAR, double MON, double DAY, d
 // other does (SUNTIM and the tests choose between them).
 
 // LongitudeFn  Longitude (degrees) at minute 0, second 0 of hour HOUR (UT) of the date YEAR, MON, DAY.
-using LongitudeFn = std::function<double(double YEAR, double MON, double DAY, double HOUR)>;
+using LongitudeFn = std::function<double(const double& YEAR, const double& MON, const double& DAY,
+                                         const double& HOUR)>;
 
 // scan_search  SUNTIM's search, every span of each level tested in order.
 //  Given:    LAMBDA  longitude evaluator (SUNLON with the chosen equinox, for SUNTIM)

@@ -48,7 +48,8 @@ struct Series {
 // Newcomb's series at a UT instant. The longitude is computed by the same operations whether or not
 // the radius vector (FULL) is wanted, so SUNLNG and SUNLON agree to the last bit.
 template <bool FULL>
-Series series(double year, double mon, double day, double hour, double minute, double second) {
+Series series(const double& year, const double& mon, const double& day, const double& hour,
+              const double& minute, const double& second) {
     const detail::TimeArguments ta = detail::time_arguments(year, mon, day, hour, minute, second);
     const double delt = ta.delt, d = ta.d, ty = ta.ty, tc = ta.tc, l = ta.l;
 
