@@ -4,12 +4,12 @@
 //            the leap days of the Gregorian rule: (y - 1)/4 - trunc(0.75 (trunc((y - 1)/100) + 1)) is
 //            the count of leap years among the years 1 to y - 1 (every fourth, less the centuries not
 //            divisible by 400), taken for January and February; y in place of y - 1 from March on.
-//            Whole numbers in 64 bits throughout: no rounding, and no overflow for any input.
+//            Whole numbers in 64 bits, the two products in doubles exact or guarded; no overflow for
+//            any input.
 //  Notes:    One of three day counts in the program, each for its own use:
-//            - DAYNUM, the defined count: whole days, the day's fraction dropped. TIMARG takes the
-//              time arguments of nutation and aberration from it and choose_equinox the years of
-//              precession of the equinox of the instant, so their arguments stay those of the
-//              defined routines.
+//            - DAYNUM, the defined count: whole days, the day's fraction dropped. TIMARG (the time
+//              arguments of nutation and aberration) and choose_equinox (the years of precession to
+//              the equinox of the instant) count their days with it, as those arguments are defined.
 //            - mjd_at_0h (solar/detail.hpp), the series' own count: the Modified Julian Date with the
 //              fraction of DAY kept, in floating point, on the path of every evaluation.
 //            - days_from_civil and its inverse (driver/instant.cpp), exact from 1970-01-01 for any
