@@ -18,6 +18,7 @@
 #include <solarlon/solar.hpp>
 #include "solar/apparent.hpp"
 #include "solar/detail.hpp"
+#include "tests/support/sunlng_literal.hpp"
 
 namespace {
 
