@@ -22,6 +22,7 @@ struct Texts {
     std::string_view MODE3_RESULT;
     std::string_view MODE4_RESULT;
     std::string_view FILE_DONE_UNIT;
+    std::string_view FILE_DONE_CONVERTED;
     std::string_view NOT_A_NUMBER;
     std::string_view PAST_COLUMN_40;
     std::string_view HELP[20];
@@ -35,7 +36,7 @@ struct Entry {
     const char* name;
     std::string_view text;
 };
-inline constexpr std::size_t kTextCount = 64;
+inline constexpr std::size_t kTextCount = 65;
 void entries(const Texts& table, Entry (&out)[kTextCount]);
 
 }  // namespace solarlon::texts
