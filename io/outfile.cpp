@@ -30,6 +30,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::size_t kBuffer = 64 * 1024;  // bytes written at a time
+constexpr unsigned long long kEarly = 1024 * 1024;  // bytes after which their way to the disk begins
 
 #ifdef _WIN32
 using Handle = HANDLE;
@@ -58,6 +59,7 @@ struct OutputFile::Impl {
     std::size_t len = 0;             // bytes in BUF not yet written
     unsigned long long written = 0;  // bytes the system confirmed
     unsigned long long whole = 0;    // of them, those up to and with the last LF: whole records
+    unsigned long long started = 0;  // of them, those already on their way to the disk
     bool write_failed = false;       // what is buffered is not to be written any more
     bool keep_mode = false;          // an old output's permission bits are given to the new one
     unsigned mode = 0;
@@ -89,6 +91,14 @@ struct OutputFile::Impl {
             p += k;
             n -= k;
         }
+#if defined(__linux__)
+        // The disk writes begin while the conversion goes on, so that the fsync at the end has little
+        // left to wait for. Only a hint: its failure is the fsync's to report.
+        if (written - started >= kEarly) {
+            ::sync_file_range(h, static_cast<off_t>(started), static_cast<off_t>(written - started), SYNC_FILE_RANGE_WRITE);
+            started = written;
+        }
+#endif
         return 0;
     }
 
@@ -145,6 +155,12 @@ OutputFile::OutputFile(std::string name) : name_(trimmed(name)), p_(std::make_un
     if (own.type() == fs::file_type::regular) {  // an old output: its permission bits go on
         p_->keep_mode = true;
         p_->mode = static_cast<unsigned>(own.permissions()) & 07777u;
+#ifdef _WIN32
+        // Windows keeps a read-only file from being replaced: refused before anything is created.
+        const DWORD attrs = GetFileAttributesW(final_path.c_str());
+        if (attrs != INVALID_FILE_ATTRIBUTES && (attrs & FILE_ATTRIBUTE_READONLY) != 0)
+            throw Failure(Kind::File, "cannot replace " + shown(name_) + ": the file is read-only");
+#endif
     }
     const std::string stem = name_ + ".unfinished-" + std::to_string(process_id()) + "-";
     for (int k = 0;; ++k) {
@@ -240,8 +256,16 @@ void OutputFile::place() {
     {
         detail::Hold hold;
 #ifdef _WIN32
-        if (!MoveFileExW(detail::path_of(temp_).c_str(), detail::path_of(name_).c_str(),
-                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        const fs::path to = detail::path_of(name_);
+        // An old output whose name differs in case only is removed first, so that the output takes the
+        // name as formed (a replace would keep the old spelling).
+        WIN32_FIND_DATAW found;
+        const HANDLE look = FindFirstFileW(to.c_str(), &found);
+        if (look != INVALID_HANDLE_VALUE) {
+            FindClose(look);
+            if (to.filename().wstring() != found.cFileName) DeleteFileW(to.c_str());
+        }
+        if (!MoveFileExW(detail::path_of(temp_).c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
             err = static_cast<int>(GetLastError());
 #else
         if (::rename(temp_.c_str(), name_.c_str()) != 0) err = errno;
