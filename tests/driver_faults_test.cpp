@@ -136,7 +136,8 @@ testsupport::RunResult injected(const std::string& input, const std::string& sys
 
 struct Fault {
     const char* what;
-    bool strace;  // needs strace (and then a short input: tracing is slow)
+    bool strace;  // needs strace
+    int lines;    // of the input: long where a kill must find the run converting
     // Runs with D.TXT and an old D.SLG in place; checks what it left.
     std::function<void()> run;
 };
@@ -149,7 +150,7 @@ bool ends_with(const std::string& s, const std::string& tail) {
 
 std::vector<Fault> faults() {
     return {
-        {"SIGKILL at several moments: the old output or the whole new one", false, [] {
+        {"SIGKILL at several moments: the old output or the whole new one", false, kLines, [] {
              const std::string all = whole(kLines);
              for (int moment = 0; moment < 4; ++moment) {
                  write_file("D.SLG", kOld);
@@ -166,7 +167,7 @@ std::vector<Fault> faults() {
                  for (const auto& t : temporaries()) fs::remove(t);  // what a kill may leave, named as such
              }
          }},
-        {"SIGTERM, SIGINT, SIGHUP while writing: 128 + signal, no temporary, old output kept", false, [] {
+        {"SIGTERM, SIGINT, SIGHUP while writing: 128 + signal, no temporary, old output kept", false, kLines, [] {
              for (int sig : {SIGTERM, SIGINT, SIGHUP}) {
                  const pid_t pid = start(kMode2);
                  wait_writing();
@@ -176,7 +177,7 @@ std::vector<Fault> faults() {
                  EXPECT_TRUE(read_file("D.SLG") == kOld) << sig;
              }
          }},
-        {"two runs at once: each whole, one of them under the name", false, [] {
+        {"two runs at once: each whole, one of them under the name", false, kLines, [] {
              const pid_t a = start(kMode2, ".out1");
              const pid_t b = start(kMode2, ".out2");
              EXPECT_EQ(finish(a), 0);
@@ -184,7 +185,7 @@ std::vector<Fault> faults() {
              EXPECT_TRUE(read_file("D.SLG") == whole(kLines)) << "the whole output";
              EXPECT_TRUE(temporaries().empty());
          }},
-        {"a link at the output name is replaced, its target untouched", false, [] {
+        {"a link at the output name is replaced, its target untouched", false, kShort, [] {
              write_file("VICTIM", "precious\n");
              fs::remove("D.SLG");
              fs::create_symlink("VICTIM", "D.SLG");
@@ -192,9 +193,9 @@ std::vector<Fault> faults() {
              EXPECT_EQ(r.status, 0);
              EXPECT_FALSE(fs::is_symlink("D.SLG"));
              EXPECT_EQ(read_file("VICTIM"), "precious\n");
-             EXPECT_TRUE(read_file("D.SLG") == whole(kLines)) << "the whole output";
+             EXPECT_TRUE(read_file("D.SLG") == whole(kShort)) << "the whole output";
          }},
-        {"a FIFO at the output name is refused at once", false, [] {
+        {"a FIFO at the output name is refused at once", false, kShort, [] {
              fs::remove("D.SLG");
              ASSERT_EQ(mkfifo("D.SLG", 0600), 0);
              const auto r = testsupport::run_program(kMode2);
@@ -203,12 +204,12 @@ std::vector<Fault> faults() {
              EXPECT_TRUE(fs::is_fifo("D.SLG"));
              EXPECT_TRUE(temporaries().empty());
          }},
-        {"an old output's permission bits are kept", false, [] {
+        {"an old output's permission bits are kept", false, kShort, [] {
              fs::permissions("D.SLG", fs::perms::owner_read | fs::perms::owner_write);
              EXPECT_EQ(testsupport::run_program(kMode2).status, 0);
              EXPECT_EQ(fs::status("D.SLG").permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
          }},
-        {"a write that fails part-way: whole records once each, none after", true, [] {
+        {"a write that fails part-way: whole records once each, none after", true, kShort, [] {
              const int when = ordinal(kMode2, "write", 3);
              ASSERT_GT(when, 0);
              const auto r = injected(kMode2, "write", when, "ENOSPC");
@@ -219,7 +220,7 @@ std::vector<Fault> faults() {
              EXPECT_TRUE(got == whole(static_cast<int>(got.size() / kRec.size()))) << "records in order, once each";
              EXPECT_TRUE(temporaries().empty());
          }},
-        {"fsync fails: status 1, the old output kept", true, [] {
+        {"fsync fails: status 1, the old output kept", true, kShort, [] {
              const int when = ordinal(kMode2, "fsync", 1);
              ASSERT_GT(when, 0);
              const auto r = injected(kMode2, "fsync", when, "EIO");
@@ -228,7 +229,7 @@ std::vector<Fault> faults() {
              EXPECT_TRUE(read_file("D.SLG") == kOld) << "the old output";
              EXPECT_TRUE(temporaries().empty());
          }},
-        {"close fails: status 1, the old output kept", true, [] {
+        {"close fails: status 1, the old output kept", true, kShort, [] {
              const int when = ordinal(kMode2, "close", 1);
              ASSERT_GT(when, 0);
              const auto r = injected(kMode2, "close", when, "EIO");
@@ -237,7 +238,7 @@ std::vector<Fault> faults() {
              EXPECT_TRUE(read_file("D.SLG") == kOld) << "the old output";
              EXPECT_TRUE(temporaries().empty());
          }},
-        {"rename fails: status 1, the old output kept", true, [] {
+        {"rename fails: status 1, the old output kept", true, kShort, [] {
              const auto r = injected(kMode2, "rename", 1, "EACCES");
              EXPECT_EQ(r.status, 1);
              EXPECT_NE(r.out.find("*ERR* file error: cannot rename the new 'D.SLG' into place: Permission denied"),
@@ -245,7 +246,7 @@ std::vector<Fault> faults() {
              EXPECT_TRUE(read_file("D.SLG") == kOld) << "the old output";
              EXPECT_TRUE(temporaries().empty());
          }},
-        {"the input cannot be read: the report names it", true, [] {
+        {"the input cannot be read: the report names it", true, kShort, [] {
              const int when = ordinal(kMode2, "read", 2, "D.TXT");
              ASSERT_GT(when, 0);
              const auto r = injected(kMode2, "read", when, "EIO");
@@ -266,8 +267,7 @@ TEST(Faults, OutputIsOldOrWhole) {
             std::cout << "[ SKIPPED ] " << f.what << ": strace cannot trace here\n";
             continue;
         }
-        const int want = f.strace ? kShort : kLines;
-        if (lines != want) dates(lines = want);
+        if (lines != f.lines) dates(lines = f.lines);
         for (const auto& t : temporaries()) fs::remove(t);
         fs::remove("D.SLG");
         write_file("D.SLG", kOld);
@@ -275,14 +275,21 @@ TEST(Faults, OutputIsOldOrWhole) {
     }
 }
 
-// Standard output that cannot be written: the report goes to standard error.
-TEST(Faults, ConsoleThatCannotBeWritten) {
+// Standard output that cannot be written: the report goes to standard error. Standard input that
+// cannot be read: the report says so, and why.
+TEST(Faults, ConsoleThatFails) {
     testsupport::Scratch dir;
     write_file(".stdin", "1\n0\n1978 6 10 21 20 0\n\n");
-    const std::string cmd = std::string("\"") + SOLARLON_EXE + "\" < .stdin > /dev/full 2> .stderr";
-    const int rc = std::system(cmd.c_str());
+    std::string cmd = std::string("\"") + SOLARLON_EXE + "\" < .stdin > /dev/full 2> .stderr";
+    int rc = std::system(cmd.c_str());
     EXPECT_EQ(WIFEXITED(rc) ? WEXITSTATUS(rc) : -1, 1);
     EXPECT_EQ(read_file(".stderr"), "*ERR* file error: cannot write to console\r\n");
+    fs::create_directory("adir");
+    cmd = std::string("\"") + SOLARLON_EXE + "\" < adir > .stdout 2> .stderr";
+    rc = std::system(cmd.c_str());
+    EXPECT_EQ(WIFEXITED(rc) ? WEXITSTATUS(rc) : -1, 1);
+    EXPECT_TRUE(ends_with(read_file(".stdout"), "\r\n*ERR* input error: cannot read the console: Is a directory\r\n"))
+        << read_file(".stdout");
 }
 
 }  // namespace
