@@ -14,8 +14,12 @@
 #include <thread>
 #include <vector>
 
+#include <cstring>
+
 #include <fcntl.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -203,6 +207,24 @@ std::vector<Fault> faults() {
              EXPECT_TRUE(ends_with(r.out, "*ERR* file error: cannot replace 'D.SLG': not a regular file\r\n")) << r.out;
              EXPECT_TRUE(fs::is_fifo("D.SLG"));
              EXPECT_TRUE(temporaries().empty());
+         }},
+        {"a socket as the input is refused; a FIFO is read as a stream", false, kShort, [] {
+             const int sock = socket(AF_UNIX, SOCK_STREAM, 0);
+             sockaddr_un addr{};
+             addr.sun_family = AF_UNIX;
+             std::strcpy(addr.sun_path, "S.TXT");
+             ASSERT_EQ(bind(sock, reinterpret_cast<sockaddr*>(&addr), sizeof addr), 0);
+             const auto r = testsupport::run_program("2\n2000\nS.TXT\n");
+             close(sock);
+             EXPECT_EQ(r.status, 1);
+             EXPECT_TRUE(ends_with(r.out, "*ERR* file error: not a regular file: 'S.TXT'\r\n")) << r.out;
+             EXPECT_FALSE(file_exists("S.SLG"));
+             ASSERT_EQ(mkfifo("F.TXT", 0600), 0);
+             std::thread writer([] { write_file("F.TXT", "531010.21\n"); });
+             const auto f = testsupport::run_program("2\n2000\nF.TXT\n");
+             writer.join();
+             EXPECT_EQ(f.status, 0);
+             EXPECT_EQ(read_file("F.SLG"), kRec);
          }},
         {"an old output's permission bits are kept", false, kShort, [] {
              fs::permissions("D.SLG", fs::perms::owner_read | fs::perms::owner_write);
