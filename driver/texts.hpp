@@ -25,6 +25,8 @@ struct Texts {
     std::string_view FILE_DONE_CONVERTED;
     std::string_view NOT_A_NUMBER;
     std::string_view PAST_COLUMN_40;
+    std::string_view YEAR_NOT_WHOLE;
+    std::string_view MENU_NO_MODE;
     std::string_view HELP[20];
 };
 
@@ -36,7 +38,7 @@ struct Entry {
     const char* name;
     std::string_view text;
 };
-inline constexpr std::size_t kTextCount = 65;
+inline constexpr std::size_t kTextCount = 67;
 void entries(const Texts& table, Entry (&out)[kTextCount]);
 
 }  // namespace solarlon::texts
