@@ -93,6 +93,9 @@ void dates(int lines) {
 }
 
 // True when the command runs under strace here (installed, and tracing allowed).
+// Before a traced run: LeakSanitizer cannot work under a tracer, so a sanitized build runs without it.
+const std::string kTraced = "ASAN_OPTIONS=\"${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0\" strace ";
+
 bool have_strace() {
     static const bool ok = std::system("strace -o /dev/null true > /dev/null 2>&1") == 0;
     return ok;
@@ -103,7 +106,7 @@ bool have_strace() {
 // them; 0 when there is none. From a traced run, whose output is then put back to the old one.
 int ordinal(const std::string& input, const std::string& syscall, int nth, const std::string& name = "unfinished") {
     write_file(".stdin", input);
-    const std::string cmd = std::string("strace -o .trace -e trace=openat,") + syscall + " \"" + SOLARLON_EXE +
+    const std::string cmd = kTraced + "-o .trace -e trace=openat," + syscall + " \"" + SOLARLON_EXE +
                             "\" < .stdin > /dev/null 2>&1";
     const int rc = std::system(cmd.c_str());
     write_file("D.SLG", kOld);
@@ -129,7 +132,7 @@ int ordinal(const std::string& input, const std::string& syscall, int nth, const
 // The program under strace, the call SYSCALL failing with ERRNO at its ordinal WHEN.
 testsupport::RunResult injected(const std::string& input, const std::string& syscall, int when, const char* err) {
     write_file(".stdin", input);
-    const std::string cmd = "strace -o /dev/null -e trace=" + syscall + " -e inject=" + syscall + ":error=" + err +
+    const std::string cmd = kTraced + "-o /dev/null -e trace=" + syscall + " -e inject=" + syscall + ":error=" + err +
                             ":when=" + std::to_string(when) + " \"" + SOLARLON_EXE + "\" < .stdin > .stdout 2> .stderr";
     const int rc = std::system(cmd.c_str());
     testsupport::RunResult r;
