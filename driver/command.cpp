@@ -55,7 +55,7 @@ int command(int argc, const char* const argv[], std::istream& in, std::ostream& 
         }
         return 0;
     }
-    return run(in, out, enc, term.err_terminal ? &err : nullptr);
+    return run(in, out, enc, term.err_terminal ? &err : nullptr, &err);
 }
 
 }  // namespace solarlon::driver

@@ -69,22 +69,52 @@ std::int32_t to_int32(double whole);
 //            DATA.TXT -> DATA.SLG, DATA -> DATA.SLG, DATA.TEXT -> DATA.SLGT, ../w2/D.TXT -> ../w2/D.SLG.
 std::string output_name(const std::string& FNAME, std::string_view EXT);
 
-// Opens the input named FNAME and forms, replaces and creates the output; failures are reported
-// before anything is removed or created.
+// Opens the input named FNAME and forms the output name; the output is created as a temporary beside
+// it, so an old output stays as it was until the new one is whole. Failures are reported before
+// anything is created.
 struct FilePair {
-    std::unique_ptr<std::istream> in;
-    std::unique_ptr<std::ostream> out;
+    std::unique_ptr<io::InputFile> in;
+    std::unique_ptr<io::OutputFile> out;
     std::string in_name, out_name;
 };
 FilePair open_file_pair(Console& con, std::string_view prompt, std::string_view ext);
 
-// abandon  After a failure in a file mode: the output is closed and cut back to its last whole record,
-//          so that it holds only whole converted records whatever failed (a full disk, a size limit).
-void abandon(FilePair& f) noexcept;
+// What a file mode has done: records written, and of them those that hold a conversion.
+struct FileCounts {
+    long records = 0;
+    long converted = 0;
+};
 
 // say_done  The file mode's closing word on CON.notes, where there is one: the output name and the
-//          number of RECORDS written ("DATA.SLG: 3 行").
-void say_done(Console& con, const FilePair& f, long records);
+//          number of records written ("DATA.THJ: 3 行"); with CONVERTED also the number of them that
+//          hold a conversion ("DATA.SLG: 3 行 (黄経 2 行)").
+void say_done(Console& con, const FilePair& f, const FileCounts& n, bool converted);
+
+// convert_file  One file mode: the file-name PROMPT, the input and the output of extension EXT, STEP
+//              until it returns false, then the output put in place and the closing word.
+//  Given:    STEP  bool(io::RecordReader& in, io::RecordWriter& out, FileCounts& n): one step of the
+//                  conversion; false at the end of the input
+//            CONVERTED  whether the closing word gives the count of converted records too
+//  Notes:    after a failure (a bad line, a full disk) the output holds the whole records written up
+//            to it, and the failure goes on to the caller. A record holding a CR without its LF is
+//            such a bad line.
+template <class Step>
+void convert_file(Console& con, std::string_view prompt, std::string_view ext, bool converted, Step&& step) {
+    FilePair f = open_file_pair(con, prompt, ext);
+    io::RecordReader in(*f.in, f.in_name);
+    in.refuse_lone_cr();
+    io::RecordWriter out(*f.out);
+    FileCounts n;
+    try {
+        while (step(in, out, n)) {
+        }
+        f.out->commit();
+    } catch (...) {
+        f.out->keep_whole();
+        throw;
+    }
+    say_done(con, f, n, converted);
+}
 
 }  // namespace solarlon::driver
 

@@ -15,11 +15,13 @@ enum class Encoding { ShiftJIS, UTF8 };
 //            ENC    console encoding (Shift-JIS unless chosen otherwise)
 //            NOTES  where the file modes say, when done, what they wrote ("DATA.SLG: 3 行", in ENC);
 //                   null for no word at all
+//            ERR    where the "*ERR*" line goes when OUT cannot be written; null for nowhere
 //  Returned: OUT    console output, raw bytes (records ending CR LF)
 //  Result:   exit status: 0 at a normal end, 1 after a failure reported on a "*ERR*" line
 //  Notes:    files named by the user are opened relative to the current directory. Everything
 //            written to OUT is flushed before each read of IN.
-int run(std::istream& in, std::ostream& out, Encoding enc = Encoding::ShiftJIS, std::ostream* notes = nullptr);
+int run(std::istream& in, std::ostream& out, Encoding enc = Encoding::ShiftJIS, std::ostream* notes = nullptr,
+        std::ostream* err = nullptr);
 
 // What the platform says about the standard streams.
 struct Terminal {

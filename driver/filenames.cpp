@@ -1,4 +1,4 @@
-// output_name, open_file_pair, say_done  Naming, opening and replacing the files of the file modes.
+// output_name, open_file_pair, say_done  Naming and opening the files of the file modes, and their closing word.
 #include <algorithm>
 #include <istream>
 #include <ostream>
@@ -44,25 +44,18 @@ FilePair open_file_pair(Console& con, std::string_view prompt, std::string_view 
     f.out_name = output_name(f.in_name, ext);
     if (io::same_file(f.in_name, f.out_name))
         throw io::Failure(io::Kind::File, "the output would replace the input file " + io::shown(f.in_name));
-    if (io::open_status(f.out_name) == 0) io::close_delete(f.out_name);  // an old output is replaced
-    f.out = io::open_new(f.out_name);
+    f.out = std::make_unique<io::OutputFile>(f.out_name);  // an old output is replaced when the new one is whole
     return f;
 }
 
-void abandon(FilePair& f) noexcept {
-    try {
-        f.out.reset();  // closes the file; what the failed write left of its buffer is dropped
-        io::cut_back(f.out_name);
-    } catch (...) {
-        // the failure being reported says what went wrong
-    }
-}
-
-void say_done(Console& con, const FilePair& f, long records) {
+void say_done(Console& con, const FilePair& f, const FileCounts& n, bool converted) {
     if (con.notes == nullptr) return;
     io::RecordWriter note(*con.notes, "standard error");
     try {
-        note.record(f.out_name + ": " + std::to_string(records) + std::string(con.T.FILE_DONE_UNIT));
+        std::string word = f.out_name + ": " + std::to_string(n.records) + std::string(con.T.FILE_DONE_UNIT);
+        if (converted)
+            word += std::string(con.T.FILE_DONE_CONVERTED) + std::to_string(n.converted) + std::string(con.T.FILE_DONE_UNIT) + ")";
+        note.record(word);
         note.flush();
     } catch (const io::Failure&) {
         // a word that cannot be said changes nothing of what was written

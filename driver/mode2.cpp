@@ -36,18 +36,14 @@ void read_date(const std::string& FLINE, const std::string& file, long line_no, 
 }  // namespace
 
 void mode_dates_file(Console& con, const double& EQX) {
-    FilePair f = open_file_pair(con, con.T.MODE2_PROMPT, ".SLG");
-    io::RecordReader in(*f.in, f.in_name);
-    io::RecordWriter out(*f.out, f.out_name);
     std::string FLINE;  // one buffer for every line
     FLINE.reserve(kLine);
-    long line_no = 0;
-    try {
-    while (in.read(FLINE, kLine)) {
-        ++line_no;
+    convert_file(con, con.T.MODE2_PROMPT, ".SLG", true, [&](io::RecordReader& in, io::RecordWriter& out, FileCounts& n) {
+        if (!in.read(FLINE, kLine)) return false;
+        ++n.records;
         if (is_date_line(FLINE)) {
             double YEAR = 0.0, MON = 0.0, DAY = 0.0;
-            read_date(FLINE, f.in_name, line_no, YEAR, MON, DAY);
+            read_date(FLINE, in.what(), n.records, YEAR, MON, DAY);
             static constexpr double kCentury[2] = {2000.0, 1900.0};  // an index, not a guessed branch
             YEAR += kCentury[YEAR > 29.999];  // 30..99 are 1930..1999, 0..29 are 2000..2029
             const double whole = std::trunc(DAY);
@@ -57,15 +53,11 @@ void mode_dates_file(Console& con, const double& EQX) {
             const std::string field = io::format_f(LON, 7, 3);  // 7 bytes: no allocation
             if (FLINE.size() < 17) FLINE.resize(17, ' ');
             std::memcpy(&FLINE[10], field.data(), 7);
+            ++n.converted;
         }
         PUTLIN(FLINE, static_cast<std::int32_t>(kLine), out);  // without its trailing blanks; a blank line is an empty record
-    }
-    out.flush();
-    } catch (...) {
-        abandon(f);
-        throw;
-    }
-    say_done(con, f, line_no);
+        return true;
+    });
 }
 
 }  // namespace solarlon::driver

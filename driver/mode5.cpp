@@ -7,16 +7,13 @@
 namespace solarlon::driver {
 
 void mode_longitudes_file(Console& con, const double& EQX) {
-    FilePair f = open_file_pair(con, con.T.MODE5_PROMPT, ".THJ");
-    io::RecordReader in(*f.in, f.in_name);
-    io::RecordWriter out(*f.out, f.out_name);
     static const std::int32_t IZONE = 0, IYEAR = 2000;
     static const double YEAR = 2000.0;
     double LON = 0.0;  // a slash on the first line converts 0
-    long records = 0;
     std::string rec;   // one buffer for every record
-    try {
-    while (io::read_free(in, LON) != io::Free::End) {
+    // Every record is one conversion: the closing word gives one count.
+    convert_file(con, con.T.MODE5_PROMPT, ".THJ", false, [&](io::RecordReader& in, io::RecordWriter& out, FileCounts& n) {
+        if (io::read_free(in, LON) == io::Free::End) return false;
         double MON = 0.0, DAY = 0.0, HOUR = 0.0, MINUTE = 0.0, SECOND = 0.0;
         std::int32_t IYADD = 0;
         SUNTIM(EQX, IZONE, IYEAR, LON, YEAR, MON, DAY, HOUR, MINUTE, SECOND, IYADD);
@@ -25,14 +22,10 @@ void mode_longitudes_file(Console& con, const double& EQX) {
         rec += io::format_i(YEAR + IYADD, 5);
         for (double v : {MON, DAY, HOUR}) rec += io::format_i(io::nint(v), 3);
         out.record(rec);
-        ++records;
-    }
-    out.flush();
-    } catch (...) {
-        abandon(f);
-        throw;
-    }
-    say_done(con, f, records);
+        ++n.records;
+        ++n.converted;
+        return true;
+    });
 }
 
 }  // namespace solarlon::driver

@@ -68,19 +68,30 @@ void dispatch(Console& con) {
     }
 }
 
-void report(Console& con, const char* what, const std::string& detail) {
+// The "*ERR*" line on the console; on ERR when the console cannot be written.
+void report(Console& con, std::ostream* err, const char* what, const std::string& detail) {
+    const std::string line = std::string("*ERR* ") + what + ": " + detail;
     try {
         con.out.fresh_line();
-        con.out.record(std::string("*ERR* ") + what + ": " + detail);
+        con.out.record(line);
         con.out.flush();
+        return;
     } catch (...) {
-        // The console itself is gone; the status still tells.
+        // the console is gone
+    }
+    if (err == nullptr) return;
+    try {
+        io::RecordWriter e(*err, "standard error");
+        e.record(line);
+        e.flush();
+    } catch (...) {
+        // standard error is gone too; the status still tells
     }
 }
 
 }  // namespace
 
-int run(std::istream& in, std::ostream& out, Encoding enc, std::ostream* notes) {
+int run(std::istream& in, std::ostream& out, Encoding enc, std::ostream* notes, std::ostream* err) {
     Console con{io::RecordReader(in, "console"), io::RecordWriter(out, "console"),
                 enc == Encoding::UTF8 ? texts::UTF8 : texts::SJIS, notes};
     con.in.tie(con.out);
@@ -89,9 +100,9 @@ int run(std::istream& in, std::ostream& out, Encoding enc, std::ostream* notes) 
         con.out.flush();
         return 0;
     } catch (const io::Failure& f) {
-        report(con, f.kind() == io::Kind::File ? "file error" : "input error", f.what());
+        report(con, err, f.kind() == io::Kind::File ? "file error" : "input error", f.what());
     } catch (const std::exception& e) {
-        report(con, "internal error", e.what());
+        report(con, err, "internal error", e.what());
     }
     return 1;
 }

@@ -21,6 +21,7 @@ struct Texts {
     std::string_view MODE3_RESULT;
     std::string_view MODE4_RESULT;
     std::string_view FILE_DONE_UNIT;
+    std::string_view FILE_DONE_CONVERTED;
     std::string_view NOT_A_NUMBER;
     std::string_view PAST_COLUMN_40;
     std::string_view YEAR_NOT_WHOLE;

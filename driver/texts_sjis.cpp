@@ -93,6 +93,8 @@ const Texts SJIS = {
     {" (UT) \x94N,\x8c\x8e,\x93\xfa(\x8f\xac\x90\x94\x93_) =", 24},
     // FILE_DONE_UNIT:  行
     {" \x8ds", 3},
+    // FILE_DONE_CONVERTED:  (黄経 
+    {" (\x89\xa9\x8co ", 7},
     // NOT_A_NUMBER:  数値として読めません: 
     {" \x90\x94\x92l\x82\xc6\x82\xb5\x82\xc4\x93\xc7\x82\xdf\x82\xdc\x82\xb9\x82\xf1: ", 23},
     // PAST_COLUMN_40:  40桁目までに収めてください: 

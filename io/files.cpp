@@ -1,9 +1,11 @@
-// open_old, open_status, close_delete, open_new, same_file  Files of the file modes.
+// trimmed, open_old, InputFile, same_file  The input files of the file modes.
+#include <cerrno>
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 
 #include <solarlon/io.hpp>
+
+#include "io/detail.hpp"
 
 #ifdef _WIN32
 #ifndef WIN32_LEAN_AND_MEAN
@@ -13,33 +15,15 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace solarlon::io {
 
 namespace fs = std::filesystem;
-
-namespace {
-
-// The name as typed. Elsewhere its bytes pass unchanged (the narrow, native encoding). Windows names
-// are UTF-16: the typed bytes are decoded from the console's input code page (Shift-JIS, or UTF-8 when
-// the console is set to 65001), or the ANSI code page when there is no console.
-fs::path path_of(const std::string& name) {
-#ifdef _WIN32
-    if (name.empty()) return fs::path();
-    const UINT cp = GetConsoleCP();  // 0 without a console, which is CP_ACP
-    const int len = static_cast<int>(name.size());  // at most a record (4096 bytes)
-    const int n = MultiByteToWideChar(cp, 0, name.data(), len, nullptr, 0);
-    if (n <= 0) return fs::path(name);
-    std::wstring wide(static_cast<std::size_t>(n), L'\0');
-    MultiByteToWideChar(cp, 0, name.data(), len, wide.data(), n);
-    return fs::path(wide);
-#else
-    return fs::path(name);
-#endif
-}
-
-}  // namespace
 
 std::string trimmed(std::string_view name) {
     const std::size_t a = name.find_first_not_of(' ');
@@ -48,52 +32,78 @@ std::string trimmed(std::string_view name) {
     return std::string(name.substr(a, b - a + 1));
 }
 
-std::unique_ptr<std::istream> open_old(std::string_view name) {
+namespace {
+
+// What may be read: a regular file, or a FIFO or character device that a user pipes from.
+bool readable_kind(fs::file_type t) {
+    return t == fs::file_type::regular || t == fs::file_type::fifo || t == fs::file_type::character;
+}
+
+}  // namespace
+
+std::unique_ptr<InputFile> open_old(std::string_view name) {
     const std::string n = trimmed(name);
     if (n.empty()) throw Failure(Kind::File, "no file name given");
     std::error_code ec;
-    const fs::path p = path_of(n);
-    if (!fs::exists(p, ec)) throw Failure(Kind::File, "file not found: " + shown(n));
-    if (fs::is_directory(p, ec)) throw Failure(Kind::File, "is a directory, not a file: " + shown(n));
-    auto f = std::make_unique<std::ifstream>(p, std::ios::in | std::ios::binary);
-    if (!f->is_open()) throw Failure(Kind::File, "cannot open for reading: " + shown(n));
+    const fs::path p = detail::path_of(n);
+    const fs::file_status st = fs::status(p, ec);
+    if (st.type() == fs::file_type::not_found)
+        throw Failure(Kind::File, "file not found: " + shown(n));
+    if (st.type() == fs::file_type::directory) throw Failure(Kind::File, "is a directory, not a file: " + shown(n));
+    if (st.type() != fs::file_type::none && st.type() != fs::file_type::unknown && !readable_kind(st.type()))
+        throw Failure(Kind::File, "not a regular file: " + shown(n));
+#ifdef _WIN32
+    HANDLE h = CreateFileW(p.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (h == INVALID_HANDLE_VALUE) throw Failure(Kind::File, "cannot open for reading: " + shown(n));
+    return std::unique_ptr<InputFile>(new InputFile(n, reinterpret_cast<std::intptr_t>(h)));
+#else
+    int fd;
+    do fd = ::open(p.c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC);
+    while (fd < 0 && errno == EINTR);
+    if (fd < 0) throw Failure(Kind::File, "cannot open for reading: " + shown(n));
+    std::unique_ptr<InputFile> f(new InputFile(n, fd));
+    struct stat s;  // what was opened, which a rename since the check may have changed
+    if (::fstat(fd, &s) != 0) throw Failure(Kind::File, "cannot open for reading: " + shown(n));
+    if (S_ISDIR(s.st_mode)) throw Failure(Kind::File, "is a directory, not a file: " + shown(n));
+    if (!S_ISREG(s.st_mode) && !S_ISFIFO(s.st_mode) && !S_ISCHR(s.st_mode))
+        throw Failure(Kind::File, "not a regular file: " + shown(n));
     return f;
+#endif
 }
 
-int open_status(std::string_view name) {
-    const std::string n = trimmed(name);
-    if (n.empty()) return 1;
-    std::error_code ec;
-    const fs::path p = path_of(n);
-    if (!fs::exists(p, ec)) return 2;
-    if (fs::is_directory(p, ec)) return 3;
-    std::ifstream f(p, std::ios::in | std::ios::binary);
-    return f.is_open() ? 0 : 4;
+InputFile::~InputFile() {
+#ifdef _WIN32
+    CloseHandle(reinterpret_cast<HANDLE>(h_));
+#else
+    ::close(static_cast<int>(h_));  // read only: nothing of the file depends on the close
+#endif
 }
 
-void close_delete(std::string_view name) {
-    const std::string n = trimmed(name);
-    std::error_code ec;
-    if (!fs::remove(path_of(n), ec) || ec) throw Failure(Kind::File, "cannot remove " + shown(n));
-}
-
-std::unique_ptr<std::ostream> open_new(std::string_view name) {
-    const std::string n = trimmed(name);
-    if (n.empty()) throw Failure(Kind::File, "no file name given");
-    std::error_code ec;
-    const fs::path p = path_of(n);
-    if (fs::is_directory(p, ec)) throw Failure(Kind::File, "cannot create " + shown(n) + ": a directory of that name exists");
-    if (fs::exists(p, ec) || fs::is_symlink(p, ec)) throw Failure(Kind::File, "file already exists: " + shown(n));
-    auto f = std::make_unique<std::ofstream>(p, std::ios::out | std::ios::binary | std::ios::trunc);
-    if (!f->is_open()) throw Failure(Kind::File, "cannot create " + shown(n));
-    return f;
+std::size_t InputFile::fill(char* to, std::size_t cap) {
+#ifdef _WIN32
+    DWORD got = 0;
+    const DWORD want = cap > 0x40000000u ? 0x40000000u : static_cast<DWORD>(cap);
+    if (!ReadFile(reinterpret_cast<HANDLE>(h_), to, want, &got, nullptr)) {
+        const DWORD e = GetLastError();
+        if (e == ERROR_BROKEN_PIPE || e == ERROR_HANDLE_EOF) return 0;
+        throw Failure(Kind::Input, "cannot read " + shown(name_) + ": " + detail::why_code(static_cast<int>(e)));
+    }
+    return got;
+#else
+    for (;;) {
+        const ssize_t got = ::read(static_cast<int>(h_), to, cap);
+        if (got >= 0) return static_cast<std::size_t>(got);
+        if (errno != EINTR) throw Failure(Kind::Input, "cannot read " + shown(name_) + ": " + detail::why());
+    }
+#endif
 }
 
 bool same_file(std::string_view a, std::string_view b) {
     const std::string na = trimmed(a), nb = trimmed(b);
     if (na == nb) return true;
     std::error_code ec;
-    const bool same = fs::equivalent(path_of(na), path_of(nb), ec);
+    const bool same = fs::equivalent(detail::path_of(na), detail::path_of(nb), ec);
     return !ec && same;
 }
 

@@ -46,11 +46,28 @@ std::string shown(std::string_view text);
 inline constexpr std::size_t kMaxRecord = 4096;
 
 class RecordWriter;
+class OutputFile;
+
+// ByteSource  Where a reader's bytes come from.
+class ByteSource {
+public:
+    virtual ~ByteSource() = default;
+    // fill  Up to CAP (> 0) bytes into TO, waiting for at least one.
+    //  Result:   the number of bytes; 0 at the end of the source
+    //  Notes:    a read that fails is an input failure naming the source
+    virtual std::size_t fill(char* to, std::size_t cap) = 0;
+};
 
 class RecordReader {
 public:
-    // IN is read as raw bytes; WHAT names the source in error reports ("console" or a file name).
+    // IN is read as raw bytes through its public interface; WHAT names the source in error reports
+    // ("console" or a file name). Bytes are taken ahead only as far as IN holds them already.
     RecordReader(std::istream& in, std::string what);
+    // A file of the file modes (InputFile), or any other source.
+    RecordReader(ByteSource& in, std::string what);
+    ~RecordReader();
+    RecordReader(const RecordReader&) = delete;
+    RecordReader& operator=(const RecordReader&) = delete;
 
     // read  Next record.
     //  Returned: REC   the record's bytes without its line end, at most MAXKEEP of them
@@ -66,6 +83,10 @@ public:
     // cut  Whether the last record read was longer than its MAXKEEP (the rest was dropped).
     bool cut() const noexcept { return cut_; }
 
+    // refuse_lone_cr  From now on a record holding a CR that is not followed by its LF (a file with
+    //                 the line ends of old Macintosh systems) is an input failure naming its line.
+    void refuse_lone_cr() noexcept { refuse_cr_ = true; }
+
     const std::string& what() const noexcept { return what_; }
 
     // tie  OUT is flushed before every read, so that all written so far (records and prompts) is on
@@ -73,18 +94,27 @@ public:
     void tie(RecordWriter& out) noexcept { tied_ = &out; }
 
 private:
-    std::istream& in_;
+    bool refill();
+    void lone_cr() const;
+    std::unique_ptr<ByteSource> own_;  // the stream's source, when given a stream
+    ByteSource& src_;
     RecordWriter* tied_ = nullptr;
     std::string what_;
     std::string held_;  // the record of NEXT
+    std::unique_ptr<char[]> buf_;
+    std::size_t pos_ = 0, end_ = 0;  // the bytes of BUF_ not yet taken
+    long records_ = 0;               // records read so far
     bool ended_ = false;
     bool cut_ = false;
+    bool refuse_cr_ = false;
 };
 
 class RecordWriter {
 public:
     // OUT receives raw bytes; WHAT names the destination in error reports.
     RecordWriter(std::ostream& out, std::string what);
+    // The output file of a file mode: records go to its own buffer.
+    explicit RecordWriter(OutputFile& out);
 
     // record  Writes TEXT and CR LF. A write that fails is a file failure.
     void record(std::string_view text);
@@ -96,7 +126,8 @@ public:
 
 private:
     void check();
-    std::ostream& out_;
+    std::ostream* out_ = nullptr;
+    OutputFile* file_ = nullptr;
     std::string what_;
     bool open_line_ = false;
 };
@@ -162,24 +193,68 @@ std::string read_a(RecordReader& in, std::size_t w);
 // trimmed  A file name with leading and trailing blanks removed.
 std::string trimmed(std::string_view name);
 
-// open_old  Opens an existing file for reading ("OLD"); a missing or unreadable file, or a directory,
+// InputFile  An input file of the file modes, read through the platform's own calls.
+class InputFile : public ByteSource {
+public:
+    ~InputFile() override;
+    InputFile(const InputFile&) = delete;
+    InputFile& operator=(const InputFile&) = delete;
+    // fill  A read that fails is an input failure: "cannot read 'DATA.TXT': Input/output error".
+    std::size_t fill(char* to, std::size_t cap) override;
+    const std::string& name() const noexcept { return name_; }
+
+private:
+    friend std::unique_ptr<InputFile> open_old(std::string_view name);
+    InputFile(std::string name, std::intptr_t handle) : name_(std::move(name)), h_(handle) {}
+    std::string name_;
+    std::intptr_t h_;  // a file descriptor, or a Windows HANDLE
+};
+
+// open_old  Opens an existing file for reading ("OLD"): a regular file, or a FIFO or character device
+//          that is read as a stream. A missing or unreadable file, a directory or another kind of file
 //          is a file failure naming it.
-std::unique_ptr<std::istream> open_old(std::string_view name);
+std::unique_ptr<InputFile> open_old(std::string_view name);
 
-// open_status  The open of an existing file with a status variable. Never fails.
-//  Result:   0 it could be opened as an existing file; 1 no name (blank); 2 no such file;
-//            3 a directory; 4 it exists but cannot be opened for reading
-int open_status(std::string_view name);
+// OutputFile  The output of a file mode, written whole or not at all under its name.
+//
+// The records go to a temporary created exclusively beside NAME ("NAME.unfinished-PID-K"), through a
+// buffer of this object's own; the name itself is never opened, so a link planted there is replaced,
+// not followed, and what appears under the name is always one run's output. Bytes are counted as the
+// system confirms them and never written twice. While the temporary exists, SIGINT, SIGTERM and
+// SIGHUP remove it and end the program with status 128 + the signal number (POSIX).
+class OutputFile {
+public:
+    // Creates the temporary. A directory, FIFO, device or socket at NAME, and a temporary that cannot
+    // be created, are file failures naming NAME; nothing is created then.
+    explicit OutputFile(std::string name);
+    // An unfinished temporary is removed; an old output under NAME stays as it was.
+    ~OutputFile();
+    OutputFile(const OutputFile&) = delete;
+    OutputFile& operator=(const OutputFile&) = delete;
 
-// close_delete  Removes the file (close with status "DELETE"); a failure names it.
-void close_delete(std::string_view name);
+    // record  TEXT and CR LF. A write that fails is a file failure ("cannot write to NAME: why").
+    void record(std::string_view text);
+    // commit  Writes what is buffered, fsyncs, gives the file the permission bits of the output it
+    //         replaces, closes it, renames it to NAME and fsyncs the folder. Every failure is a file
+    //         failure; when it comes before the rename, the temporary is removed.
+    void commit();
+    // keep_whole  After a failure while records were being written (a bad input line, a full disk, a
+    //             size limit): the records confirmed whole are committed under NAME, the last record
+    //             left part-way is cut off. Reports nothing; when that cannot be done, the temporary
+    //             is removed and an old output stays.
+    void keep_whole() noexcept;
 
-// open_new  Creates a new, empty file ("NEW"): it must not exist. Failures name it.
-std::unique_ptr<std::ostream> open_new(std::string_view name);
+    const std::string& name() const noexcept { return name_; }
+    const std::string& temporary() const noexcept { return temp_; }
 
-// cut_back  Cuts a file of records back to its last whole record (up to and with its last LF), after a
-//          write that failed part-way (a full disk, a file-size limit). Reports nothing.
-void cut_back(std::string_view name);
+private:
+    struct Impl;
+    void drain();
+    void place();
+    void discard() noexcept;
+    std::string name_, temp_;
+    std::unique_ptr<Impl> p_;
+};
 
 // same_file  True when both names denote one existing file (same name, or the same file reached
 //           through a link or a case-insensitive file system).

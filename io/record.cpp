@@ -1,34 +1,51 @@
 // RecordReader, RecordWriter  Text records in and out.
 #include <cstring>
+#include <exception>
+#include <ios>
 #include <istream>
 #include <ostream>
 
 #include <solarlon/io.hpp>
 
+#include "io/detail.hpp"
+
 namespace solarlon::io {
 
 namespace {
 
-constexpr int kEofMark = 26;  // a record beginning with this byte ends the file
+constexpr char kEofMark = 26;              // a record beginning with this byte ends the file
+constexpr std::size_t kBuffer = 64 * 1024;  // bytes a reader takes at a time
 
-// The buffers of a stream buffer, used in place. A pointer to a protected member, formed in a derived
-// class, may be applied to any stream buffer: bytes are taken as by sbumpc() and put as by sputn().
-struct Area : std::streambuf {
-    static const char* next(std::streambuf& sb) { return (sb.*&Area::gptr)(); }
-    static const char* end(std::streambuf& sb) { return (sb.*&Area::egptr)(); }
-    static void skip(std::streambuf& sb, std::size_t n) { (sb.*&Area::gbump)(static_cast<int>(n)); }
-
-    // put  TEXT and CR LF into the put area when they fit there; false (nothing put) otherwise.
-    static bool put(std::streambuf& sb, std::string_view text) {
-        char* const to = (sb.*&Area::pptr)();
-        const std::size_t n = text.size();
-        if (to == nullptr || n > 1024 || static_cast<std::size_t>((sb.*&Area::epptr)() - to) < n + 2) return false;
-        std::memcpy(to, text.data(), n);
-        to[n] = '\r';
-        to[n + 1] = '\n';
-        (sb.*&Area::pbump)(static_cast<int>(n + 2));
-        return true;
+// A stream as a source: one byte through sbumpc (which waits, and may refill the stream's buffer),
+// then as many as the stream holds already, so that a console is never asked for more than it has.
+class StreamSource : public ByteSource {
+public:
+    StreamSource(std::istream& in, const std::string& what) : in_(in), what_(what) {}
+    std::size_t fill(char* to, std::size_t cap) override {
+        std::streambuf* sb = in_.rdbuf();
+        if (sb == nullptr) return 0;
+        using traits = std::streambuf::traits_type;
+        try {
+            const int c = sb->sbumpc();
+            if (c == traits::eof()) return 0;
+            to[0] = traits::to_char_type(c);
+            const std::streamsize held = sb->in_avail();
+            std::size_t n = 1;
+            if (held > 0) {
+                const std::size_t want = static_cast<std::size_t>(held) < cap - 1 ? static_cast<std::size_t>(held) : cap - 1;
+                n += static_cast<std::size_t>(sb->sgetn(to + 1, static_cast<std::streamsize>(want)));
+            }
+            return n;
+        } catch (const std::ios_base::failure& e) {
+            throw Failure(Kind::Input, "cannot read " + named() + ": " +
+                                           (e.code().value() != 0 ? detail::why_code(e.code().value()) : e.what()));
+        }
     }
+
+private:
+    std::string named() const { return what_ == "console" ? "the console" : shown(what_); }
+    std::istream& in_;
+    const std::string& what_;
 };
 
 // The bytes of one record as they arrive, up to the line end.
@@ -68,43 +85,64 @@ private:
 
 }  // namespace
 
-RecordReader::RecordReader(std::istream& in, std::string what) : in_(in), what_(std::move(what)) {}
+RecordReader::RecordReader(std::istream& in, std::string what)
+    : own_(std::make_unique<StreamSource>(in, what_)), src_(*own_), what_(std::move(what)) {}
+
+RecordReader::RecordReader(ByteSource& in, std::string what) : src_(in), what_(std::move(what)) {}
+
+RecordReader::~RecordReader() = default;
+
+bool RecordReader::refill() {
+    if (!buf_) buf_ = std::make_unique<char[]>(kBuffer);
+    pos_ = 0;
+    end_ = src_.fill(buf_.get(), kBuffer);
+    return end_ > 0;
+}
+
+void RecordReader::lone_cr() const {
+    throw Failure(Kind::Input, "line " + std::to_string(records_ + 1) + " of " + shown(what_) +
+                                   " ends with a carriage return alone; convert the file to CR LF or LF line ends");
+}
 
 bool RecordReader::read(std::string& rec, std::size_t maxkeep, bool skipblanks) {
     rec.clear();
     cut_ = false;
     if (tied_ != nullptr) tied_->flush();
     if (ended_) return false;
-    std::streambuf* sb = in_.rdbuf();
-    if (sb == nullptr) {
+    if (pos_ == end_ && !refill()) {
         ended_ = true;
         return false;
     }
-    using traits = std::streambuf::traits_type;
-    int c = sb->sgetc();
-    if (c == traits::eof() || c == kEofMark) {
-        if (c == kEofMark) sb->sbumpc();
+    if (buf_[pos_] == kEofMark) {
+        ++pos_;
         ended_ = true;
         return false;
     }
     if (skipblanks)
-        while (c == ' ' || c == '\t') c = sb->snextc();
-    Taker t(rec, maxkeep);
-    bool crlf = false;  // the CR before the LF is dropped already
-    for (;;) {
-        const char* p = Area::next(*sb);
-        const char* e = Area::end(*sb);
-        if (p == e) {  // nothing buffered: one byte, which may refill the buffer
-            c = sb->sbumpc();
-            if (c == traits::eof() || c == '\n') break;
-            const char one = traits::to_char_type(c);
-            if (c == kEofMark) t.mark();
-            t.keep(&one, 1);
-            continue;
+        for (;;) {
+            if (pos_ == end_ && !refill()) break;
+            if (buf_[pos_] != ' ' && buf_[pos_] != '\t') break;
+            ++pos_;
         }
+    Taker t(rec, maxkeep);
+    bool crlf = false;     // the CR before the LF is dropped already
+    bool pending = false;  // a CR ended the last chunk: its LF must come first in the next
+    bool lf = false;       // the record ended at its LF
+    for (;;) {
+        if (pos_ == end_ && !refill()) break;
+        const char* const p = buf_.get() + pos_;
+        const char* const e = buf_.get() + end_;
         const char* q = p;
         if (!t.marked()) {
             while (q != e && *q != '\n' && *q != kEofMark) ++q;
+            if (refuse_cr_) {
+                if (pending && !(q == p && q != e && *q == '\n')) lone_cr();
+                pending = false;
+                for (const char* r = p; (r = static_cast<const char*>(std::memchr(r, '\r', static_cast<std::size_t>(q - r)))) != nullptr; ++r) {
+                    if (r + 1 == q && q == e) pending = true;
+                    else if (!(r + 1 == q && *q == '\n')) lone_cr();
+                }
+            }
             std::size_t n = static_cast<std::size_t>(q - p);
             if (q != e && *q == '\n' && n > 0 && q[-1] == '\r' && t.count() + n <= maxkeep) {
                 --n;  // the CR of a CR LF is not kept at all
@@ -115,16 +153,18 @@ bool RecordReader::read(std::string& rec, std::size_t maxkeep, bool skipblanks) 
         }
         while (q != e && *q != '\n') ++q;
         if (q != e) {
-            Area::skip(*sb, static_cast<std::size_t>(q - p) + 1);
-            c = '\n';
+            pos_ += static_cast<std::size_t>(q - p) + 1;
+            lf = true;
             break;
         }
-        Area::skip(*sb, static_cast<std::size_t>(q - p));
+        pos_ = end_;
     }
+    if (pending) lone_cr();  // a CR as the file's last byte
     // A CR directly before the LF belongs to the line end.
-    if (c == '\n' && !crlf && !t.marked() && t.count() <= maxkeep && !rec.empty() && rec.back() == '\r') t.drop_last();
+    if (lf && !crlf && !t.marked() && t.count() <= maxkeep && !rec.empty() && rec.back() == '\r') t.drop_last();
     cut_ = t.count() > maxkeep;
-    if (c == traits::eof()) ended_ = true;  // a last record without a line end still counts
+    if (!lf) ended_ = true;  // a last record without a line end still counts
+    ++records_;
     return true;
 }
 
@@ -134,24 +174,24 @@ bool RecordReader::next(std::string_view& rec, std::size_t maxkeep, bool skipbla
     return got;
 }
 
-RecordWriter::RecordWriter(std::ostream& out, std::string what) : out_(out), what_(std::move(what)) {}
+RecordWriter::RecordWriter(std::ostream& out, std::string what) : out_(&out), what_(std::move(what)) {}
+
+RecordWriter::RecordWriter(OutputFile& out) : file_(&out), what_(out.name()) {}
 
 void RecordWriter::record(std::string_view text) {
-    // Straight into the buffer when the stream is good, tied to nothing and not unit-buffered: what
-    // the writes below would do then, without their per-write checks.
-    if (out_.good() && out_.tie() == nullptr && (out_.flags() & std::ios::unitbuf) == 0 &&
-        out_.rdbuf() != nullptr && Area::put(*out_.rdbuf(), text)) {
-        open_line_ = false;
+    open_line_ = false;
+    if (file_ != nullptr) {
+        file_->record(text);
         return;
     }
-    out_.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out_.write("\r\n", 2);
-    open_line_ = false;
+    out_->write(text.data(), static_cast<std::streamsize>(text.size()));
+    out_->write("\r\n", 2);
     check();
 }
 
 void RecordWriter::prompt(std::string_view text) {
-    out_.write(text.data(), static_cast<std::streamsize>(text.size()));
+    if (file_ != nullptr) throw Failure(Kind::File, "a prompt cannot go to the file " + what_);
+    out_->write(text.data(), static_cast<std::streamsize>(text.size()));
     open_line_ = true;
     check();
 }
@@ -161,12 +201,13 @@ void RecordWriter::fresh_line() {
 }
 
 void RecordWriter::flush() {
-    out_.flush();
+    if (file_ != nullptr) return;  // the file's buffer is written when it is full and at its commit
+    out_->flush();
     check();
 }
 
 void RecordWriter::check() {
-    if (!out_) throw Failure(Kind::File, "cannot write to " + what_);
+    if (!*out_) throw Failure(Kind::File, "cannot write to " + what_);
 }
 
 }  // namespace solarlon::io

@@ -34,6 +34,7 @@ const std::string kPast40 = sjis(" 40桁目までに収めてください: ");
 
 std::string err(const std::string& kind, const std::string& detail) { return "*ERR* " + kind + ": " + detail + "\r\n"; }
 const std::string kEof = err("input error", "end of file on console");
+const std::string kLoneCr = "ends with a carriage return alone; convert the file to CR LF or LF line ends";
 
 struct Entry {
     std::string name;
@@ -136,12 +137,15 @@ std::vector<Row> rows() {
         {"zero byte after a longitude", "5\n0\nL.TXT\n", {file("L.TXT", with_zero("15\0\n", 4))}, 1,
          kMode5 + "\r\n" + err("input error", "invalid character in the number '15\\x00' read from L.TXT"), {out("L.THJ", "")}},
 
-        // Carriage returns alone do not end lines: the whole file is one record.
-        {"date file with CR-only line ends", "2\n2000\nD.TXT\n", {file("D.TXT", "531010.21\r521016.34\r521024.39\r")}, 0, kMode2,
-         {out("D.SLG", "531010.21\r197.24834\r521024.39\r\r\n")}},
-        {"longitude file with CR-only line ends", "5\n0\nL.TXT\n", {file("L.TXT", "15\r30\r45\r")}, 1,
-         kMode5 + "\r\n" + err("input error", "invalid character in the number '15\\x0D30\\x0D45\\x0D' read from L.TXT"),
-         {out("L.THJ", "")}},
+        // A carriage return without its line feed: refused, with the lines before it written.
+        {"date file with CR-only line ends", "2\n2000\nD.TXT\n", {file("D.TXT", "531010.21\r521016.34\r521024.39\r")}, 1,
+         kMode2 + "\r\n" + err("input error", "line 1 of 'D.TXT' " + kLoneCr), {out("D.SLG", "")}},
+        {"lone CR in the second line of a date file", "2\n2000\nD.TXT\n", {file("D.TXT", "531010.21\r\nHEAD\rX\r\n521016.34\n")}, 1,
+         kMode2 + "\r\n" + err("input error", "line 2 of 'D.TXT' " + kLoneCr), {out("D.SLG", "531010.21 197.248\r\n")}},
+        {"CR as the last byte of a date file", "2\n2000\nD.TXT\n", {file("D.TXT", "531010.21\r\n521016.34\r")}, 1,
+         kMode2 + "\r\n" + err("input error", "line 2 of 'D.TXT' " + kLoneCr), {out("D.SLG", "531010.21 197.248\r\n")}},
+        {"longitude file with CR-only line ends", "5\n0\nL.TXT\n", {file("L.TXT", "15\r\n\n30\r45\r")}, 1,
+         kMode5 + "\r\n" + err("input error", "line 3 of 'L.TXT' " + kLoneCr), {clean("L.THJ", "15\n")}},
 
         // Empty input files give empty outputs.
         {"empty date file", "2\n0\nD.TXT\n", {file("D.TXT", "")}, 0, kMode2, {out("D.SLG", "")}},

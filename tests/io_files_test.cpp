@@ -44,23 +44,38 @@ TEST(Files, NamesAreTrimmed) {
     EXPECT_EQ(rec, "x");
 }
 
-TEST(Files, NewMustNotExistAndDeleteRemoves) {
+// Nothing appears under the name until the commit; then the whole output, with the permission bits of
+// the output it replaced, and no temporary left. An output dropped unfinished leaves the old one.
+TEST(Files, OutputAppearsWholeUnderItsName) {
     testsupport::Scratch dir;
-    EXPECT_NE(io::open_status("OUT.SLG"), 0);
+    namespace fs = std::filesystem;
+    write_file("OUT.SLG", "old\r\n");
+    fs::permissions("OUT.SLG", fs::perms::owner_read | fs::perms::owner_write);
+    auto listing = [] {
+        std::size_t n = 0;
+        for (const auto& e : fs::directory_iterator(".")) n += e.path().filename().string().rfind("OUT.SLG", 0) == 0;
+        return n;
+    };
     {
-        auto out = io::open_new("OUT.SLG");
-        io::RecordWriter w(*out, "OUT.SLG");
+        io::OutputFile out("OUT.SLG");
+        io::RecordWriter w(out);
         w.record("line");
+        EXPECT_EQ(testsupport::read_file("OUT.SLG"), "old\r\n");
+        EXPECT_EQ(out.temporary().rfind("OUT.SLG.unfinished-", 0), 0u) << out.temporary();
+        EXPECT_TRUE(file_exists(out.temporary()));
     }
-    EXPECT_EQ(testsupport::read_file("OUT.SLG"), "line\r\n");
-    EXPECT_EQ(io::open_status("OUT.SLG"), 0);
-    auto again = [](const char* n) { io::open_new(n); };
-    EXPECT_NE(failure_of(again, "OUT.SLG").find("exists"), std::string::npos);
-    EXPECT_EQ(testsupport::read_file("OUT.SLG"), "line\r\n") << "a refused open changes nothing";
-    io::close_delete("OUT.SLG");
-    EXPECT_FALSE(file_exists("OUT.SLG"));
-    auto del = [](const char* n) { io::close_delete(n); };
-    EXPECT_NE(failure_of(del, "OUT.SLG").find("'OUT.SLG'"), std::string::npos);
+    EXPECT_EQ(testsupport::read_file("OUT.SLG"), "old\r\n") << "dropped unfinished";
+    EXPECT_EQ(listing(), 1u);
+    {
+        io::OutputFile out("OUT.SLG");
+        io::RecordWriter w(out);
+        w.record("line");
+        w.record(std::string(100000, 'x'));  // longer than the buffer
+        out.commit();
+    }
+    EXPECT_EQ(testsupport::read_file("OUT.SLG"), "line\r\n" + std::string(100000, 'x') + "\r\n");
+    EXPECT_EQ(fs::status("OUT.SLG").permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(listing(), 1u);
 }
 
 TEST(Files, SameFileThroughLinks) {

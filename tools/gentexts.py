@@ -59,6 +59,8 @@ TEXTS = [
     ("MODE4_RESULT", " (UT) 年,月,日(小数点) ="),
     # After a file mode, on standard error when it is a terminal: "DATA.SLG: 3 行".
     ("FILE_DONE_UNIT", " 行"),
+    # Mode 2 also counts the lines that got a longitude: "DATA.SLG: 3 行 (黄経 2 行)".
+    ("FILE_DONE_CONVERTED", " (黄経 "),
     # A typed line whose field cannot be used: the text, then the field as typed.
     ("NOT_A_NUMBER", " 数値として読めません: "),
     ("PAST_COLUMN_40", " 40桁目までに収めてください: "),

@@ -94,6 +94,12 @@ def main():
         (u(" 太陽黄経ファイル名 :"), b"LON.TXT\n", "file-name prompt"),
         (u("LON.THJ: 2 行"), None, "closing word of the file mode"),
     ]
+    dates_mode = [
+        (u("-" * 52), b"2\n", "menu"),
+        (u(" 分点 (1950 or 2000 or etc. or 0:瞬時) :"), b"2000\n", "equinox prompt"),
+        (u(" 年月日(UT)ファイル名 :"), b"ISO.TXT\n", "file-name prompt"),
+        (u("ISO.SLG: 3 行 (黄経 1 行)"), None, "closing word: lines written, and those given a longitude"),
+    ]
     no_mode = [
         (u("-" * 52), b"x\x1b[A\n", "menu, before its answer"),
         (u(" メニューにない答えです: x\\x1B[A"), None, "notice naming the answer, its Escape shown as text"),
@@ -111,11 +117,14 @@ def main():
         ("C locale, --utf8: UTF-8 screens", ["--utf8"], "C", mode1("utf-8")),
         ("explanation screen, then the menu", [], "C.UTF-8", explain),
         ("file mode: its closing word on the terminal", [], "C.UTF-8", file_mode),
+        ("dates file: both counts in the closing word", [], "C.UTF-8", dates_mode),
         ("a menu answer that names no mode: the notice, then the menu", [], "C.UTF-8", no_mode),
     ]
     with tempfile.TemporaryDirectory() as work:
         with open(os.path.join(work, "LON.TXT"), "wb") as f:
             f.write(b"0\r\n90\r\n")
+        with open(os.path.join(work, "ISO.TXT"), "wb") as f:
+            f.write(b"2027-01-01 12:00\r\n531010.21\r\n2027-01-02 12:00\r\n")
         for name, args, loc, steps in cases:
             try:
                 status, screen = session(exe, args, loc, steps, work)
