@@ -62,7 +62,7 @@ void say_done(Console& con, const FilePair& f, long records) {
     if (con.notes == nullptr) return;
     io::RecordWriter note(*con.notes, "standard error");
     try {
-        note.record(f.out_name + ": " + std::to_string(records) + std::string(con.T.FILE_DONE_UNIT));
+        note.record(f.out_name + ": " + std::to_string(records) + std::string(con.N.FILE_DONE_UNIT));
         note.flush();
     } catch (const io::Failure&) {
         // a word that cannot be said changes nothing of what was written

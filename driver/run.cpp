@@ -53,9 +53,10 @@ void report(Console& con, const char* what, const std::string& detail) {
 
 }  // namespace
 
-int run(std::istream& in, std::ostream& out, Encoding enc, std::ostream* notes) {
+int run(std::istream& in, std::ostream& out, Encoding enc, std::ostream* notes, Encoding notes_enc) {
     Console con{io::RecordReader(in, "console"), io::RecordWriter(out, "console"),
-                enc == Encoding::UTF8 ? texts::UTF8 : texts::SJIS, notes};
+                enc == Encoding::UTF8 ? texts::UTF8 : texts::SJIS, notes,
+                notes_enc == Encoding::UTF8 ? texts::UTF8 : texts::SJIS};
     con.in.tie(con.out);
     try {
         dispatch(con);

@@ -24,7 +24,9 @@ struct Texts {
     std::string_view FILE_DONE_UNIT;
     std::string_view NOT_A_NUMBER;
     std::string_view PAST_COLUMN_40;
-    std::string_view HELP[20];
+    std::string_view HELP[32];
+    std::string_view TERMS[24];
+    std::string_view DEGREE;
 };
 
 extern const Texts SJIS;  // Shift-JIS (CP932) bytes
@@ -35,7 +37,7 @@ struct Entry {
     const char* name;
     std::string_view text;
 };
-inline constexpr std::size_t kTextCount = 64;
+inline constexpr std::size_t kTextCount = 101;
 void entries(const Texts& table, Entry (&out)[kTextCount]);
 
 }  // namespace solarlon::texts
