@@ -53,6 +53,13 @@ std::string shown_instant(const sun::Instant& t, int zone_minutes, bool iso) {
     return instant_text(t, padded(t.second, 2), zone_minutes, iso);
 }
 
+// A date with a decimal day as the longitude-to-UT mode prints it (F7.3): 1978-03-20.976.
+std::string day_text(const sun::DecimalDate& d) {
+    const std::string f = io::format_f(d.day, 7, 3);
+    const std::string day = f.substr(f.find_first_not_of(' '));
+    return year_text(d.year) + "-" + padded(d.month, 2) + "-" + (day.size() < 6 ? "0" : "") + day;
+}
+
 // A longitude as given: shortest of up to 15 significant digits.
 std::string degrees_text(double v) {
     char buf[64];
@@ -231,9 +238,11 @@ std::vector<std::string> when(const Options& o, const texts::Texts& T) {
     arity("when", o, 2, "solarlon when YEAR LONGITUDE [--equinox E] [--zone Z] [--format text|csv|json]");
     const std::int32_t year = year_of("when", o.words[0]);
     const double lon = degrees_of("when", o.words[1]);
-    const sun::Instant s = sun::instant_of_to_second(year, lon, o.equinox, o.zone_minutes / 60.0, o.theory);
+    const sun::Instant found = sun::instant_of(year, lon, o.equinox, o.zone_minutes / 60.0, o.theory);
+    const sun::Instant s = sun::to_second(found);
     const std::string l = degrees_text(lon);
-    return table(o.format, {{"longitude", false}, {"instant", true}}, {{l, shown_instant(s, o.zone_minutes, true)}},
+    return table(o.format, {{"longitude", false}, {"instant", true}, {"day", true}},
+                 {{l, shown_instant(s, o.zone_minutes, true), day_text(sun::decimal_date(found))}},
                  {l + std::string(T.DEGREE) + "  " + shown_instant(s, o.zone_minutes, false)});
 }
 

@@ -38,20 +38,21 @@ void civil_from_days(std::int64_t z, std::int64_t& y, std::int64_t& m, std::int6
 constexpr double kYears = 1.0e7;
 constexpr double kDays = 1.0e9;
 
+bool whole(double v) { return v == std::floor(v); }
+
 bool carriable(double y, double m, double d) {
-    return std::fabs(y) < kYears && m >= 1.0 && m <= 12.0 && std::fabs(d) < kDays;
+    return std::fabs(y) < kYears && m >= 1.0 && m <= 12.0 && std::fabs(d) < kDays && whole(y) && whole(m) &&
+           whole(d);
 }
 
 }  // namespace
 
 Instant to_second(const Instant& at) {
     Instant r = at;
-    const double secs = io::nint(at.hour * 3600.0 + at.minute * 60.0 + at.second);  // seconds from 0 h
-    const double year = io::nint(at.year), mon = io::nint(at.month), day = io::nint(at.day);
+    // Seconds from 0 h, rounded half up (for a time after 0 h, the program's rounding).
+    const double secs = std::floor(at.hour * 3600.0 + at.minute * 60.0 + at.second + 0.5);
+    const double year = at.year, mon = at.month, day = at.day;
     if (!std::isfinite(secs) || std::fabs(secs) >= kDays * 86400.0 || !carriable(year, mon, day)) {
-        r.year = year;
-        r.month = mon;
-        r.day = day;
         r.hour = io::nint(at.hour);
         r.minute = io::nint(at.minute);
         r.second = io::nint(at.second);
@@ -73,10 +74,10 @@ Instant to_second(const Instant& at) {
 }
 
 DecimalDate decimal_date(const Instant& at) {
-    DecimalDate r{io::nint(at.year), io::nint(at.month),
+    DecimalDate r{at.year, at.month,
                   at.day + at.hour / 24.0 + at.minute / 24.0 / 60.0 + at.second / 24.0 / 60.0 / 60.0};
     const std::string text = io::format_f(r.day, 7, 3);
-    if (text.find('*') != std::string::npos || !carriable(r.year, r.month, r.day)) return r;
+    if (text.find('*') != std::string::npos || !carriable(r.year, r.month, std::floor(r.day))) return r;
     const double printed = std::strtod(text.c_str(), nullptr);
     const std::int64_t y0 = static_cast<std::int64_t>(r.year), m0 = static_cast<std::int64_t>(r.month);
     const std::int64_t first = days_from_civil(y0, m0, 1);

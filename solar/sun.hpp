@@ -75,8 +75,10 @@ Instant instant_of(std::int32_t year, double lon, const Equinox& eq, double zone
 
 // to_second  AT as the program prints it: rounded to the whole second, seconds carried into
 //            minutes, minutes into hours, hours into days and days into months and years by the
-//            Gregorian calendar; the hour in [0, 23]. Fields that name no date (not finite, or past
-//            10,000,000 years or 1,000,000,000 days) are each rounded and kept as they are.
+//            Gregorian calendar; the hour in [0, 23]. The year, month and day are whole numbers
+//            (the month 1..12, the day may run past the month's end). Where they are not, or
+//            where they name no date (past 10,000,000 years or 1,000,000,000 days, or not finite),
+//            they are kept and the hour, minute and second are each rounded.
 Instant to_second(const Instant& at);
 
 // instant_of_to_second  INSTANT_OF rounded TO_SECOND: the program's longitude-to-JST mode prints
@@ -90,9 +92,10 @@ struct DecimalDate {
 };
 
 // decimal_date  AT with its time of day as a fraction of the day: day + hour/24 + minute/1440 +
-//               second/86400; a day that would print as the day after the month's last (32.000 in
-//               January) is the first of the next month. Where the day does not print, it is given
-//               as it is. The longitude-to-UT mode prints this for zone 0.
+//               second/86400, the year and month whole as in TO_SECOND; a day that would print as
+//               the day after the month's last (32.000 in January) is the first of the next month.
+//               Where the day does not print, it is given as it is. The longitude-to-UT mode prints
+//               this for zone 0.
 DecimalDate decimal_date(const Instant& at);
 
 // One of the 24 solar terms.
