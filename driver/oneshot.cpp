@@ -85,7 +85,7 @@ struct Options {
     bool help = false;
 };
 
-constexpr const char* kEquinoxes = "date, 1950, 2000 or a year from -2000 to 14000";
+constexpr const char* kEquinoxes = "date, 1950, 2000 or a year from -2000 to 14000 outside -1.5 to 0.5";
 constexpr const char* kZones = "+09:00, UTC, Z, +HH:MM or -HH:MM";
 
 Options options(std::string_view command, int argc, const char* const argv[], bool zone_taken) {
