@@ -36,11 +36,13 @@ void mode_longitudes_file(Console& con, const double& EQX);               // men
 
 // read_typed  The hand-typed modes' line: PROMPT, an (A80) line, GETNUM over 40 columns.
 //  Given:    USED  how many of the fields the mode uses (6 in menu 1, 2 in menus 3 and 4)
+//            WHOLE_YEAR  the first field, the year, must be a whole number (menus 3 and 4)
 //  Returned: V     the six values (0 where not typed)
 //  Result:   false when the line holds no number (the mode and the program end)
-//  Notes:    a line on which a used field took no value (not a number, or reaching column 40) is
-//            not converted: one notice names the first such field as typed, and the prompt comes again.
-bool read_typed(Console& con, std::string_view prompt, int used, double (&V)[6]);
+//  Notes:    a line on which a used field took no value (not a number, or reaching column 40), or
+//            with WHOLE_YEAR a year with a fraction, is not converted: one notice names the first
+//            such field as typed (control bytes escaped), and the prompt comes again.
+bool read_typed(Console& con, std::string_view prompt, int used, double (&V)[6], bool whole_year = false);
 
 // to_int32  A whole number as a 32-bit integer, saturated at the type's limits (NaN gives 0).
 std::int32_t to_int32(double whole);

@@ -10,16 +10,16 @@ namespace solarlon::driver {
 void mode_longitude_to_date(Console& con, const double& EQX, bool jst) {
     const std::int32_t IZONE = jst ? 9 : 0;
     double V[6];
-    while (read_typed(con, con.T.MODE34_PROMPT, 2, V)) {
-        const double& YEAR = V[0];
+    while (read_typed(con, con.T.MODE34_PROMPT, 2, V, true)) {
+        const double& YEAR = V[0];  // a whole number, as typed
         const double& LON = V[1];
-        const std::int32_t IYEAR = to_int32(io::nint(YEAR));
+        const std::int32_t IYEAR = to_int32(YEAR);
         double MON = 0.0, DAY = 0.0, HOUR = 0.0, MINUTE = 0.0, SECOND = 0.0;
         std::int32_t IYADD = 0;
         SUNTIM(EQX, IZONE, IYEAR, LON, YEAR, MON, DAY, HOUR, MINUTE, SECOND, IYADD);
-        // The year printed is the typed year rounded (the next one when the Sun reaches the
-        // longitude only after the year's end); the date and time are printed as a valid instant.
-        const sun::Instant at{io::nint(YEAR) + IYADD, MON, DAY, HOUR, MINUTE, SECOND, static_cast<double>(IZONE)};
+        // The year printed is the typed year (the next one when the Sun reaches the longitude only
+        // after the year's end); the date and time are printed as a valid instant.
+        const sun::Instant at{YEAR + IYADD, MON, DAY, HOUR, MINUTE, SECOND, static_cast<double>(IZONE)};
         std::string rec(jst ? con.T.MODE3_RESULT : con.T.MODE4_RESULT);
         if (jst) {
             const sun::Instant t = sun::to_second(at);

@@ -1,7 +1,10 @@
 // run  Menu, equinox prompt and dispatch to one conversion mode; failures end with an "*ERR*" line.
+#include <cstddef>
 #include <exception>
 #include <istream>
 #include <ostream>
+#include <string>
+#include <string_view>
 
 #include <solarlon/driver.hpp>
 
@@ -12,13 +15,40 @@ namespace solarlon::driver {
 
 namespace {
 
-// Menu answers until one that is not "?"; the explanation screen shows the menu again.
+// Menu answers until one that is blank or names a mode: "?" shows the explanation screen and the
+// menu again; any other answer is named, and the menu comes again.
 char menu(Console& con) {
+    static const std::size_t kShown = 20;  // bytes of an answer named in the notice
     for (;;) {
         for (const auto& line : con.T.MENU) con.out.record(line);
-        const std::string ans = io::read_a(con.in, 1);  // only the first byte counts
-        if (ans[0] != '?') return ans[0];
-        EXPLAIN(con);
+        std::string ans = io::read_a(con.in, kShown);  // only the first byte selects
+        const char c = ans[0];
+        if (c == ' ' || (c >= '1' && c <= '5')) return c;
+        if (c == '?') {
+            EXPLAIN(con);
+            continue;
+        }
+        ans.erase(ans.find_last_not_of(' ') + 1);  // the padding of the field, not typed
+        con.out.record(std::string(con.T.MENU_NO_MODE) + io::escaped(ans));
+    }
+}
+
+// The equinox answer, one number: a blank line asks again, and so does a text that is not a number,
+// after a notice naming it. A slash or a leading comma keeps the equinox of date.
+double equinox(Console& con) {
+    double EQX = 0.0;
+    for (;;) {
+        con.out.prompt(con.T.EQX_PROMPT);
+        std::string_view rec, token;
+        if (!con.in.next(rec, io::kMaxRecord, true)) throw io::Failure(io::Kind::Input, "end of file on console");
+        const io::Scan scan = io::scan_free(rec, con.in.cut(), EQX, token);
+        if (scan == io::Scan::Stored || scan == io::Scan::Kept) return EQX;
+        if (scan == io::Scan::TooLong) io::free_failure(scan, token, con.in.what());
+        if (scan != io::Scan::Blank) {
+            // A ')' alone ends an empty number: the notice shows it.
+            if (token.empty()) token = rec.substr(rec.find_first_not_of(" \t"), 1);
+            con.out.record(std::string(con.T.NOT_A_NUMBER) + io::escaped(token));
+        }
     }
 }
 
@@ -26,18 +56,15 @@ void dispatch(Console& con) {
     const char ans = menu(con);
     if (ans == ' ') return;
 
-    con.out.prompt(con.T.EQX_PROMPT);
-    double EQX = 0.0;  // a slash stores nothing: the equinox of date
-    if (io::read_free(con.in, EQX) == io::Free::End) throw io::Failure(io::Kind::Input, "end of file on console");
-    if (EQX == 0.0) con.out.record(con.T.EQX_OF_DATE);
+    const double EQX = equinox(con);
+    if (io::nint(EQX) == 0.0) con.out.record(con.T.EQX_OF_DATE);  // the equinox choice rounds to 0
 
     switch (ans) {
         case '1': mode_jst_to_longitude(con, EQX); break;
         case '2': mode_dates_file(con, EQX); break;
         case '3': mode_longitude_to_date(con, EQX, true); break;
         case '4': mode_longitude_to_date(con, EQX, false); break;
-        case '5': mode_longitudes_file(con, EQX); break;
-        default: break;  // an answer that names no mode ends the program
+        default: mode_longitudes_file(con, EQX); break;  // '5'
     }
 }
 

@@ -24,6 +24,8 @@ struct Texts {
     std::string_view FILE_DONE_UNIT;
     std::string_view NOT_A_NUMBER;
     std::string_view PAST_COLUMN_40;
+    std::string_view YEAR_NOT_WHOLE;
+    std::string_view MENU_NO_MODE;
     std::string_view HELP[32];
     std::string_view TERMS[24];
     std::string_view DEGREE;
@@ -37,7 +39,7 @@ struct Entry {
     const char* name;
     std::string_view text;
 };
-inline constexpr std::size_t kTextCount = 101;
+inline constexpr std::size_t kTextCount = 103;
 void entries(const Texts& table, Entry (&out)[kTextCount]);
 
 }  // namespace solarlon::texts

@@ -1,12 +1,14 @@
 // read_typed, to_int32  Rules shared by the hand-typed modes.
+#include <cmath>
 #include <cstdint>
+#include <string>
 
 #include "driver/detail.hpp"
 #include <solarlon/util.hpp>
 
 namespace solarlon::driver {
 
-bool read_typed(Console& con, std::string_view prompt, int used, double (&V)[6]) {
+bool read_typed(Console& con, std::string_view prompt, int used, double (&V)[6], bool whole_year) {
     static const std::int32_t kScan = 40;  // columns of the typed line that are scanned
     for (;;) {
         con.out.prompt(prompt);
@@ -16,11 +18,19 @@ bool read_typed(Console& con, std::string_view prompt, int used, double (&V)[6])
         GETNUM(TLINE, kScan, count, V[0], V[1], V[2], V[3], V[4], V[5], F);
         if (count == 0 && F[0].START == 0) return false;
         const NUMFLD* bad = nullptr;
-        for (int k = 0; k < used && k < 6 && bad == nullptr; ++k)
-            if (F[k].START != 0 && !F[k].TOOK) bad = &F[k];
+        std::string_view notice;
+        for (int k = 0; k < used && k < 6 && bad == nullptr; ++k) {
+            if (F[k].START != 0 && !F[k].TOOK) {
+                bad = &F[k];
+                notice = bad->EDGE ? con.T.PAST_COLUMN_40 : con.T.NOT_A_NUMBER;
+            } else if (k == 0 && whole_year && F[0].START != 0 && V[0] != std::trunc(V[0])) {
+                bad = &F[k];
+                notice = con.T.YEAR_NOT_WHOLE;
+            }
+        }
         if (bad == nullptr) return true;
         const std::string_view typed(TLINE.data() + (bad->START - 1), static_cast<std::size_t>(bad->WIDTH));
-        con.out.record(std::string(bad->EDGE ? con.T.PAST_COLUMN_40 : con.T.NOT_A_NUMBER) + std::string(typed));
+        con.out.record(std::string(notice) + io::escaped(typed));
     }
 }
 

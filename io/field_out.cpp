@@ -172,8 +172,8 @@ std::string format_f(double v, int w, int d) {
     Text t;
     fixed(v, d, true, t);
     char* s = t.first;
-    if (t.last - s == static_cast<std::ptrdiff_t>(w) + 1) {
-        // One column short: the 0 before the point goes.
+    if (d > 0 && t.last - s == static_cast<std::ptrdiff_t>(w) + 1) {
+        // One column short: the 0 before the point goes, where a decimal is left to show the value.
         if (s[0] == '0' && s[1] == '.') {
             ++t.first;
         } else if (s[0] == '-' && s[1] == '0' && s[2] == '.') {

@@ -33,7 +33,11 @@ private:
     Kind kind_;
 };
 
-// shown  A text quoted for an error report: control bytes as \xNN, at most 60 bytes kept.
+// escaped  A typed text as it may be echoed to a terminal: every byte below 0x20 and 0x7F written
+//          as \xNN (upper-case hex), every other byte as it is.
+std::string escaped(std::string_view text);
+
+// shown  A text quoted for an error report: escaped, at most 60 bytes kept.
 std::string shown(std::string_view text);
 
 // ---------------------------------------------------------------- records
@@ -107,8 +111,9 @@ double nint(double x);
 std::string format_i(double whole, int w);
 
 // format_f  Fw.d: V rounded to D decimals (exact binary value, ties to even), right-justified in W
-//          columns; the 0 before the point is dropped when the field is one column short; W
-//          asterisks when the value still does not fit (or is not finite).
+//          columns; the 0 before the point is dropped when the field is one column short and D is
+//          above 0 (Fw.0 keeps its only digit); W asterisks when the value still does not fit (or
+//          is not finite).
 std::string format_f(double v, int w, int d);
 
 // ---------------------------------------------------------------- field input
@@ -123,6 +128,22 @@ enum class Status { Ok, Invalid, OutOfRange };
 Status read_f(std::string_view field, int d, double& value);
 
 enum class Free { Stored, Kept, End };
+
+// Scan  What one record holds where a free-form number should stand.
+enum class Scan { Blank, Stored, Kept, Invalid, OutOfRange, TooLong };
+
+// scan_free  The free-form number of one record, by the rules of read_free.
+//  Given:    REC    the record
+//            CUT    whether REC was cut at its kept width (a number reaching its end is then too long)
+//  Returned: VALUE  the number when the result is Stored, else unchanged
+//            TOKEN  the text where the number stands (a view into REC; empty for Blank and Kept)
+//  Result:   Blank (only blanks and tabs), Stored, Kept (a slash or a leading comma), Invalid,
+//            OutOfRange or TooLong
+Scan scan_free(std::string_view rec, bool cut, double& value, std::string_view& token);
+
+// free_failure  The input failure of a number that SCAN (Invalid, OutOfRange or TooLong) refuses.
+//  Given:    TOKEN  the text of the number; WHAT  the source ("console" or a file name)
+[[noreturn]] void free_failure(Scan scan, std::string_view token, const std::string& what);
 
 // read_free  Free-form input of one number: blank lines passed over; the number ends at a blank,
 //           comma, tab, slash or ')'; the rest of its record is dropped.

@@ -48,7 +48,8 @@ std::string iso_of_mode3(const std::string& rec) {
     int y, mo, d, h, mi, s;
     if (std::sscanf(rec.c_str(), "%d %d %d %d %d %d", &y, &mo, &d, &h, &mi, &s) != 6) return "?" + rec;
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%04d-%02d-%02dT%02d:%02d:%02d", y, mo, d, h, mi, s);
+    std::snprintf(buf, sizeof buf, y < 0 ? "%05d-%02d-%02dT%02d:%02d:%02d" : "%04d-%02d-%02dT%02d:%02d:%02d", y, mo, d,
+                  h, mi, s);
     return buf;
 }
 
@@ -69,7 +70,7 @@ TEST(Commands, TermsAgreeWithMode3) {
         const char* year;
         const char* equinox;  // the option's value
         const char* eqx;      // the same equinox answered in the dialogue
-    } cases[] = {{"2027", "date", "0"}, {"1978", "1950", "1950"}, {"2000", "2000", "2000"}};
+    } cases[] = {{"2027", "date", "0"}, {"1978", "1950", "1950"}, {"2000", "2000", "2000"}, {"-500", "date", "0"}};
     for (const auto& c : cases) {
         const Answer a = command({"terms", c.year, "--equinox", c.equinox, "--format", "csv"});
         ASSERT_EQ(a.status, 0) << a.err;

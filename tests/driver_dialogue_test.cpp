@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <sstream>
 
 #include "dialogue.hpp"
@@ -44,6 +45,8 @@ TEST(Dialogue, GoldenSessions) {
 }
 
 TEST(Dialogue, MenuAnswers) {
+    const std::string no_mode = sjis(" メニューにない答えです: ");
+    const std::string m1 = sjis(" (JST) 年,月,日,時,分,秒 :");
     const struct {
         const char* input;
         std::string want;
@@ -51,21 +54,57 @@ TEST(Dialogue, MenuAnswers) {
     } cases[] = {
         {"\n", kMenu, 0},
         {" 1\n", kMenu, 0},                                  // a leading blank ends, digit or not
-        {"x\n2000\n", kMenu + kEqx, 0},                      // no mode: equinox read, then the end
-        {"6\n1950\n", kMenu + kEqx, 0},
-        {"\x82\x50\n1950\n", kMenu + kEqx, 0},               // full-width 1: its first byte names no mode
-        {"x\n0\n", kMenu + kEqx + kOfDate, 0},
-        {"x\n0.0\n", kMenu + kEqx + kOfDate, 0},
-        {"x\n/\n", kMenu + kEqx + kOfDate, 0},               // a slash leaves the equinox of date
-        {"x\n\n  \n2000 1950\n", kMenu + kEqx, 0},           // blank lines passed over
-        {"12\n0\n\n", kMenu + kEqx + kOfDate + sjis(" (JST) 年,月,日,時,分,秒 :"), 0},
+        // An answer that names no mode is named, and the menu comes again.
+        {"x\n\n", kMenu + no_mode + "x\r\n" + kMenu, 0},
+        {"6\n\n", kMenu + no_mode + "6\r\n" + kMenu, 0},
+        {"0\n\n", kMenu + no_mode + "0\r\n" + kMenu, 0},
+        {"\x82\x50\n\n", kMenu + no_mode + "\x82\x50\r\n" + kMenu, 0},  // full-width 1
+        {"\t1\n\n", kMenu + no_mode + "\\x091\r\n" + kMenu, 0},
+        {"q\x1b[A\x1b]0;t\x07 \n\n", kMenu + no_mode + "q\\x1B[A\\x1B]0;t\\x07\r\n" + kMenu, 0},
+        {"quit, then anything else\n\n", kMenu + no_mode + "quit, then anything\r\n" + kMenu, 0},  // 20 bytes
+        {"x\n1\n2000\n\n", kMenu + no_mode + "x\r\n" + kMenu + kEqx + m1, 0},
+        {"x\n", kMenu + no_mode + "x\r\n" + kMenu + kEofErr, 1},
+        // The equinox: 瞬時分点 for every answer that selects the equinox of date.
+        {"1\n0\n\n", kMenu + kEqx + kOfDate + m1, 0},
+        {"1\n0.0\n\n", kMenu + kEqx + kOfDate + m1, 0},
+        {"1\n0.3\n\n", kMenu + kEqx + kOfDate + m1, 0},
+        {"1\n-0.4\n\n", kMenu + kEqx + kOfDate + m1, 0},
+        {"1\n0.5\n\n", kMenu + kEqx + m1, 0},               // rounds to 1: the mean equinox of year 0.5
+        {"1\n/\n\n", kMenu + kEqx + kOfDate + m1, 0},       // a slash leaves the equinox of date
+        {"1\n1950\n\n", kMenu + kEqx + m1, 0},
+        {"1\n2000 1950\n\n", kMenu + kEqx + m1, 0},
+        // A blank line, or a text that is not a number, asks again.
+        {"1\n\n  \n2000\n\n", kMenu + kEqx + kEqx + kEqx + m1, 0},
+        {"1\nabc\n2000\n\n", kMenu + kEqx + sjis(" 数値として読めません: ") + "abc\r\n" + kEqx + m1, 0},
+        {"1\n1e400\n0\n\n", kMenu + kEqx + sjis(" 数値として読めません: ") + "1e400\r\n" + kEqx + kOfDate + m1, 0},
+        {"1\n)\n0\n\n", kMenu + kEqx + sjis(" 数値として読めません: ") + ")\r\n" + kEqx + kOfDate + m1, 0},
+        {"12\n0\n\n", kMenu + kEqx + kOfDate + m1, 0},
         {"5abc\n0\n", kMenu + kEqx + kOfDate + sjis(" 太陽黄経ファイル名 :") + "\r\n" + kEofErr, 1},
-        {"x\n", kMenu + kEqx + "\r\n" + kEofErr, 1},         // end of input at the equinox prompt
+        {"3\n", kMenu + kEqx + "\r\n" + kEofErr, 1},         // end of input at the equinox prompt
     };
     for (const auto& c : cases) {
         const Outcome o = dialogue(c.input);
         EXPECT_EQ(o.status, c.status) << c.input;
         EXPECT_EQ(o.out, c.want) << c.input;
+    }
+}
+
+// Typed control bytes never reach the terminal: the notices show them as \xHH, in either encoding.
+TEST(Dialogue, NoticesEscapeControlBytesInEitherEncoding) {
+    const std::string input = "x\x1b[A\n3\n2000\n2027 9\x1b]0;t\x07\n2027.5 0\n\n";
+    const std::string no_mode = " メニューにない答えです: x\\x1B[A";
+    const std::string bad = " 数値として読めません: 9\\x1B]0;t\\x07";
+    const std::string year = " 年は整数で入力してください: 2027.5";
+    for (const auto enc : {solarlon::driver::Encoding::ShiftJIS, solarlon::driver::Encoding::UTF8}) {
+        const bool utf8 = enc == solarlon::driver::Encoding::UTF8;
+        SCOPED_TRACE(utf8 ? "UTF-8" : "Shift-JIS");
+        std::istringstream in(input);
+        std::ostringstream out;
+        EXPECT_EQ(solarlon::driver::run(in, out, enc), 0);
+        const std::string o = out.str();
+        for (const std::string& want : {no_mode, bad, year})
+            EXPECT_NE(o.find((utf8 ? want : sjis(want)) + "\r\n"), std::string::npos) << want;
+        EXPECT_EQ(o.find_first_of("\x1b\x07"), std::string::npos);
     }
 }
 
@@ -94,6 +133,15 @@ TEST(Dialogue, TypedLineNotices) {
         {"3", "2000" + std::string(33, ' ') + "270", past + "270\r\n"},
         {"3", "2000" + std::string(35, ' ') + "5", past + "5\r\n"},
         {"4", "1990" + std::string(30, ' ') + "1234567", past + "123456\r\n"},
+        // Control bytes are escaped: they would move the cursor or set the terminal's title.
+        {"1", "2027 12 22 11 4\x1b[D\x1b[D1\x1b[A", bad + "4\\x1B[D\\x1B[D1\\x1B[A\r\n"},
+        {"3", "2027 9\x1b]0;title\x07", bad + "9\\x1B]0;title\\x07\r\n"},
+        {"1", "1978 6 10 21 20 0\x7f", bad + "0\\x7F\r\n"},
+        // The year of menus 3 and 4 is whole: a fraction would shift the date off the passage.
+        {"3", "2027.5 0", sjis(" 年は整数で入力してください: ") + "2027.5\r\n"},
+        {"4", "1978.4, 90", sjis(" 年は整数で入力してください: ") + "1978.4\r\n"},
+        {"3", "1978.5 abc", sjis(" 年は整数で入力してください: ") + "1978.5\r\n"},  // first in typed order
+        {"3", "2027.0 0", sjis(" (JST) 年,月,日,時,分,秒 = 2027  3 21 14 32 42\n")},
         {"3", "2000 270 abc", sjis(" (JST) 年,月,日,時,分,秒 = 2000 12 21 22 42 43\n")},
         {"3", "2000", sjis(" (JST) 年,月,日,時,分,秒 = 2000  3 20 16 25 50\n")},  // a longitude not typed is 0
     };
@@ -115,16 +163,42 @@ TEST(Dialogue, PrintedInstantsCarry) {
     } cases[] = {
         {"3\n2000\n1990 110.63\n", "1990  7 13 12 23  0"},    // 22 min 59.5 s and more
         {"3\n2000\n1990 142.82\n", "1990  8 16  4  3  0"},
-        {"3\n2000\n1978.5 156.9957\n", "1979  3  1 19 18 53"},  // minutes past the hour carried
+        {"3\n2000\n-1000 90\n", "-1000  5 10 23 26 43"},    // negative years as typed
+        {"3\n2000\n-1 90\n", "-1  5 24 19 24 53"},
         {"4\n2000\n2000 311.42666\n", "2000  2  1.000"},        // would read 1 32.000
         {"3\n2000\n2000 311.42666\n", "2000  2  1  8 59 40"},
     };
     for (const auto& c : cases) {
         const Outcome o = dialogue(std::string(c.input) + "\n");
-        const std::size_t at = o.out.find(" = ");
+        const std::size_t at = o.out.find(" =");
         ASSERT_NE(at, std::string::npos) << c.input;
-        EXPECT_EQ(o.out.substr(at + 3, o.out.find('\r', at) - at - 3), c.want) << c.input;
+        const std::size_t from = o.out.find_first_not_of(' ', at + 2);  // past the blanks of I5
+        EXPECT_EQ(o.out.substr(from, o.out.find('\r', at) - from), c.want) << c.input;
     }
+}
+
+// The instant that menus 3 and 4 print is a passage of the longitude: menu 1 at that instant gives the
+// longitude back, before the era as after it. Menu 4's decimal day is given as the day with 9 h JST.
+TEST(Dialogue, PrintedInstantIsAPassageOfTheLongitude) {
+    const std::string lon_text = sjis(" 太陽黄経 =");
+    for (const char* mode : {"3", "4"})
+        for (const char* year : {"-1000", "-1", "0", "1", "2027"})
+            for (const double lon : {0.0, 90.0, 279.5}) {
+                char line[64];
+                std::snprintf(line, sizeof line, "%s %.1f", year, lon);
+                SCOPED_TRACE(std::string("mode ") + mode + ": " + line);
+                const Outcome r = dialogue(std::string(mode) + "\n2000\n" + line + "\n\n");
+                const std::size_t at = r.out.find(" =");
+                ASSERT_NE(at, std::string::npos) << r.out;
+                std::string instant = r.out.substr(at + 2, r.out.find('\r', at) - at - 2);
+                if (mode[0] == '4') instant += " 9 0 0";
+                const Outcome f = dialogue("1\n2000\n" + instant + "\n\n");
+                const std::size_t got = f.out.find(lon_text);
+                ASSERT_NE(got, std::string::npos) << f.out;
+                const double back = std::strtod(f.out.c_str() + got + lon_text.size(), nullptr);
+                // A second of time is 1.1e-5 degrees; 0.0005 day is 5e-4 degrees.
+                EXPECT_NEAR(std::remainder(back - lon, 360.0), 0.0, mode[0] == '3' ? 2e-5 : 6e-4) << instant;
+            }
 }
 
 // Every field that modes 3 and 4 print lies in its range, 1900-2100, at irregular longitudes.

@@ -43,6 +43,10 @@ TEST(FieldOutput, FixedPoint) {
         {0.125, 4, 2, "0.12"},       // exact halfway: ties to even
         {0.375, 4, 2, "0.38"},
         {2.5, 3, 0, " 2."},
+        {0.25, 1, 0, "*"},         // Fw.0 keeps its only digit, the zero
+        {0.25, 2, 0, "0."},
+        {-0.375, 2, 0, "**"},
+        {-0.375, 3, 0, "-0."},
         {1.3848408780201824e32, 42, 0, "        138484087802018242747204840194048."},  // wide enough
         {inf, 6, 2, "******"},
         {std::nan(""), 4, 1, "****"},
@@ -69,7 +73,7 @@ std::string printf_f(double v, int w, int d) {
     char buf[400];
     std::snprintf(buf, sizeof buf, "%#.*f", d, v);
     std::string s = buf;
-    if (s.size() == static_cast<std::size_t>(w) + 1) {
+    if (d > 0 && s.size() == static_cast<std::size_t>(w) + 1) {
         if (s.compare(0, 2, "0.") == 0) s.erase(0, 1);
         else if (s.compare(0, 3, "-0.") == 0) s.erase(1, 1);
     }

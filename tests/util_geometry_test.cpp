@@ -80,6 +80,7 @@ TEST(Vectors, AnglesAndProducts) {
 
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
+    const double kN = std::sqrt(0.53 * 0.53 * 2 + 1.02 * 1.02);
     const struct { double x[3], y[3], z[3]; } cross[] = {
         {{2, 0, 0}, {0, 3, 0}, {0, 0, 1}},
         {{0, 0, 1}, {1, 0, 0}, {0, 1, 0}},
@@ -87,6 +88,12 @@ TEST(Vectors, AnglesAndProducts) {
         {{0, 0, 0}, {1, 0, 0}, {0, 0, 0}},
         {{1, nan, 3}, {2, 0, 0}, {nan, nan, nan}},  // NaN, not a parallel pair
         {{inf, 1, 1}, {1, 1, 1}, {nan, nan, nan}},
+        {{1, 2, inf}, {0, 0, 0}, {nan, nan, nan}},  // with a zero vector, still NaN
+        // Products that over- or underflow: the unit normal all the same.
+        {{1e-160, 0, 0}, {0, 1e-160, 0}, {0, 0, 1}},
+        {{1e200, 0, 0}, {0, 0, -3e200}, {0, 1, 0}},
+        {{1e300, 1e300, 0}, {5e-324, 0, 0}, {0, 0, -1}},
+        {{-0.19, 0.83, -0.53}, {1e-160, 1e-160, 0}, {0.53 / kN, -0.53 / kN, -1.02 / kN}},
     };
     for (const auto& t : cross) {
         UCROSS(t.x[0], t.x[1], t.x[2], t.y[0], t.y[1], t.y[2], x, y, z);

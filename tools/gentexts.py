@@ -58,6 +58,10 @@ TEXTS = [
     # A typed line whose field cannot be used: the text, then the field as typed.
     ("NOT_A_NUMBER", " 数値として読めません: "),
     ("PAST_COLUMN_40", " 40桁目までに収めてください: "),
+    # A year with a fraction in menus 3 and 4, then the field as typed.
+    ("YEAR_NOT_WHOLE", " 年は整数で入力してください: "),
+    # A menu answer that names no mode, then the answer as typed; the menu comes again.
+    ("MENU_NO_MODE", " メニューにない答えです: "),
     # --help
     ("HELP", [
         "solarlon  太陽黄経の計算（日時 → 太陽黄経、太陽黄経 → 日時）",

@@ -144,9 +144,9 @@ void SPHXYZ(double& X, double& Y, double& Z, const double& ALPHA, const double& 
 //  Given:    X1, X2, X3     first vector
 //            Y1, Y2, Y3     second vector
 //  Returned: Z1, Z2, Z3     (X x Y) / |X x Y|
-//  Notes:    Parallel vectors (or a zero vector) have no such direction: the result is (0, 0, 0).
-//            A NaN or infinite component, or a cross product too large to square (components
-//            beyond some 1e154), gives (NaN, NaN, NaN).
+//  Notes:    Any finite, non-parallel pair gives the unit normal to rounding, however large or
+//            small the components. Parallel vectors (or a zero vector) have no such direction: the
+//            result is (0, 0, 0). A NaN or infinite component gives (NaN, NaN, NaN).
 void UCROSS(const double& X1, const double& X2, const double& X3, const double& Y1, const double& Y2,
             const double& Y3, double& Z1, double& Z2, double& Z3);
 

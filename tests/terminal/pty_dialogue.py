@@ -123,6 +123,16 @@ def main():
         (u(" 太陽黄経ファイル名 :"), b"LON.TXT\n", "file-name prompt"),
         (u("LON.THJ: 2 行"), None, "closing word of the file mode"),
     ]
+    no_mode = [
+        (u("-" * 52), b"x\x1b[A\n", "menu, before its answer"),
+        (u(" メニューにない答えです: x\\x1B[A"), None, "notice naming the answer, its Escape shown as text"),
+        (u("?  説明"), None, "menu again"),
+        (u("-" * 52), b"3\n", "menu again, before its answer"),
+        (u(" 分点 (1950 or 2000 or etc. or 0:瞬時) :"), b"0\n", "equinox prompt"),
+        (u(" 年,太陽黄経 :"), b"1978 79.26941\n", "mode-3 prompt"),
+        (u(" (JST) 年,月,日,時,分,秒 = 1978  6 10 21 20  0"), None, "mode-3 result"),
+        (u(" 年,太陽黄経 :"), b"\n", "the next mode-3 prompt"),
+    ]
     cases = [
         ("UTF-8 locale: UTF-8 screens", [], "C.UTF-8", mode1("utf-8")),
         ("UTF-8 locale, --sjis: Shift-JIS screens", ["--sjis"], "C.UTF-8", mode1("cp932")),
@@ -135,6 +145,7 @@ def main():
           (u("冬至  270°  2027-12-22 11:40:06 +09:00\r"), None, "the last term")]),
         ("when at a Shift-JIS terminal", ["when", "1978", "79.26941"], "C",
          [("79.26941°  1978-06-10 21:20:00 +09:00\r".encode("cp932"), None, "the instant")]),
+        ("a menu answer that names no mode: the notice, then the menu", [], "C.UTF-8", no_mode),
     ]
     with tempfile.TemporaryDirectory() as work:
         with open(os.path.join(work, "LON.TXT"), "wb") as f:
