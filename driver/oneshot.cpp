@@ -1,5 +1,6 @@
 // one_shot  The commands terms, at and when: the solar terms of a year, the longitude at an instant,
 //           the instant of a longitude; as text for people, csv or json for programs.
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
