@@ -8,13 +8,17 @@
 //   suntim/literal   the literal scan (up to 69 evaluations) over the literal formulas
 //   suntim/fast      SUNTIM: predicted spans over the lean longitude; "evals" is the mean number
 //                    of evaluations per answer
+//   terms/apparent   the 24 solar terms of a year (JST) by the apparent theory (ERFA)
+//   terms/classic    the same 24 longitudes of a year by SUNTIM, equinox of date
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
 #include <vector>
 
 #include <solarlon/solar.hpp>
+#include "solar/apparent.hpp"
 #include "solar/detail.hpp"
+#include "tests/support/sunlng_literal.hpp"
 
 namespace {
 
@@ -140,8 +144,39 @@ void suntim_fast(benchmark::State& state, double eq) {
     state.counters["evals"] = static_cast<double>(calls) / static_cast<double>(v.size());
 }
 
+// The years 1900 to 2100 in turn.
+void terms_apparent(benchmark::State& state) {
+    if (!solarlon::apparent::available()) {
+        state.SkipWithError("built without ERFA: no apparent theory");
+        return;
+    }
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const auto t = solarlon::apparent::solar_terms(1900.0 + static_cast<double>(i++ % 201), 9.0);
+        benchmark::DoNotOptimize(t);
+    }
+}
+
+void terms_classic(benchmark::State& state) {
+    const std::int32_t zone = 9;
+    double mon = 0.0, day = 0.0, hour = 0.0, minute = 0.0, second = 0.0;
+    std::int32_t iyadd = 0;
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const std::int32_t iyear = static_cast<std::int32_t>(1900 + i++ % 201);
+        const double year = iyear, eq = 0.0;
+        for (int k = 0; k < 24; ++k) {
+            const double lon = solarlon::apparent::term_longitude(k);
+            solarlon::SUNTIM(eq, zone, iyear, lon, year, mon, day, hour, minute, second, iyadd);
+            benchmark::DoNotOptimize(second);
+        }
+    }
+}
+
 }  // namespace
 
+BENCHMARK(terms_apparent)->Unit(benchmark::kMillisecond);
+BENCHMARK(terms_classic)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(sunlng, literal_eq1950, solarlon::detail::sunlng_literal, 1950.0);
 BENCHMARK_CAPTURE(sunlng, fast_eq1950, solarlon::SUNLNG, 1950.0);
 BENCHMARK_CAPTURE(sunlon, eq1950, 1950.0);

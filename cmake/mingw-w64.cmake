@@ -19,3 +19,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # libstdc++, libgcc and winpthread linked in: the executable imports only system DLLs.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
+
+# pkg-config, a program of the build machine, looks only at the MinGW tree's .pc files: the build
+# machine's ERFA is not for Windows (without a MinGW ERFA the build has the classic theory only).
+set(ENV{PKG_CONFIG_LIBDIR} /usr/${mingw_triplet}/lib/pkgconfig)
+set(ENV{PKG_CONFIG_PATH} "")

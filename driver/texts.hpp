@@ -3,7 +3,6 @@
 #ifndef SOLARLON_DRIVER_TEXTS_HPP
 #define SOLARLON_DRIVER_TEXTS_HPP
 
-#include <cstddef>
 #include <string_view>
 
 namespace solarlon::texts {
@@ -33,14 +32,6 @@ struct Texts {
 
 extern const Texts SJIS;  // Shift-JIS (CP932) bytes
 extern const Texts UTF8;  // the same texts as UTF-8 bytes
-
-// Every text of a table with its name, in table order, for checks.
-struct Entry {
-    const char* name;
-    std::string_view text;
-};
-inline constexpr std::size_t kTextCount = 103;
-void entries(const Texts& table, Entry (&out)[kTextCount]);
 
 }  // namespace solarlon::texts
 

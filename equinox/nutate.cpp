@@ -10,7 +10,7 @@ namespace {
 
 // c0 + c1 d + c2 d^2 + c3 d^3 degrees, less whole turns; the sign is kept, so the value lies in
 // (-360, 360). Only sines and cosines of it are used.
-double argument(const double& d, double c0, double c1, double c2, double c3) {
+double argument(double d, double c0, double c1, double c2, double c3) {
     double a = c0 + c1 * d + c2 * d * d + c3 * d * d * d;
     a = a - 360.0 * std::trunc(a / 360.0);
     return a;
@@ -20,6 +20,8 @@ double argument(const double& d, double c0, double c1, double c2, double c3) {
 
 // NUTARG  Fundamental arguments of the nutation: Brown's mean elements of the Moon, Newcomb's of the Sun,
 //          each a cubic in D.
+//  References: Explanatory Supplement to the Astronomical Ephemeris and the American Ephemeris
+//            and Nautical Almanac, HMSO, London (1961): the arguments in days from 1900 January 0.5
 //  Called:   none
 void NUTARG(const double& D, double& EL, double& ELP, double& F, double& DM, double& OM) {
     const double l = argument(D, 296.104608, 13.0649924465, 6.89e-12, 2.95e-19);
@@ -38,6 +40,10 @@ void NUTARG(const double& D, double& EL, double& ELP, double& F, double& DM, dou
 //  Method:   Seven terms of the nutation in longitude and four in obliquity (arc seconds, T in Julian
 //            centuries from 1900 January 0.5), applied as the first-order form of
 //            R1(-eps-deps) R3(-dpsi) R1(eps) with Newcomb's mean obliquity eps.
+//  References: E. W. Woolard, Theory of the rotation of the Earth around its center of mass,
+//            Astronomical Papers prepared for the use of the American Ephemeris and Nautical
+//            Almanac, vol. XV, part I (1953): the series whose leading terms these are, as also
+//            tabulated in the Explanatory Supplement (1961; see NUTARG)
 //  Called:   TIMARG, OBLIQ, NUTARG
 void NUTATE(const std::int32_t& ISIGN, const double& YEAR, const double& MON, const double& DAY,
             const double& HOUR, const double& MINUTE, const double& SECOND, double& X, double& Y,

@@ -2,6 +2,8 @@
 //  Method:   The angles zeta0, z and theta are Newcomb's in their 1900-based form, T0 centuries from
 //            1900 to EP0 and t centuries from EP0 to EP1. The rotation is R3(-z) R2(theta) R3(-zeta0).
 //  Accuracy: the polynomials are not exact inverses: 1950 -> 2000 -> 1950 comes back to about 3e-9.
+//  References: Explanatory Supplement to the Astronomical Ephemeris and the American Ephemeris
+//            and Nautical Almanac, HMSO, London (1961): Newcomb's precession angles in this form
 //  Called:   none
 #include <solarlon/equinox.hpp>
 

@@ -12,8 +12,13 @@ void TIMARG(const double& YEAR, const double& MON, const double& DAY, const doub
     T = t;
 }
 
+// OBLIQ  Newcomb's mean obliquity of the ecliptic.
+//  Method:   23 27' 08.26" - 46.845" T - 0.0059" T^2 + 0.00181" T^3, T in Julian centuries from 1900
+//            January 0.5, written in degrees.
+//  References: Explanatory Supplement to the Astronomical Ephemeris and the American Ephemeris
+//            and Nautical Almanac, HMSO, London (1961)
+//  Called:   none
 double OBLIQ(const double& T) {
-    // 23 27' 08.26" - 46.845" T - 0.0059" T^2 + 0.00181" T^3, in degrees.
     return 23.452294 - 0.0130125 * T - 0.00000164 * T * T + 0.000000503 * T * T * T;
 }
 

@@ -11,7 +11,10 @@ namespace solarlon::sun {
 
 namespace {
 
-// Day count of a proleptic Gregorian date from 1970-01-01 (negative before), any year.
+// Day count of a proleptic Gregorian date from 1970-01-01 (negative before), any year: Hinnant's
+// count by eras of 400 years, exact in 64-bit integers. The display's own: it alone needs the way back
+// (civil_from_days) and years before 1, and it only carries an instant already found into a valid
+// date, so neither DAYNUM (the equinox routines') nor the series' MJD feeds it or is fed by it.
 std::int64_t days_from_civil(std::int64_t y, std::int64_t m, std::int64_t d) {
     y -= m <= 2;
     const std::int64_t era = (y >= 0 ? y : y - 399) / 400;

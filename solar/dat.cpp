@@ -1,5 +1,8 @@
 // DAT  Phases, rates and amplitudes of Newcomb's solar theory about JD 2440000.0 (1968 May 23, 12 h),
 //      referred to the mean equinox and ecliptic of 1950.0.
+//  References: S. Newcomb, Tables of the Sun, Astronomical Papers prepared for the use of the
+//            American Ephemeris and Nautical Almanac, vol. VI, part I, Washington (1895): the theory
+//            whose terms these are, here re-expressed about JD 2440000.0
 #include "solar/tables.hpp"
 
 namespace solarlon {

@@ -5,6 +5,8 @@
 //            DELT = 58.0 + 0.8 (t - 1990).
 //  Notes:    The two lines do not meet: the value steps down by about 2.1 s at 1990 January 1. The
 //            time of day does not enter.
+//  References: none known for the two lines; docs/accuracy.md compares them with Delta T as
+//            observed (IERS, as tabulated in the Astronomical Almanac).
 //  Called:   none
 #include <solarlon/solar.hpp>
 

@@ -1,8 +1,12 @@
 // detail.hpp  The private routines of solar/: the time arguments of the series, the equinox choice
-//             decoded and applied, the two searches behind SUNTIM, and SUNLNG evaluated literally.
+//             decoded and applied, and the two searches behind SUNTIM.
 //
 // Private to solar/ and its tests; callers use <solarlon/solar.hpp>. The constant tables are declared
 // in solar/tables.hpp, the sine and cosine in degrees in solar/trig.hpp.
+//
+// Scalars are passed by value, except where a routine hands its given instant on to the defined
+// routines (DELTAT, DAYNUM, NUTATE, ABERR, SUNLON), which take references: there the references pass
+// through, as they do in those routines, and nothing is copied on the path of every evaluation.
 #ifndef SOLARLON_SOLAR_DETAIL_HPP
 #define SOLARLON_SOLAR_DETAIL_HPP
 
@@ -28,8 +32,12 @@ constexpr double kMeanLongitudeRate = 0.985609104;
 //                             year; DAY counts with its fraction
 //  Result:   days, in the time scale of the time of day that the caller adds
 //  Notes:    The one day count of the theory: time_arguments adds the time of day to it, and the
-//            prediction of the search (predict_search) counts the days of its grid with it.
-inline double mjd_at_0h(const double& YEAR, const double& MON, const double& DAY) {
+//            prediction of the search (predict_search) counts the days of its grid with it. It is not
+//            DAYNUM (whose whole days are MJD + 678941 for the dates of years 1 and later) because
+//            the series takes the day's fraction and this arithmetic as they are, on the path of
+//            every evaluation, and its values are kept to the last bit; DAYNUM serves the equinox
+//            routines (equinox/daynum.cpp lists the program's day counts).
+inline double mjd_at_0h(double YEAR, double MON, double DAY) {
     // January and February are months 13 and 14 of the previous year.
     double y = YEAR, m = MON;
     if (!(m > 2.5)) {
@@ -96,7 +104,7 @@ Equinox choose_equinox(const double& EQ, const double& YEAR, const double& MON, 
 //            precession in longitude added and one turn added or taken away where it leaves [0, 360]
 //  Notes:    The general precession in longitude from 1950.0 is 50.26754 T + 0.000111 T^2 +
 //            0.000000202 T^3 arc seconds for T years. Inline: SUNLON, the search's evaluator, calls it.
-inline double refer_longitude(const Equinox& EQ, const double& LON) {
+inline double refer_longitude(const Equinox& EQ, double LON) {
     double lon = LON;
     if (EQ.kind == Equinox::Kind::MEAN_1950) {
         // Into [0, 360]: only values above 360 or below 0 move.
@@ -133,6 +141,9 @@ void refer_coordinates(const Equinox& EQ, const double& YEAR, const double& MON,
                        double& X, double& Y, double& Z);
 
 // ---------------------------------------------------------------- the searches behind SUNTIM
+//
+// The two kernels take SUNTIM's argument list, references as there, so that either stands where the
+// other does (SUNTIM and the tests choose between them).
 
 // LongitudeFn  Longitude (degrees) at minute 0, second 0 of hour HOUR (UT) of the date YEAR, MON, DAY.
 using LongitudeFn = std::function<double(const double& YEAR, const double& MON, const double& DAY,
@@ -161,15 +172,6 @@ void scan_search(const LongitudeFn& LAMBDA, const std::int32_t& IZONE, const std
 bool predict_search(const LongitudeFn& LAMBDA, const std::int32_t& IZONE, const std::int32_t& IYEAR,
                     const double& LON, const double& YEAR, double& MON, double& DAY, double& HOUR,
                     double& MINUTE, double& SECOND, std::int32_t& IYADD);
-
-// ---------------------------------------------------------------- the reference evaluation
-
-// sunlng_literal  SUNLNG by its formulas taken literally. The reference for SUNLNG's faster evaluation
-//                 in the tests and the benchmarks; not called by the program.
-//  Given and returned: as SUNLNG
-void sunlng_literal(const double& EQ, const double& YEAR, const double& MON, const double& DAY,
-                    const double& HOUR, const double& MINUTE, const double& SECOND, double& DELT,
-                    double& LON, double& RV, double& X, double& Y, double& Z);
 
 }  // namespace solarlon::detail
 

@@ -33,7 +33,7 @@ namespace {
 
 // grid_day  Days from the epoch JD 2440000.0 to 0 h of a date of the grid: the day count of the series
 //           (time_arguments) in UT, so some seconds off its dynamical time.
-double grid_day(const double& year, const double& mon, const double& day) {
+double grid_day(double year, double mon, double day) {
     return mjd_at_0h(year, mon, day) - kEpochMjd;
 }
 
@@ -41,7 +41,7 @@ double grid_day(const double& year, const double& mon, const double& day) {
 //                  after the epoch: the mean motion in longitude with the series' equation of the
 //                  centre in M and 2M at the epoch, solved by two Newton steps. Good to some 0.005 day;
 //                  the lunar and planetary terms are left out.
-double days_to_advance(const double& d, const double& u) {
+double days_to_advance(double d, double u) {
     const double n = kMeanLongitudeRate;  // degrees a day
     const double k = DAT[0][1];            // mean anomaly, degrees a day
     const double m0 = DAT[0][0] + k * d;
@@ -59,7 +59,7 @@ double days_to_advance(const double& d, const double& u) {
 }
 
 // forward_arc  Arc from the longitude A forward to B, degrees, [0, 360).
-double forward_arc(const double& a, const double& b) {
+double forward_arc(double a, double b) {
     double r = b - a;
     if (r < 0.0) r = r + 360.0;
     if (r >= 360.0) r = r - 360.0;
@@ -78,7 +78,7 @@ bool on_arc(double a, double b, double x) {
 }
 
 // floor_within  The whole number in LO..HI nearest below V (LO for NaN).
-int floor_within(const double& v, const int& lo, const int& hi) {
+int floor_within(double v, int lo, int hi) {
     const double f = std::floor(v);
     if (!(f >= static_cast<double>(lo))) return lo;
     if (f > static_cast<double>(hi)) return hi;
@@ -92,12 +92,12 @@ public:
     void clear() {
         for (bool& k : known_) k = false;
     }
-    bool known(const int& i) const { return known_[i]; }
-    void set(const int& i, const double& v) {
+    bool known(int i) const { return known_[i]; }
+    void set(int i, double v) {
         val_[i] = v;
         known_[i] = true;
     }
-    const double& value(const int& i) const { return val_[i]; }
+    double value(int i) const { return val_[i]; }
 
 private:
     double val_[kSize] = {};
@@ -107,7 +107,7 @@ private:
 // The levels of the predictor, for search_year; ok() is false once a check has failed.
 class PredictedLevels {
 public:
-    PredictedLevels(const LongitudeFn& lambda, const double& year, const double& z, const double& x)
+    PredictedLevels(const LongitudeFn& lambda, double year, double z, double x)
         : lambda_(lambda), year_(year), z_(z), x_(x) {
         months_.clear();
         days_.clear();
@@ -118,7 +118,7 @@ public:
 
     int month() {
         mon_ = 0;
-        const auto p = [this](const int& i) { return month_point(i); };
+        const auto p = [this](int i) { return month_point(i); };
         // From January 1 by the Sun's motion: the last month whose 1st comes before it reaches X.
         const double jan = grid_day(year_, 1.0, 1.0);
         const double t = days_to_advance(jan - z_ / 24.0, forward_arc(month_point(1), x_));
@@ -129,25 +129,25 @@ public:
         return level(p, 1, 12, guess);
     }
 
-    int day(const int& mon, const int& ndays) {
+    int day(int mon, int ndays) {
         mon_ = mon;
         days_.clear();
         if (months_.known(mon)) days_.set(1, months_.value(mon));  // the same point, (mon, 1, -z)
-        const auto p = [this](const int& j) { return day_point(j); };
+        const auto p = [this](int j) { return day_point(j); };
         const double m = static_cast<double>(mon);
         const double t =
             days_to_advance(grid_day(year_, m, 1.0) - z_ / 24.0, forward_arc(day_point(1), x_));
         return level(p, 1, ndays, 1 + floor_within(t, 0, ndays - 1));
     }
 
-    HourFit hours(const double& year, const int& mon, const int& day) {
+    HourFit hours(double year, int mon, int day) {
         hyear_ = year;
         hmon_ = static_cast<double>(mon);
         hday_ = static_cast<double>(day);
         hours_.clear();
         const bool sameday = (year == year_ && mon == mon_);
         if (sameday && days_.known(day)) hours_.set(0, days_.value(day));  // (mon, day, -z)
-        const auto p = [this](const int& k) { return hour_point(k); };
+        const auto p = [this](int k) { return hour_point(k); };
 
         // By the line between this day's 0 h and the next day's, or else by the motion.
         const double l0 = hour_point(0);
@@ -172,20 +172,20 @@ public:
     }
 
 private:
-    double check(const double& v) {
+    double check(double v) {
         if (!(v >= 0.0 && v <= 360.0)) ok_ = false;
         return v;
     }
-    double month_point(const int& i) {
+    double month_point(int i) {
         if (!months_.known(i)) months_.set(i, check(lambda_(year_, static_cast<double>(i), 1.0, -z_)));
         return months_.value(i);
     }
-    double day_point(const int& j) {
+    double day_point(int j) {
         if (!days_.known(j))
             days_.set(j, check(lambda_(year_, static_cast<double>(mon_), static_cast<double>(j), -z_)));
         return days_.value(j);
     }
-    double hour_point(const int& k) {
+    double hour_point(int k) {
         if (!hours_.known(k)) {
             // The scan's arguments, so that LAMBDA sees the very same doubles: -z for 0 h (the
             // scan's first point; -0 when z is 0, where 0.0 - z would give +0), k - z for hour k.
@@ -199,7 +199,7 @@ private:
     // arc from P(HI) round to P(LO) holding it. GUESS (LO..HI) is tried first; then jumps by the
     // length of the span missed, and when six tries fail, the scan of the level in order.
     template <class P>
-    int level(const P& p, const int& lo, const int& hi, const int& guess) {
+    int level(const P& p, int lo, int hi, int guess) {
         int s = guess;
         for (int tries = 0; tries < 6 && ok_; ++tries) {
             const double a = p(s);

@@ -1,11 +1,9 @@
 // scan_search  SUNTIM's search, literally: every span of each level tested in order.
 //
-//  Method:   The month is the first span, between 0 h (zone) of the 1st of consecutive months, that
-//            holds the longitude, December the fall-back; the day likewise among the 0 h of the days
-//            of that month, the month's last day the fall-back; the hour among the whole hours of the
-//            zone on that day, the last hour the fall-back. The hour found is then interpolated between
-//            its two ends, evaluated afresh (the end of the last hour is 0 h of the next day).
-//            search_year (solar/search.hpp) walks the levels and settles the day's and year's end.
+//  Method:   The search described in solar/search.hpp, each level's spans tested in order from the
+//            first (December, the month's last day, the day's last hour the fall-backs). The two ends
+//            of the hour found are evaluated afresh for the interpolation (the end of the last hour
+//            is 0 h of the next day).
 //  Called:   LAMBDA
 #include <cstdint>
 
@@ -19,7 +17,7 @@ namespace {
 // The levels of the scan, for search_year.
 class ScanLevels {
 public:
-    ScanLevels(const LongitudeFn& lambda, const double& year, const double& z, const double& x)
+    ScanLevels(const LongitudeFn& lambda, double year, double z, double x)
         : lambda_(lambda), year_(year), z_(z), x_(x) {}
 
     int month() const {
@@ -32,7 +30,7 @@ public:
         return 12;
     }
 
-    int day(const int& mon, const int& ndays) const {
+    int day(int mon, int ndays) const {
         const double m = static_cast<double>(mon);
         double l0 = lambda_(year_, m, 1.0, -z_);
         for (int j = 2; j <= ndays; ++j) {
@@ -43,7 +41,7 @@ public:
         return ndays;
     }
 
-    HourFit hours(const double& year, const int& mon, const int& day) const {
+    HourFit hours(double year, int mon, int day) const {
         const double m = static_cast<double>(mon), d = static_cast<double>(day);
         double l0 = lambda_(year, m, d, -z_);
         double hour = 23.0 - z_;

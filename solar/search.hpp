@@ -1,14 +1,19 @@
 // search.hpp  What the two searches behind SUNTIM share: the span test, the interpolation inside the
 //             hour, and the walk from the month to the minute with the day's and the year's end.
 //
-// Private to solar/scan_search.cpp and solar/predict_search.cpp. The search, for both: one calendar
-// year of the zone is searched for the instant at which the longitude supplied by the evaluator
-// reaches the wanted value; the month by the longitudes at 0 h of the 1st of each month, the day by
-// those at 0 h of each day of that month, the hour by those at each hour of that day; then a linear
-// interpolation inside the hour. At each level a span runs from one grid value (inclusive) to the next
+// Private to solar/scan_search.cpp and solar/predict_search.cpp.
+//
+// The search (SUNTIM's, stated here once): one calendar year of the zone is searched for the instant
+// at which the longitude supplied by the evaluator reaches the wanted value, by bracketing on a grid
+// of whole hours of the zone, not by iteration. The month is found by the longitudes at 0 h of the 1st
+// of each month, the day by those at 0 h of each day of that month, the hour by those at each hour of
+// that day; minutes and seconds then come from a linear interpolation inside the hour between the
+// longitudes at its two ends. At each level a span runs from one grid value (inclusive) to the next
 // (exclusive), a span whose end is below its start crossing 0 degrees; the last span of a level is not
-// tested and is taken when no other holds the longitude. The scan tests the spans in order; the
-// predictor predicts the span and confirms it with its two ends. Both hand their levels to search_year.
+// tested and is taken when no other holds the longitude. Two kernels give the same answer: the scan
+// (scan_search) tests the spans in order, up to 69 evaluations; the predictor (predict_search)
+// predicts the span and confirms it with its two ends, some 7. Both hand their levels to search_year,
+// which settles an answer past the day's or the year's end.
 #ifndef SOLARLON_SOLAR_SEARCH_HPP
 #define SOLARLON_SOLAR_SEARCH_HPP
 
@@ -21,14 +26,14 @@ namespace solarlon::detail {
 
 // in_span  Whether the longitude X lies in the span from L0 (inclusive) to L1 (exclusive); a span
 //          whose end is below its start crosses 0 degrees and is taken from L0 - 360.
-inline bool in_span(double L0, const double& L1, const double& X) {
+inline bool in_span(double L0, double L1, double X) {
     if (L0 > L1) L0 = L0 - 360.0;
     return (L0 <= X && X < L1) || (L0 <= X - 360.0 && X - 360.0 < L1);
 }
 
 // hour_fraction  Fraction of the hour from the longitude L0 at its start to L2 at its end at which X
 //                is reached; 1 or more past its end.
-inline double hour_fraction(const double& L0, const double& L2, const double& X) {
+inline double hour_fraction(double L0, double L2, double X) {
     double dl = L2 - L0;
     if (dl < 0.0) dl = dl + 360.0;
     double dx = X - L0;
@@ -38,7 +43,7 @@ inline double hour_fraction(const double& L0, const double& L2, const double& X)
 }
 
 // wanted_longitude  LON in [0, 360]: whole turns off a value outside it (NaN and infinities give NaN).
-inline double wanted_longitude(const double& LON) {
+inline double wanted_longitude(double LON) {
     double x = LON;
     if (!(x >= 0.0 && x <= 360.0)) {
         x = std::fmod(x, 360.0);
@@ -64,9 +69,8 @@ struct HourFit {
 //            Delta T leaves at midnight) or the first hours of January 1 of the next year, which
 //            LEVELS.hours searches once more.
 template <class Levels>
-void search_year(Levels& LEVELS, const double& Z, const std::int32_t& IYEAR, const double& YEAR,
-                 double& MON, double& DAY, double& HOUR, double& MINUTE, double& SECOND,
-                 std::int32_t& IYADD) {
+void search_year(Levels& LEVELS, double Z, std::int32_t IYEAR, double YEAR, double& MON, double& DAY,
+                 double& HOUR, double& MINUTE, double& SECOND, std::int32_t& IYADD) {
     const double z = Z, year = YEAR;
     const int mon = LEVELS.month();
     const int leap = (IYEAR % 4 == 0) ? 1 : 0;

@@ -17,8 +17,8 @@
 //            vector, the rectangular coordinates and their reduction.
 //  Accuracy: Every angle is reduced in degrees before its sine and cosine are taken (SINCOSD), and
 //            the multiples 2M and 3M of the mean anomaly come from the sine and cosine of M. The
-//            results agree with the formulas evaluated literally (sunlng_literal) to some 1e-11
-//            degree in LON.
+//            results agree with the formulas evaluated literally (sunlng_literal, in the tests'
+//            support library) to some 1e-11 degree in LON.
 //  Called:   time_arguments, choose_equinox, refer_longitude, refer_coordinates, SINCOSD
 #include <solarlon/solar.hpp>
 

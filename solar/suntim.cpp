@@ -1,16 +1,10 @@
 // SUNTIM  Instant within a calendar year of a time zone at which the Sun's longitude, for the chosen
 //         equinox, reaches a given value.
 //
-//  Method:   A bracketing search on a grid of whole hours of the zone, not an iteration: the month by
-//            the longitudes at 0 h of the 1st of each month, the day by those at 0 h of each day of
-//            that month, the hour by those at each hour of that day, each span taken from its start
-//            (inclusive) to its end (exclusive), a span whose end is below its start crossing 0
-//            degrees. The last span of each level is not tested and is taken when no other matches.
-//            Minutes and seconds come from a linear interpolation inside the hour between the
-//            longitudes at its two ends. The literal scan (scan_search) takes up to 69 evaluations of
-//            the longitude; the predicted spans (predict_search) give its answer from some 7. The
-//            prediction is used where it is known to be exact (predictable, below) and its checks
-//            pass; the scan answers otherwise. This is the one place that decides it.
+//  Method:   The search described in solar/search.hpp, over SUNLON's longitude for the equinox
+//            chosen. The prediction (predict_search) is used where it is known to be exact
+//            (predictable, below) and its checks pass; the scan (scan_search) answers otherwise. This
+//            is the one place that decides it.
 //  Notes:  1 In a leap year the Sun covers more than a full turn between 0 h of January 1 and 0 h of
 //            the next January 1; a longitude reached twice is answered with the January instant.
 //          2 Delta T takes its decimal year from the day of the month, so hour 24 of a day and hour
@@ -49,7 +43,7 @@ namespace {
 //         to +144 for the instant), and the one turn that refer_longitude adds or takes away brings
 //         every value into [0, 360]; that would hold up to some -58 and +296 degrees.
 //  IZONE  -24 to 24: zones of up to a day either way, as far as the comparison goes.
-bool predictable(const double& eq, const std::int32_t& izone, const double& year) {
+bool predictable(double eq, std::int32_t izone, double year) {
     return year >= 1.0 && year < 10000.0 && eq >= -1000.0 && eq <= 12000.0 && izone >= -24 &&
            izone <= 24;
 }

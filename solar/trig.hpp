@@ -16,7 +16,7 @@ namespace detail {
 constexpr double RAD = 3.14159265358979323846 / 180.0;
 
 // The sine and cosine of A (degrees) for |A| < 1e15, by quadrants and polynomials.
-inline void sincosq(const double& A, double& S, double& C) {
+inline void sincosq(double A, double& S, double& C) {
     const double a = A;
     // Whole quadrants: adding 1.5 * 2^52 rounds to the nearest whole number q, which then stands in
     // the low bits of the sum (|q| < 1.2e13, well inside 2^51).
@@ -64,7 +64,7 @@ inline void sincosq(const double& A, double& S, double& C) {
 //          2 |A| of 1e15 degrees and more, and a value that is not finite, go to the library's sine
 //            and cosine of A times pi/180.
 //          3 S or C may share a variable with A.
-inline void SINCOSD(const double& A, double& S, double& C) {
+inline void SINCOSD(double A, double& S, double& C) {
     if (!(std::fabs(A) < 1.0e15)) {
         const double r = A * RAD;
         S = std::sin(r);
@@ -77,7 +77,7 @@ inline void SINCOSD(const double& A, double& S, double& C) {
 // SINCOSD of N angles at once (a loop the compiler may run on several angles together).
 //  Given:    A[N]   angles, degrees
 //  Returned: S[N], C[N]   sines and cosines, each as SINCOSD gives it
-inline void SINCOSD(const double* A, double* S, double* C, const int& N) {
+inline void SINCOSD(const double* A, double* S, double* C, int N) {
     bool small = true;
     for (int i = 0; i < N; ++i) small = small && std::fabs(A[i]) < 1.0e15;
     if (small) {
@@ -88,7 +88,7 @@ inline void SINCOSD(const double* A, double* S, double* C, const int& N) {
 }
 
 // SIND  Sine of an angle in degrees, the S of SINCOSD.
-inline double SIND(const double& A) {
+inline double SIND(double A) {
     double s = 0.0, c = 0.0;
     SINCOSD(A, s, c);
     return s;

@@ -1,8 +1,8 @@
 // Every console text: its Shift-JIS bytes decode to the UTF-8 text of the other table, name by name.
 #include <gtest/gtest.h>
 
-#include "driver/texts.hpp"
 #include "support.hpp"
+#include "tests/support/texts_entries.hpp"
 
 namespace {
 

@@ -14,6 +14,7 @@
 #include <solarlon/solar.hpp>
 #include "solar/detail.hpp"
 #include "solar/trig.hpp"
+#include "tests/support/sunlng_literal.hpp"
 
 using solarlon::SUNLNG;
 using solarlon::SUNLON;

@@ -1,6 +1,5 @@
 // Test support for the solar theory: the longitude at an instant, and a uniformly moving stand-in for
-// it. Header-only: every test executable compiles support.cpp, and the io and util tests link no
-// solar library.
+// it. Header-only: the io and util tests link the same support library and no solar library.
 #ifndef SOLARLON_TESTS_SUPPORT_SOLAR_HPP
 #define SOLARLON_TESTS_SUPPORT_SOLAR_HPP
 

@@ -17,7 +17,7 @@ constexpr std::int32_t kSlots = 6;  // values kept
 bool separator(char c) { return c == ' ' || c == ','; }
 
 // The scan of GETNUM; F receives what became of each of the first six fields.
-void scan(const std::string& LINE, const std::int32_t& N, std::int32_t& COUNT, double (&V)[kSlots],
+void scan(const std::string& LINE, std::int32_t N, std::int32_t& COUNT, double (&V)[kSlots],
           NUMFLD (&F)[kSlots]) {
     // The line as exactly 80 characters, blank-padded.
     std::string line = LINE.substr(0, static_cast<std::size_t>(kLine));

@@ -23,6 +23,8 @@ namespace {
 
 const char* const BEGIN = "<!-- accuracy-figures:begin -->";
 const char* const END = "<!-- accuracy-figures:end -->";
+const char* const APPARENT_BEGIN = "<!-- apparent-figures:begin -->";
+const char* const APPARENT_END = "<!-- apparent-figures:end -->";
 
 std::string fixed(double v, int decimals) {
     char buf[64];
@@ -58,10 +60,11 @@ std::vector<std::string> cells(const std::string& line) {
 }
 
 // The text between the markers.
-bool block_of(const std::string& doc, std::string& block) {
-    const auto b = doc.find(BEGIN);
+bool block_of(const std::string& doc, std::string& block, const char* begin = BEGIN,
+              const char* end = END) {
+    const auto b = doc.find(begin);
     if (b == std::string::npos) return false;
-    const auto e = doc.find(END, b);
+    const auto e = doc.find(end, b);
     if (e == std::string::npos) return false;
     block = doc.substr(b, e - b);
     return true;
@@ -151,11 +154,15 @@ std::string summary_markdown(const Report& r) {
 }
 
 std::string replace_block(const std::string& doc, const std::string& block) {
-    const auto b = doc.find(BEGIN);
-    const auto e = b == std::string::npos ? b : doc.find(END, b);
-    if (e == std::string::npos)
-        throw std::runtime_error(std::string("markers ") + BEGIN + " ... " + END + " not found");
-    return doc.substr(0, b) + block + doc.substr(e + std::string(END).size());
+    // The new block's markers are its first and last lines.
+    const std::string begin = block.substr(0, block.find('\n'));
+    const auto last = block.rfind('\n');
+    const std::string end = last == std::string::npos ? block : block.substr(last + 1);
+    const auto b = doc.find(begin);
+    const auto e = b == std::string::npos ? b : doc.find(end, b);
+    if (begin.empty() || e == std::string::npos)
+        throw std::runtime_error("markers " + begin + " ... " + end + " not found");
+    return doc.substr(0, b) + block + doc.substr(e + end.size());
 }
 
 bool CHECK(const Report& R, const std::string& DOC, std::vector<std::string>& MSGS) {
@@ -204,6 +211,73 @@ bool CHECK(const Report& R, const std::string& DOC, std::vector<std::string>& MS
     }
     MSGS = msgs;
     return msgs.empty();
+}
+
+std::string apparent_markdown(const ApparentReport& r) {
+    std::ostringstream os;
+    os << APPARENT_BEGIN << "\n\n";
+    os << "| years | solar terms | max (s) | rms (s) |\n|---|---:|---:|---:|\n";
+    for (const Row& row : r.rows) {
+        const bool whole = &row == &r.rows.back();
+        const std::string label = whole ? "**" + row.label + "**" : row.label;
+        os << "| " << label << " | " << row.time.n << " | " << cell(row.time, false, 3) << " | "
+           << cell(row.time, true, 3) << " |\n";
+    }
+    os << "\n| published (UT) | longitude | this theory (UT) | seconds after the printed minute |\n"
+          "|---|---:|---|---:|\n";
+    std::size_t reproduced = 0;
+    for (const PublishedCheck& c : r.published) {
+        char when[64], got[64];
+        std::snprintf(when, sizeof when, "%04d-%02d-%02d %02d:%02d", static_cast<int>(c.p.year),
+                      static_cast<int>(c.p.month), static_cast<int>(c.p.day), static_cast<int>(c.p.hour),
+                      static_cast<int>(c.p.minute));
+        // The theory's instant, to the second, as the printed minute plus the seconds found.
+        const double s = std::floor(c.second + 0.5);
+        const double m = c.p.hour * 60.0 + c.p.minute + std::floor(s / 60.0);
+        std::snprintf(got, sizeof got, "%02d:%02d:%02d", static_cast<int>(std::floor(m / 60.0)) % 24,
+                      static_cast<int>(std::fmod(m, 60.0)), static_cast<int>(s - 60.0 * std::floor(s / 60.0)));
+        os << "| " << when << " | " << fixed(c.p.lon, 0) << " | " << got << " | " << fixed(c.second, 1)
+           << " |\n";
+        if (c.reproduced) ++reproduced;
+    }
+    os << "\n" << reproduced << " of " << r.published.size()
+       << " published times reproduced to the printed minute; " << r.missing
+       << " solar terms unanswered.\n\n";
+    os << APPARENT_END;
+    return os.str();
+}
+
+bool check_apparent(const ApparentReport& r, const std::string& doc, std::vector<std::string>& msgs) {
+    std::vector<std::string> out;
+    std::string block;
+    if (!block_of(doc, block, APPARENT_BEGIN, APPARENT_END)) {
+        out.push_back(std::string("no figures between ") + APPARENT_BEGIN + " and " + APPARENT_END);
+        msgs = out;
+        return false;
+    }
+    std::vector<std::vector<std::string>> lines;
+    std::istringstream is(block);
+    for (std::string line; std::getline(is, line);) {
+        std::vector<std::string> c = cells(line);
+        if (c.size() != 4) continue;
+        std::string& label = c[0];
+        if (label.size() > 4 && label.compare(0, 2, "**") == 0) label = label.substr(2, label.size() - 4);
+        lines.push_back(c);
+    }
+    for (const Row& row : r.rows) {
+        const std::vector<std::string>* found = nullptr;
+        for (const auto& c : lines)
+            if (c[0] == row.label) found = &c;
+        if (found == nullptr) out.push_back("apparent row " + row.label + " not documented");
+        else check_cell("apparent " + row.label + ", seconds of time", (*found)[2], row.time, out);
+    }
+    if (r.missing > 0) out.push_back(std::to_string(r.missing) + " apparent solar terms unanswered");
+    for (const PublishedCheck& c : r.published)
+        if (!c.reproduced)
+            out.push_back("published " + std::to_string(c.p.year) + " " + fixed(c.p.lon, 0) +
+                          " not reproduced: " + fixed(c.second, 1) + " s from the printed minute");
+    msgs = out;
+    return out.empty();
 }
 
 }  // namespace solarlon::validation

@@ -8,6 +8,7 @@
 #ifndef SOLARLON_VALIDATION_VALIDATION_HPP
 #define SOLARLON_VALIDATION_VALIDATION_HPP
 
+#include <cstddef>
 #include <cstdint>
 #include <iosfwd>
 #include <string>
@@ -132,8 +133,8 @@ void write_samples_csv(std::ostream& os, const Report& r);
 void write_terms_csv(std::ostream& os, const Report& r);
 std::string summary_markdown(const Report& r);
 
-// The marked block of a document replaced by a new one; throws std::runtime_error when the markers
-// are missing.
+// The marked block of a document replaced by a new one, found by the new block's own first and last
+// lines (its markers); throws std::runtime_error when the markers are missing.
 std::string replace_block(const std::string& doc, const std::string& block);
 
 // CHECK  The report's maxima against those documented in the marked block of DOC.
@@ -143,6 +144,57 @@ std::string replace_block(const std::string& doc, const std::string& block);
 //  Result:   true when every documented maximum holds (to half a unit of its last decimal);
 //            false also when the block, a row or a figure cannot be read
 bool CHECK(const Report& R, const std::string& DOC, std::vector<std::string>& MSGS);
+
+// ---------------------------------------------------------------- the apparent theory
+
+// apparent_reference  Apparent geocentric ecliptic longitude of the Sun, true ecliptic and equinox of
+//                     date, by a second route through ERFA, apart from the program's.
+//  Given:    d1, d2  TT as a two-part Julian Date
+//  Result:   degrees [0, 360)
+//  Notes:    TDB from TT by eraDtdb (geocentre); light time iterated to convergence with the Sun's
+//            barycentric position from eraEpv00 at the time of emission; annual aberration by eraAb;
+//            the mean ecliptic and equinox of date by eraEcm06 (IAU 2006 precession and frame bias),
+//            then the IAU 2000A nutation in longitude (eraNut06a) added along the ecliptic.
+double apparent_reference(double d1, double d2);
+
+// apparent_reference_instant  UTC at which apparent_reference reaches a longitude.
+//  Given:    u1, u2  first guess, UTC two-part Julian Date (within a few days of the answer)
+//            lon     wanted longitude, degrees
+//  Result:   UTC as days from U1 (the answer is u1 + result); UTC to TT and back by ERFA's time
+//            scale routines (eraUtctai, eraTaitt, eraTttai, eraTaiutc); NaN before 1972
+double apparent_reference_instant(double u1, double u2, double lon);
+
+// Published equinox and solstice times (validation/published.cpp).
+struct Published {
+    std::int32_t year, month, day, hour, minute;  // UT, to the printed minute
+    double lon;                                   // 0, 90, 180 or 270 degrees
+};
+extern const Published PUBLISHED[];
+extern const std::size_t PUBLISHED_COUNT;
+const char* published_source();
+
+// One published time against the apparent theory.
+struct PublishedCheck {
+    Published p;
+    double second = 0.0;     // the theory's instant: seconds after the printed minute's start
+    bool reproduced = false; // rounds to the printed minute, 1 s allowed (validation/apparent.cpp)
+};
+
+// The apparent theory against the second route and the published times.
+struct ApparentReport {
+    std::vector<Row> rows;   // spans of years, the whole span last; time: theory - reference, s
+    std::size_t missing = 0; // terms either side did not answer (the check fails on any)
+    std::vector<PublishedCheck> published;
+};
+
+// compare_apparent  The 24 solar terms of every year FIRST..LAST (zone UTC) by the apparent theory
+//                   against apparent_reference_instant, and the published times.
+void compare_apparent(std::int32_t first, std::int32_t last, ApparentReport& r);
+
+// The apparent summary as Markdown between its own markers; its check against a document (as CHECK:
+// every documented maximum holds, and every published time is reproduced).
+std::string apparent_markdown(const ApparentReport& r);
+bool check_apparent(const ApparentReport& r, const std::string& doc, std::vector<std::string>& msgs);
 
 }  // namespace solarlon::validation
 

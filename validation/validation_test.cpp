@@ -252,4 +252,28 @@ TEST(Check, ReplaceBlockKeepsTheRest) {
     EXPECT_THROW(v::replace_block("no markers\n", "x"), std::runtime_error);
 }
 
+// The apparent block: its maxima are bounds, and an unanswered term or a published time no longer
+// reproduced fails whatever the document says; both blocks live in one document side by side.
+TEST(Check, ApparentBlock) {
+    v::ApparentReport a;
+    v::compare_apparent(2027, 2027, a);
+    ASSERT_EQ(a.rows.size(), 2u);
+    EXPECT_EQ(a.rows.back().time.n, 24u);
+    EXPECT_LT(a.rows.back().time.max, 0.01);
+    const std::string doc = "# A\n" + v::summary_markdown(made()) + "\n" + v::apparent_markdown(a) + "\n";
+    std::vector<std::string> msgs;
+    EXPECT_TRUE(v::check_apparent(a, doc, msgs));
+    EXPECT_TRUE(v::CHECK(made(), doc, msgs));
+    EXPECT_EQ(v::replace_block(doc, v::apparent_markdown(a)), doc) << "the apparent block in place";
+
+    v::ApparentReport grown = a, missing = a, lost = a;
+    grown.rows.back().time.max = 1.0;
+    missing.missing = 1;
+    lost.published[0].reproduced = false;
+    EXPECT_FALSE(v::check_apparent(grown, doc, msgs));
+    EXPECT_FALSE(v::check_apparent(missing, doc, msgs));
+    EXPECT_FALSE(v::check_apparent(lost, doc, msgs));
+    EXPECT_FALSE(v::check_apparent(a, v::summary_markdown(made()), msgs)) << "no apparent block";
+}
+
 }  // namespace

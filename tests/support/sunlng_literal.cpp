@@ -10,6 +10,7 @@
 #include <solarlon/solar.hpp>
 #include "solar/detail.hpp"
 #include "solar/tables.hpp"
+#include "tests/support/sunlng_literal.hpp"
 
 namespace solarlon {
 
