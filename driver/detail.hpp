@@ -22,6 +22,7 @@ struct Console {
     io::RecordWriter out;
     const texts::Texts& T;  // every text in the console's encoding
     std::ostream* notes;    // where a file mode says what it wrote when done; null for no word
+    const texts::Texts& N;  // the texts said on NOTES, in their encoding
 };
 
 // EXPLAIN  The explanation screen; returns after the user has pressed Enter.
@@ -42,21 +43,6 @@ void mode_longitudes_file(Console& con, const double& EQX);               // men
 //            with WHOLE_YEAR a year with a fraction, is not converted: one notice names the first
 //            such field as typed (control bytes escaped), and the prompt comes again.
 bool read_typed(Console& con, std::string_view prompt, int used, double (&V)[6], bool whole_year = false);
-
-// shown_instant  A JST instant of the reverse search as printed: rounded to the whole second, with
-//               seconds carried into minutes, minutes into hours, hours into days, days into the next
-//               month and December into January, by the Gregorian calendar of YEAR.
-//  Given and returned: YEAR, MON, DAY  whole numbers (the year as it is printed)
-//                      HOUR, MINUTE, SECOND  on return whole, in [0, 23], [0, 59], [0, 59]
-//  Result:   false, with nothing changed, for values that name no date (not finite, or beyond
-//            10,000,000 years or 1,000,000,000 days); these are printed as they are.
-bool shown_instant(double& year, double& mon, double& day, double& hour, double& minute, double& second);
-
-// shown_day  A UT date with a decimal day as printed (F7.3): a day that would read as the day after
-//           the month's last (32.000 in January) is the first of the next month, and so on.
-//  Given and returned: YEAR, MON  whole numbers; DAY  the decimal day
-//  Result:   false, with nothing changed, where the day is not printable or names no date.
-bool shown_day(double& year, double& mon, double& day);
 
 // to_int32  A whole number as a 32-bit integer, saturated at the type's limits (NaN gives 0).
 std::int32_t to_int32(double whole);

@@ -52,9 +52,9 @@ void say_done(Console& con, const FilePair& f, const FileCounts& n, bool convert
     if (con.notes == nullptr) return;
     io::RecordWriter note(*con.notes, "standard error");
     try {
-        std::string word = f.out_name + ": " + std::to_string(n.records) + std::string(con.T.FILE_DONE_UNIT);
+        std::string word = f.out_name + ": " + std::to_string(n.records) + std::string(con.N.FILE_DONE_UNIT);
         if (converted)
-            word += std::string(con.T.FILE_DONE_CONVERTED) + std::to_string(n.converted) + std::string(con.T.FILE_DONE_UNIT) + ")";
+            word += std::string(con.N.FILE_DONE_CONVERTED) + std::to_string(n.converted) + std::string(con.N.FILE_DONE_UNIT) + ")";
         note.record(word);
         note.flush();
     } catch (const io::Failure&) {

@@ -3,6 +3,7 @@
 #include "driver/detail.hpp"
 #include "driver/texts.hpp"
 #include <solarlon/solar.hpp>
+#include <solarlon/sun.hpp>
 
 namespace solarlon::driver {
 
@@ -18,23 +19,17 @@ void mode_longitude_to_date(Console& con, const double& EQX, bool jst) {
         SUNTIM(EQX, IZONE, IYEAR, LON, YEAR, MON, DAY, HOUR, MINUTE, SECOND, IYADD);
         // The year printed is the typed year (the next one when the Sun reaches the longitude only
         // after the year's end); the date and time are printed as a valid instant.
-        double year = YEAR + IYADD, month = io::nint(MON), day = io::nint(DAY);
+        const sun::Instant at{YEAR + IYADD, MON, DAY, HOUR, MINUTE, SECOND, static_cast<double>(IZONE)};
         std::string rec(jst ? con.T.MODE3_RESULT : con.T.MODE4_RESULT);
         if (jst) {
-            double hour = HOUR, minute = MINUTE, second = SECOND;
-            if (!shown_instant(year, month, day, hour, minute, second)) {
-                hour = io::nint(HOUR);
-                minute = io::nint(MINUTE);
-                second = io::nint(SECOND);
-            }
-            rec += io::format_i(year, 5);
-            for (double v : {month, day, hour, minute, second}) rec += io::format_i(v, 3);
+            const sun::Instant t = sun::to_second(at);
+            rec += io::format_i(t.year, 5);
+            for (double v : {t.month, t.day, t.hour, t.minute, t.second}) rec += io::format_i(v, 3);
         } else {
-            double decimal = DAY + HOUR / 24.0 + MINUTE / 24.0 / 60.0 + SECOND / 24.0 / 60.0 / 60.0;
-            shown_day(year, month, decimal);
-            rec += io::format_i(year, 5);
-            rec += io::format_i(month, 3);
-            rec += io::format_f(decimal, 7, 3);
+            const sun::DecimalDate d = sun::decimal_date(at);
+            rec += io::format_i(d.year, 5);
+            rec += io::format_i(d.month, 3);
+            rec += io::format_f(d.day, 7, 3);
         }
         con.out.record(rec);
     }

@@ -21,15 +21,18 @@ Terminal terminal() {
         return GetConsoleMode(GetStdHandle(which), &mode) != 0;
     };
     const bool screen = console(STD_INPUT_HANDLE) && console(STD_OUTPUT_HANDLE);
-    t.utf8 = screen && GetConsoleOutputCP() == 65001;  // CP_UTF8
+    const UINT page = GetConsoleOutputCP();  // 0 without a console
+    t.locale_utf8 = (page != 0 ? page : GetACP()) == 65001;  // CP_UTF8
+    t.utf8 = screen && t.locale_utf8;
     t.err_terminal = console(STD_ERROR_HANDLE);
 #else
     const bool screen = isatty(STDIN_FILENO) && isatty(STDOUT_FILENO);
-    if (screen && std::setlocale(LC_CTYPE, "") != nullptr) {
+    if (std::setlocale(LC_CTYPE, "") != nullptr) {
         const char* set = nl_langinfo(CODESET);
-        t.utf8 = set != nullptr && (std::strcmp(set, "UTF-8") == 0 || std::strcmp(set, "utf8") == 0);
+        t.locale_utf8 = set != nullptr && (std::strcmp(set, "UTF-8") == 0 || std::strcmp(set, "utf8") == 0);
         std::setlocale(LC_CTYPE, "C");
     }
+    t.utf8 = screen && t.locale_utf8;
     t.err_terminal = isatty(STDERR_FILENO) != 0;
 #endif
     return t;

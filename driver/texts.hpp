@@ -26,7 +26,9 @@ struct Texts {
     std::string_view PAST_COLUMN_40;
     std::string_view YEAR_NOT_WHOLE;
     std::string_view MENU_NO_MODE;
-    std::string_view HELP[20];
+    std::string_view HELP[32];
+    std::string_view TERMS[24];
+    std::string_view DEGREE;
 };
 
 extern const Texts SJIS;  // Shift-JIS (CP932) bytes

@@ -39,7 +39,7 @@ cmake --build "$build" -j"$jobs"
 prefix="$work/prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
-# What the install holds: the program, five libraries, five public headers, the CMake package and the
+# What the install holds: the program, five libraries, six public headers, the CMake package and the
 # pkg-config file, nothing else (no private header).
 libdir="$(dirname "$(dirname "$(find "$prefix" -name solarlon.pc)")")"
 libdir="${libdir#"$prefix"/}"
@@ -48,6 +48,7 @@ include/solarlon/driver.hpp
 include/solarlon/equinox.hpp
 include/solarlon/io.hpp
 include/solarlon/solar.hpp
+include/solarlon/sun.hpp
 include/solarlon/util.hpp"
 for lib in driver equinox io solar util; do want+=$'\n'"$libdir/libsolarlon_$lib.a"; done
 want+=$'\n'"$libdir/cmake/solarlon/solarlonConfig.cmake
@@ -68,12 +69,17 @@ echo "ok: the install holds the program, the libraries, the public headers and t
 cmake -S "$here" -B "$work/by-cmake" -DCMAKE_PREFIX_PATH="$prefix" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$work/by-cmake" -j"$jobs" >/dev/null
 check_output "by find_package(solarlon)" "$work/by-cmake/longitude"
+check_output "with the routines, by find_package(solarlon)" "$work/by-cmake/routines"
 
 export PKG_CONFIG_PATH="$prefix/$libdir/pkgconfig"
 # shellcheck disable=SC2046  # the flags are words
 "${CXX:-c++}" -std=c++17 -Wall -Wextra -Wpedantic -Werror "$here/longitude.cpp" -o "$work/longitude-pc" \
   $(pkg-config --cflags --libs solarlon)
 check_output "by pkg-config ($(pkg-config --modversion solarlon))" "$work/longitude-pc"
+# shellcheck disable=SC2046
+"${CXX:-c++}" -std=c++17 -Wall -Wextra -Wpedantic -Werror "$here/routines.cpp" -o "$work/routines-pc" \
+  $(pkg-config --cflags --libs solarlon)
+check_output "with the routines, by pkg-config" "$work/routines-pc"
 
 cmake -S "$here/subproject" -B "$work/sub" -DSOLARLON_SOURCE="$root" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$work/sub" -j"$jobs" >/dev/null

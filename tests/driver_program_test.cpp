@@ -95,6 +95,39 @@ TEST(Program, CommandLineOptions) {
     }
 }
 
+// Through pipes the dialogue stays Shift-JIS byte for byte, whatever the locale; the usage text and the
+// commands' text follow the locale's codeset, and --utf8 or --sjis decides over it.
+TEST(Program, TextsOutsideDialoguesFollowTheLocale) {
+    testsupport::Scratch dir;
+    const std::string help = "使い方: solarlon [オプション]\n";
+    const std::string term = "小寒  285°  2027-01-05 23:06:41 +09:00\n";
+    auto crlf = [](std::string s) { return s.insert(s.size() - 1, "\r"); };
+    const struct {
+        const char* args;
+        const char* locale;
+        std::string out_has;
+    } cases[] = {
+        {"--help", "C.UTF-8", crlf(help)},
+        {"--help", "C", sjis(help)},
+        {"--sjis --help", "C.UTF-8", sjis(help)},
+        {"terms 2027", "C.UTF-8", crlf(term)},
+        {"terms 2027", "C", sjis(term)},
+        {"terms 2027 --utf8", "C", crlf(term)},
+        {"", "C.UTF-8", testsupport::golden("mode1_sample.sjis")},
+    };
+    for (const auto& c : cases) {
+        const auto r = run_program(c.args[0] ? "" : testsupport::golden("mode1_sample.in"), c.args, c.locale);
+        EXPECT_EQ(r.status, 0) << c.args;
+        EXPECT_NE(r.out.find(c.out_has), std::string::npos) << c.args << " " << c.locale;
+        EXPECT_EQ(r.err, "");
+    }
+    // A bad value: one line on standard error, nothing on standard output, status 2.
+    const auto bad = run_program("", "when 2027 400", "C.UTF-8");
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_EQ(bad.out, "");
+    EXPECT_EQ(bad.err, "*ERR* argument error: when: bad longitude '400' (expected degrees from 0 to 360)\r\n");
+}
+
 // --utf8 writes the same dialogue as UTF-8; through a pipe the file mode says nothing on standard error.
 TEST(Program, Utf8ConsoleAndQuietPipes) {
     testsupport::Scratch dir;

@@ -53,9 +53,15 @@ bool file_exists(const std::string& name) {
     return fs::exists(name, ec);
 }
 
-RunResult run_program(const std::string& input, const std::string& args) {
+RunResult run_program(const std::string& input, const std::string& args, const std::string& locale) {
     write_file(".stdin", input);
-    const std::string cmd = std::string("\"") + SOLARLON_EXE + "\" " + args + " < .stdin > .stdout 2> .stderr";
+#ifdef _WIN32
+    (void)locale;
+    const std::string env;
+#else
+    const std::string env = "LC_ALL=" + locale + " ";
+#endif
+    const std::string cmd = env + "\"" + SOLARLON_EXE + "\" " + args + " < .stdin > .stdout 2> .stderr";
     const int rc = std::system(cmd.c_str());
     RunResult r;
 #ifdef _WIN32

@@ -33,8 +33,8 @@ struct RunResult {
 };
 
 // Runs the program built by this tree with INPUT as its standard input and ARGS (shell words) as its
-// arguments, in the current directory.
-RunResult run_program(const std::string& input, const std::string& args = "");
+// arguments, in the current directory, with the locale LOCALE (LC_ALL; POSIX shells only).
+RunResult run_program(const std::string& input, const std::string& args = "", const std::string& locale = "C");
 
 // UTF-8 text converted to Shift-JIS (CP932) bytes, with each LF turned into CR LF.
 std::string sjis(const std::string& utf8);

@@ -72,6 +72,43 @@ void entries(const Texts& t, Entry (&out)[kTextCount]) {
     out[64] = {"HELP[17]", t.HELP[17]};
     out[65] = {"HELP[18]", t.HELP[18]};
     out[66] = {"HELP[19]", t.HELP[19]};
+    out[67] = {"HELP[20]", t.HELP[20]};
+    out[68] = {"HELP[21]", t.HELP[21]};
+    out[69] = {"HELP[22]", t.HELP[22]};
+    out[70] = {"HELP[23]", t.HELP[23]};
+    out[71] = {"HELP[24]", t.HELP[24]};
+    out[72] = {"HELP[25]", t.HELP[25]};
+    out[73] = {"HELP[26]", t.HELP[26]};
+    out[74] = {"HELP[27]", t.HELP[27]};
+    out[75] = {"HELP[28]", t.HELP[28]};
+    out[76] = {"HELP[29]", t.HELP[29]};
+    out[77] = {"HELP[30]", t.HELP[30]};
+    out[78] = {"HELP[31]", t.HELP[31]};
+    out[79] = {"TERMS[0]", t.TERMS[0]};
+    out[80] = {"TERMS[1]", t.TERMS[1]};
+    out[81] = {"TERMS[2]", t.TERMS[2]};
+    out[82] = {"TERMS[3]", t.TERMS[3]};
+    out[83] = {"TERMS[4]", t.TERMS[4]};
+    out[84] = {"TERMS[5]", t.TERMS[5]};
+    out[85] = {"TERMS[6]", t.TERMS[6]};
+    out[86] = {"TERMS[7]", t.TERMS[7]};
+    out[87] = {"TERMS[8]", t.TERMS[8]};
+    out[88] = {"TERMS[9]", t.TERMS[9]};
+    out[89] = {"TERMS[10]", t.TERMS[10]};
+    out[90] = {"TERMS[11]", t.TERMS[11]};
+    out[91] = {"TERMS[12]", t.TERMS[12]};
+    out[92] = {"TERMS[13]", t.TERMS[13]};
+    out[93] = {"TERMS[14]", t.TERMS[14]};
+    out[94] = {"TERMS[15]", t.TERMS[15]};
+    out[95] = {"TERMS[16]", t.TERMS[16]};
+    out[96] = {"TERMS[17]", t.TERMS[17]};
+    out[97] = {"TERMS[18]", t.TERMS[18]};
+    out[98] = {"TERMS[19]", t.TERMS[19]};
+    out[99] = {"TERMS[20]", t.TERMS[20]};
+    out[100] = {"TERMS[21]", t.TERMS[21]};
+    out[101] = {"TERMS[22]", t.TERMS[22]};
+    out[102] = {"TERMS[23]", t.TERMS[23]};
+    out[103] = {"DEGREE", t.DEGREE};
 }
 
 }  // namespace solarlon::texts

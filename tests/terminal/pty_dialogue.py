@@ -64,6 +64,35 @@ def session(exe, args, env_locale, steps, cwd):
     return status, buf[0]
 
 
+def piped(exe, args, env_locale, data, cwd):
+    """Runs EXE with standard input and output on pipes and standard error on a pseudo-terminal; gives
+    the exit status, standard output and what the terminal showed."""
+    master, slave = pty.openpty()
+    env = dict(os.environ)
+    for k in ("LANG", "LC_ALL", "LC_CTYPE"):
+        env.pop(k, None)
+    env["LC_ALL"] = env_locale
+    proc = subprocess.Popen([exe] + args, stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=slave, env=env,
+                            cwd=cwd, close_fds=True)
+    os.close(slave)
+    try:
+        out, _ = proc.communicate(data, timeout=TIMEOUT)
+        screen = b""
+        while select.select([master], [], [], 0.2)[0]:
+            try:
+                chunk = os.read(master, 4096)
+            except OSError:
+                break
+            if not chunk:
+                break
+            screen += chunk
+    finally:
+        if proc.poll() is None:
+            proc.kill()
+        os.close(master)
+    return proc.returncode, out, screen
+
+
 def main():
     exe = os.path.abspath(sys.argv[1])
     failures = 0
@@ -118,6 +147,11 @@ def main():
         ("explanation screen, then the menu", [], "C.UTF-8", explain),
         ("file mode: its closing word on the terminal", [], "C.UTF-8", file_mode),
         ("dates file: both counts in the closing word", [], "C.UTF-8", dates_mode),
+        ("terms at a UTF-8 terminal", ["terms", "2027"], "C.UTF-8",
+         [(u("小寒  285°  2027-01-05 23:06:41 +09:00\r"), None, "the first term"),
+          (u("冬至  270°  2027-12-22 11:40:06 +09:00\r"), None, "the last term")]),
+        ("when at a Shift-JIS terminal", ["when", "1978", "79.26941"], "C",
+         [("79.26941°  1978-06-10 21:20:00 +09:00\r".encode("cp932"), None, "the instant")]),
         ("a menu answer that names no mode: the notice, then the menu", [], "C.UTF-8", no_mode),
     ]
     with tempfile.TemporaryDirectory() as work:
@@ -135,6 +169,17 @@ def main():
             except AssertionError as e:
                 failures += 1
                 print("FAIL " + name + ": " + str(e))
+        # A piped dialogue stays Shift-JIS byte for byte; the closing word on the terminal follows the
+        # locale.
+        name = "piped file mode on a UTF-8 locale: Shift-JIS dialogue, UTF-8 closing word"
+        status, out, screen = piped(exe, [], "C.UTF-8", b"5\n2000\nLON.TXT\n", work)
+        if status == 0 and out.startswith("-".encode() * 36) and "太陽黄経ファイル名".encode("cp932") in out \
+                and "LON.THJ: 2 行".encode("utf-8") in screen:
+            passed += 1
+            print("ok   " + name)
+        else:
+            failures += 1
+            print("FAIL %s: status %s, output %r, terminal %r" % (name, status, out, screen))
     print("%d passed, %d failed" % (passed, failures))
     return 1 if failures else 0
 

@@ -116,6 +116,14 @@ iconv -f CP932 -t UTF-8 "$golden/mode1_sample.sjis" >"$work/mode1_sample.utf8"
 opt_case utf8_option --utf8 "$work/mode1_sample.utf8" 0
 opt_case sjis_option --sjis "$golden/mode1_sample.sjis" 0
 opt_case bad_argument --bogus "$work/empty" 2
+# The commands answer as on Linux: csv in UTF-8, text in Shift-JIS with --sjis; a bad value is status 2.
+if [ -n "$linux" ]; then
+  "$linux" terms 2027 --format csv >"$work/terms.csv" 2>/dev/null
+  "$linux" --sjis when 1978 79.26941 >"$work/when.sjis" 2>/dev/null
+  opt_case terms_csv "terms 2027 --format csv" "$work/terms.csv" 0
+  opt_case when_text "--sjis when 1978 79.26941" "$work/when.sjis" 0
+fi
+opt_case bad_value "when 2027 400" "$work/empty" 2
 
 # A file-mode case: setup_NAME fills the folder, check_NAME DIR OUT STATUS prints what is wrong.
 # PORTABLE yes: the Linux build, given, must leave the same files, status and console bytes.

@@ -1,12 +1,13 @@
-// shown_instant, shown_day  An instant of the reverse search as it is printed: a valid Gregorian date.
+// to_second, decimal_date  An instant as the program prints it: a valid Gregorian date.
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
-#include "driver/detail.hpp"
+#include <solarlon/io.hpp>
+#include <solarlon/sun.hpp>
 
-namespace solarlon::driver {
+namespace solarlon::sun {
 
 namespace {
 
@@ -40,45 +41,58 @@ void civil_from_days(std::int64_t z, std::int64_t& y, std::int64_t& m, std::int6
 constexpr double kYears = 1.0e7;
 constexpr double kDays = 1.0e9;
 
+bool whole(double v) { return v == std::floor(v); }
+
 bool carriable(double y, double m, double d) {
-    return std::fabs(y) < kYears && m >= 1.0 && m <= 12.0 && std::fabs(d) < kDays;
+    return std::fabs(y) < kYears && m >= 1.0 && m <= 12.0 && std::fabs(d) < kDays && whole(y) && whole(m) &&
+           whole(d);
 }
 
 }  // namespace
 
-bool shown_instant(double& year, double& mon, double& day, double& hour, double& minute, double& second) {
-    const double secs = io::nint(hour * 3600.0 + minute * 60.0 + second);  // seconds from 0 h
-    if (!std::isfinite(secs) || std::fabs(secs) >= kDays * 86400.0 || !carriable(year, mon, day)) return false;
+Instant to_second(const Instant& at) {
+    Instant r = at;
+    // Seconds from 0 h, rounded half up (for a time after 0 h, the program's rounding).
+    const double secs = std::floor(at.hour * 3600.0 + at.minute * 60.0 + at.second + 0.5);
+    const double year = at.year, mon = at.month, day = at.day;
+    if (!std::isfinite(secs) || std::fabs(secs) >= kDays * 86400.0 || !carriable(year, mon, day)) {
+        r.hour = io::nint(at.hour);
+        r.minute = io::nint(at.minute);
+        r.second = io::nint(at.second);
+        return r;
+    }
     const double carry = std::floor(secs / 86400.0);
     const double rest = secs - carry * 86400.0;  // [0, 86399]
     const std::int64_t z = days_from_civil(static_cast<std::int64_t>(year), static_cast<std::int64_t>(mon), 1) +
                            static_cast<std::int64_t>(day) - 1 + static_cast<std::int64_t>(carry);
     std::int64_t y = 0, m = 0, d = 0;
     civil_from_days(z, y, m, d);
-    year = static_cast<double>(y);
-    mon = static_cast<double>(m);
-    day = static_cast<double>(d);
-    hour = std::floor(rest / 3600.0);
-    minute = std::floor((rest - hour * 3600.0) / 60.0);
-    second = rest - hour * 3600.0 - minute * 60.0;
-    return true;
+    r.year = static_cast<double>(y);
+    r.month = static_cast<double>(m);
+    r.day = static_cast<double>(d);
+    r.hour = std::floor(rest / 3600.0);
+    r.minute = std::floor((rest - r.hour * 3600.0) / 60.0);
+    r.second = rest - r.hour * 3600.0 - r.minute * 60.0;
+    return r;
 }
 
-bool shown_day(double& year, double& mon, double& day) {
-    const std::string text = io::format_f(day, 7, 3);
-    if (text.find('*') != std::string::npos || !carriable(year, mon, day)) return false;
+DecimalDate decimal_date(const Instant& at) {
+    DecimalDate r{at.year, at.month,
+                  at.day + at.hour / 24.0 + at.minute / 24.0 / 60.0 + at.second / 24.0 / 60.0 / 60.0};
+    const std::string text = io::format_f(r.day, 7, 3);
+    if (text.find('*') != std::string::npos || !carriable(r.year, r.month, std::floor(r.day))) return r;
     const double printed = std::strtod(text.c_str(), nullptr);
-    const std::int64_t y0 = static_cast<std::int64_t>(year), m0 = static_cast<std::int64_t>(mon);
+    const std::int64_t y0 = static_cast<std::int64_t>(r.year), m0 = static_cast<std::int64_t>(r.month);
     const std::int64_t first = days_from_civil(y0, m0, 1);
     const std::int64_t length = days_from_civil(m0 == 12 ? y0 + 1 : y0, m0 == 12 ? 1 : m0 + 1, 1) - first;
-    if (printed < static_cast<double>(length + 1)) return true;  // a day of this month as it reads
+    if (printed < static_cast<double>(length + 1)) return r;  // a day of this month as it reads
     std::int64_t y = 0, m = 0, d = 0;
     civil_from_days(first + static_cast<std::int64_t>(std::floor(printed)) - 1, y, m, d);
     const std::int64_t shift = days_from_civil(y, m, 1) - first;  // days moved into the months after
-    year = static_cast<double>(y);
-    mon = static_cast<double>(m);
-    day -= static_cast<double>(shift);
-    return true;
+    r.year = static_cast<double>(y);
+    r.month = static_cast<double>(m);
+    r.day -= static_cast<double>(shift);
+    return r;
 }
 
-}  // namespace solarlon::driver
+}  // namespace solarlon::sun

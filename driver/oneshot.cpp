@@ -1,0 +1,297 @@
+// one_shot  The commands terms, at and when: the solar terms of a year, the longitude at an instant,
+//           the instant of a longitude; as text for people, csv or json for programs.
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include <solarlon/io.hpp>
+
+#include "driver/oneshot.hpp"
+#include "driver/texts.hpp"
+
+namespace solarlon::driver {
+
+namespace {
+
+enum class Format { Text, Csv, Json };
+
+// A bad command line: what is wrong, and what is expected.
+struct Bad {
+    std::string what;
+};
+
+std::string quoted(std::string_view text) { return io::shown(text); }
+
+// Whole numbers of an instant, zero-padded to WIDTH; NaN and the like print as they are.
+std::string padded(double v, int width) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%0*.0f", width, v);
+    return buf;
+}
+
+std::string year_text(double y) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, y >= 0.0 && y <= 9999.0 ? "%04.0f" : "%+05.0f", y);
+    return buf;
+}
+
+std::string zone_text(int minutes) {
+    const int m = minutes < 0 ? -minutes : minutes;
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%c%02d:%02d", minutes < 0 ? '-' : '+', m / 60, m % 60);
+    return buf;
+}
+
+// ISO 8601: 2027-01-05T23:06:41+09:00, or with a blank between the parts for people.
+std::string instant_text(const sun::Instant& t, const std::string& second, int zone_minutes, bool iso) {
+    return year_text(t.year) + "-" + padded(t.month, 2) + "-" + padded(t.day, 2) + (iso ? "T" : " ") +
+           padded(t.hour, 2) + ":" + padded(t.minute, 2) + ":" + second + (iso ? "" : " ") +
+           zone_text(zone_minutes);
+}
+
+std::string shown_instant(const sun::Instant& t, int zone_minutes, bool iso) {
+    return instant_text(t, padded(t.second, 2), zone_minutes, iso);
+}
+
+// A date with a decimal day as the longitude-to-UT mode prints it (F7.3): 1978-03-20.976.
+std::string day_text(const sun::DecimalDate& d) {
+    const std::string f = io::format_f(d.day, 7, 3);
+    const std::string day = f.substr(f.find_first_not_of(' '));
+    return year_text(d.year) + "-" + padded(d.month, 2) + "-" + (day.size() < 6 ? "0" : "") + day;
+}
+
+// A longitude as given: shortest of up to 15 significant digits.
+std::string degrees_text(double v) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.15g", v);
+    return buf;
+}
+
+// The longitude as the date-to-longitude mode prints it (F10.5), without its leading blanks.
+std::string longitude_text(double lon) {
+    const std::string f = io::format_f(lon, 10, 5);
+    return f.substr(f.find_first_not_of(' '));
+}
+
+// A JSON string of UTF-8 bytes without quotes or controls, as every text here is.
+std::string json_string(std::string_view s) { return "\"" + std::string(s) + "\""; }
+
+struct Options {
+    std::vector<std::string_view> words;  // the positional arguments after the command's name
+    sun::Equinox equinox = sun::Equinox::of_date();
+    int zone_minutes = 9 * 60;
+    Format format = Format::Text;
+    sun::Theory theory = sun::Theory::classic;
+    bool help = false;
+};
+
+constexpr const char* kEquinoxes = "date, 1950, 2000 or a year from -2000 to 14000 outside -1.5 to 0.5";
+constexpr const char* kZones = "+09:00, UTC, Z, +HH:MM or -HH:MM";
+
+Options options(std::string_view command, int argc, const char* const argv[], bool zone_taken) {
+    Options o;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view a = argv[i] != nullptr ? argv[i] : "";
+        if (a.size() < 2 || a.substr(0, 2) != "--") {
+            if (a == "-h") o.help = true;
+            else o.words.push_back(a);
+            continue;
+        }
+        std::string_view name = a, value;
+        bool has_value = false;
+        if (const auto eq = a.find('='); eq != std::string_view::npos) {
+            name = a.substr(0, eq);
+            value = a.substr(eq + 1);
+            has_value = true;
+        }
+        const bool valued = name == "--equinox" || name == "--zone" || name == "--format" || name == "--theory";
+        if (!valued) {
+            if (has_value || (name != "--utf8" && name != "--sjis" && name != "--help")) {
+                throw Bad{std::string(command) + ": unknown option " + quoted(a) +
+                          " (expected --equinox, " + (zone_taken ? "--zone, " : "") +
+                          "--format, --theory, --utf8 or --sjis)"};
+            }
+            if (name == "--help") o.help = true;
+            continue;
+        }
+        if (!has_value) {
+            if (i + 1 >= argc || argv[i + 1] == nullptr) {
+                throw Bad{std::string(command) + ": option " + std::string(name) + " needs a value"};
+            }
+            value = argv[++i];
+        }
+        if (name == "--equinox") {
+            const auto e = read_equinox(value);
+            if (!e) throw Bad{std::string(command) + ": bad equinox " + quoted(value) + " (expected " + kEquinoxes + ")"};
+            o.equinox = *e;
+        } else if (name == "--zone") {
+            if (!zone_taken) {
+                throw Bad{std::string(command) +
+                          ": option --zone is not taken here (the offset is part of the date and time, "
+                          "2027-12-22T11:40+09:00)"};
+            }
+            const auto z = read_zone(value);
+            if (!z) throw Bad{std::string(command) + ": bad zone " + quoted(value) + " (expected " + kZones + ")"};
+            o.zone_minutes = *z;
+        } else if (name == "--format") {
+            if (value == "text") o.format = Format::Text;
+            else if (value == "csv") o.format = Format::Csv;
+            else if (value == "json") o.format = Format::Json;
+            else throw Bad{std::string(command) + ": bad format " + quoted(value) + " (expected text, csv or json)"};
+        } else {
+            if (value == "classic") o.theory = sun::Theory::classic;
+            else throw Bad{std::string(command) + ": bad theory " + quoted(value) + " (expected classic)"};
+        }
+    }
+    return o;
+}
+
+void arity(std::string_view command, const Options& o, std::size_t n, const char* usage) {
+    if (o.words.size() < n) throw Bad{std::string(command) + ": missing argument (usage: " + usage + ")"};
+    if (o.words.size() > n) {
+        throw Bad{std::string(command) + ": unexpected argument " + quoted(o.words[n]) + " (usage: " + usage + ")"};
+    }
+}
+
+std::int32_t year_of(std::string_view command, std::string_view text) {
+    const auto y = read_year(text);
+    if (!y) throw Bad{std::string(command) + ": bad year " + quoted(text) + " (expected a whole year from -2000 to 14000)"};
+    return *y;
+}
+
+double degrees_of(std::string_view command, std::string_view text) {
+    const auto v = read_degrees(text);
+    if (!v) throw Bad{std::string(command) + ": bad longitude " + quoted(text) + " (expected degrees from 0 to 360)"};
+    return *v;
+}
+
+// The answer's records: a header and rows of cells (csv), objects (json), lines (text).
+struct Column {
+    const char* name;
+    bool string;  // a JSON string (quoted), else a JSON number
+};
+
+std::vector<std::string> table(Format format, const std::vector<Column>& cols,
+                               const std::vector<std::vector<std::string>>& rows,
+                               const std::vector<std::string>& text_lines) {
+    std::vector<std::string> out;
+    if (format == Format::Text) return text_lines;
+    if (format == Format::Csv) {
+        std::string head;
+        for (const auto& c : cols) head += (head.empty() ? "" : ",") + std::string(c.name);
+        out.push_back(head);
+        for (const auto& r : rows) {
+            std::string line;
+            for (std::size_t i = 0; i < r.size(); ++i) line += (i ? "," : "") + r[i];
+            out.push_back(line);
+        }
+        return out;
+    }
+    out.push_back("[");
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        std::string line = "  {";
+        for (std::size_t i = 0; i < cols.size(); ++i) {
+            line += (i ? ", " : "") + json_string(cols[i].name) + ": " +
+                    (cols[i].string ? json_string(rows[k][i]) : rows[k][i]);
+        }
+        out.push_back(line + (k + 1 < rows.size() ? "}," : "}"));
+    }
+    out.push_back("]");
+    return out;
+}
+
+std::vector<std::string> terms(const Options& o, const texts::Texts& T) {
+    const char* usage = "solarlon terms YEAR [--equinox E] [--zone Z] [--format text|csv|json]";
+    arity("terms", o, 1, usage);
+    const std::int32_t year = year_of("terms", o.words[0]);
+    const auto all = sun::solar_terms(year, o.equinox, o.zone_minutes / 60.0, o.theory);
+    std::vector<std::vector<std::string>> rows;
+    std::vector<std::string> lines;
+    for (const auto& t : all) {
+        const sun::Instant s = sun::to_second(t.instant);
+        const std::size_t k = static_cast<std::size_t>((static_cast<int>(t.longitude) + 75) % 360 / 15);  // 285 -> 0
+        const std::string lon = degrees_text(t.longitude);
+        rows.push_back({std::string(t.name), lon, shown_instant(s, o.zone_minutes, true)});
+        lines.push_back(std::string(T.TERMS[k]) + "  " + std::string(3 - std::min<std::size_t>(3, lon.size()), ' ') +
+                        lon + std::string(T.DEGREE) + "  " + shown_instant(s, o.zone_minutes, false));
+    }
+    return table(o.format, {{"name", true}, {"longitude", false}, {"instant", true}}, rows, lines);
+}
+
+std::vector<std::string> at(const Options& o, const texts::Texts& T) {
+    arity("at", o, 1, "solarlon at DATETIME [--equinox E] [--format text|csv|json]");
+    const auto typed = read_instant(o.words[0]);
+    if (!typed) {
+        throw Bad{"at: bad date and time " + quoted(o.words[0]) +
+                  " (expected ISO 8601 such as 2027-12-22, 2027-12-22T11:40, 2027-12-22T11:40:05.5+09:00 or "
+                  "2027-12-22T02:40Z, fields in their ranges)"};
+    }
+    const double lon = sun::longitude(typed->at, o.equinox, o.theory);
+    const std::string second = typed->second_text.empty() ? "00" : typed->second_text;
+    const std::string l = longitude_text(lon);
+    return table(o.format, {{"instant", true}, {"longitude", false}},
+                 {{instant_text(typed->at, second, typed->zone_minutes, true), l}},
+                 {instant_text(typed->at, second, typed->zone_minutes, false) + "  " + l + std::string(T.DEGREE)});
+}
+
+std::vector<std::string> when(const Options& o, const texts::Texts& T) {
+    arity("when", o, 2, "solarlon when YEAR LONGITUDE [--equinox E] [--zone Z] [--format text|csv|json]");
+    const std::int32_t year = year_of("when", o.words[0]);
+    const double lon = degrees_of("when", o.words[1]);
+    const sun::Instant found = sun::instant_of(year, lon, o.equinox, o.zone_minutes / 60.0, o.theory);
+    const sun::Instant s = sun::to_second(found);
+    const std::string l = degrees_text(lon);
+    return table(o.format, {{"longitude", false}, {"instant", true}, {"day", true}},
+                 {{l, shown_instant(s, o.zone_minutes, true), day_text(sun::decimal_date(found))}},
+                 {l + std::string(T.DEGREE) + "  " + shown_instant(s, o.zone_minutes, false)});
+}
+
+void say(std::ostream& err, const std::string& line) {
+    io::RecordWriter e(err, "standard error");
+    try {
+        e.record(line);
+        e.flush();
+    } catch (const io::Failure&) {
+        // standard error is gone; the status still tells
+    }
+}
+
+}  // namespace
+
+int one_shot(int argc, const char* const argv[], std::ostream& out, std::ostream& err, Encoding text_enc) {
+    const std::string_view command = argv[0];
+    std::vector<std::string> lines;
+    bool help = false;
+    try {
+        const bool zone_taken = command != "at";
+        const Options o = options(command, argc, argv, zone_taken);
+        help = o.help;
+        // csv and json are always UTF-8; text follows the encoding chosen
+        const texts::Texts& T =
+            help || o.format == Format::Text ? (text_enc == Encoding::UTF8 ? texts::UTF8 : texts::SJIS) : texts::UTF8;
+        if (help) {
+            for (const auto& line : T.HELP) lines.emplace_back(line);
+        } else if (command == "terms") {
+            lines = terms(o, T);
+        } else if (command == "at") {
+            lines = at(o, T);
+        } else {
+            lines = when(o, T);
+        }
+    } catch (const Bad& b) {
+        say(err, "*ERR* argument error: " + b.what);
+        return 2;
+    }
+    io::RecordWriter o(out, "standard output");
+    try {
+        for (const auto& line : lines) o.record(line);
+        o.flush();
+    } catch (const io::Failure& f) {
+        say(err, std::string("*ERR* file error: ") + f.what());
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace solarlon::driver

@@ -1,0 +1,115 @@
+// sun.hpp  The Sun's longitude as values: instants with their zone, equinoxes by name, the longitude at
+//          an instant, the instant of a longitude, and the 24 solar terms of a year.
+//
+// Built on SUNLNG and SUNTIM (<solarlon/solar.hpp>): every answer is theirs, to the bit. Angles in
+// degrees, distances in AU, zone offsets in hours ahead of UT. Nothing here throws for astronomy: a NaN
+// given comes back as NaN.
+#ifndef SOLARLON_SOLAR_SUN_HPP
+#define SOLARLON_SOLAR_SUN_HPP
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace solarlon::sun {
+
+// The theory that answers. classic: Newcomb's theory of the Sun, geometric longitude referred to a
+// mean equinox, exactly as SUNLNG and SUNTIM compute it.
+enum class Theory { classic };
+
+// A calendar date and time of day (proleptic Gregorian) in a zone ZONE hours ahead of UT (0 = UT,
+// 9 = JST). The hour may be negative or above 23, and any field may carry a fraction, as SUNLNG takes
+// them; the instants returned here are whole dates with the hour in [0, 23].
+struct Instant {
+    double year = 2000, month = 1, day = 1, hour = 0, minute = 0, second = 0;
+    double zone = 0;
+};
+
+// utc, jst  The instant of a date and time of UT, of JST.
+Instant utc(double year, double month, double day, double hour = 0, double minute = 0, double second = 0);
+Instant jst(double year, double month, double day, double hour = 0, double minute = 0, double second = 0);
+
+// The equinox to which longitudes are referred.
+class Equinox {
+public:
+    static Equinox mean_1950();            // mean equinox of 1950.0
+    static Equinox mean_2000();            // mean equinox of 2000.0
+    static Equinox of_date();              // mean equinox of the instant itself
+    // of_year  Mean equinox of the year YEAR, fraction included. Years from 1949.5 up to 1950.5 are
+    //          1950.0, as the program has it; a year above -1.5 and below 0.5 cannot be told from the
+    //          program's 0 (the equinox of date) and gives an equinox whose longitudes are NaN.
+    static Equinox of_year(double year);
+    // from_eq  The program's numeric answer EQ: rounded by adding 0.5 and truncating toward zero, 1950
+    //          is 1950.0, 0 the equinox of date, any other value the year EQ with its fraction.
+    static Equinox from_eq(double EQ);
+
+    double eq() const { return eq_; }  // the EQ value that SUNLNG and SUNTIM are given
+    bool is_of_date() const;           // the answer selects the equinox of the instant
+
+private:
+    explicit Equinox(double eq) : eq_(eq) {}
+    double eq_;
+};
+
+// What SUNLNG gives at an instant.
+struct Position {
+    double longitude;  // degrees, in [0, 360], referred to the equinox
+    double radius;     // radius vector, AU
+    double x, y, z;    // equatorial rectangular coordinates, AU (as SUNLNG's X, Y, Z for the equinox)
+    double delta_t;    // Delta T used, seconds
+};
+
+// position, longitude  The Sun at the instant AT, referred to EQ. LONGITUDE is what the program's
+//                      date-to-longitude mode prints (before its F10.5), for AT in JST.
+Position position(const Instant& at, const Equinox& eq, Theory theory = Theory::classic);
+double longitude(const Instant& at, const Equinox& eq, Theory theory = Theory::classic);
+
+// instant_of  The instant in the zone ZONE (hours ahead of UT) at which the Sun reaches LON (degrees)
+//             within the calendar year YEAR of that zone, as SUNTIM finds it; the instant is in the
+//             first hours of the next year when the Sun reaches LON only after the year's end.
+//  Notes:    For a zone of whole hours this is SUNTIM's answer. Otherwise the search runs in the
+//            whole-hour zone just west of it and the instant is moved into ZONE, so an instant
+//            within the zone's odd minutes of the year's end may lie in the neighbouring year.
+Instant instant_of(std::int32_t year, double lon, const Equinox& eq, double zone,
+                   Theory theory = Theory::classic);
+
+// to_second  AT as the program prints it: rounded to the whole second, seconds carried into
+//            minutes, minutes into hours, hours into days and days into months and years by the
+//            Gregorian calendar; the hour in [0, 23]. The year, month and day are whole numbers
+//            (the month 1..12, the day may run past the month's end). Where they are not, or
+//            where they name no date (past 10,000,000 years or 1,000,000,000 days, or not finite),
+//            they are kept and the hour, minute and second are each rounded.
+Instant to_second(const Instant& at);
+
+// instant_of_to_second  INSTANT_OF rounded TO_SECOND: the program's longitude-to-JST mode prints
+//                       it for zone 9.
+Instant instant_of_to_second(std::int32_t year, double lon, const Equinox& eq, double zone,
+                             Theory theory = Theory::classic);
+
+// A date with a decimal day as the program prints it (the day as F7.3).
+struct DecimalDate {
+    double year, month, day;
+};
+
+// decimal_date  AT with its time of day as a fraction of the day: day + hour/24 + minute/1440 +
+//               second/86400, the year and month whole as in TO_SECOND; a day that would print as
+//               the day after the month's last (32.000 in January) is the first of the next month.
+//               Where the day does not print, it is given as it is. The longitude-to-UT mode prints
+//               this for zone 0.
+DecimalDate decimal_date(const Instant& at);
+
+// One of the 24 solar terms.
+struct Term {
+    std::string_view name;  // Japanese name, UTF-8 (小寒, 大寒, ... 冬至)
+    double longitude;       // degrees, a multiple of 15
+    Instant instant;        // as INSTANT_OF
+};
+
+// solar_terms  The 24 terms of the calendar year YEAR of the zone ZONE, in calendar order: 小寒
+//              (285 degrees) first, 冬至 (270 degrees) last.
+std::array<Term, 24> solar_terms(std::int32_t year, const Equinox& eq, double zone,
+                                 Theory theory = Theory::classic);
+
+}  // namespace solarlon::sun
+
+#endif

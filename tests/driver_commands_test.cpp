@@ -1,0 +1,232 @@
+// The one-shot commands, in-process: each answer against the dialogue mode that gives it, the output
+// formats byte for byte, and the refusals of bad commands, options and values.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <solarlon/driver.hpp>
+#include <solarlon/io.hpp>
+#include <solarlon/sun.hpp>
+
+#include "driver/texts.hpp"
+#include "support.hpp"
+
+namespace {
+
+struct Answer {
+    int status;
+    std::string out, err;
+};
+
+// The program with ARGS, where the locale's codeset is UTF-8 or not; no terminal anywhere.
+Answer command(std::vector<const char*> args, bool locale_utf8 = true) {
+    args.insert(args.begin(), "solarlon");
+    std::istringstream in;
+    std::ostringstream out, err;
+    solarlon::driver::Terminal term;
+    term.locale_utf8 = locale_utf8;
+    const int status = solarlon::driver::command(static_cast<int>(args.size()), args.data(), in, out, err, term);
+    return {status, out.str(), err.str()};
+}
+
+// The result record of a dialogue (UTF-8), from its "=" on, without the line end.
+std::string mode_answer(const std::string& input) {
+    std::istringstream in(input);
+    std::ostringstream out;
+    EXPECT_EQ(solarlon::driver::run(in, out, solarlon::driver::Encoding::UTF8), 0) << input;
+    const std::string s = out.str();
+    const std::size_t eq = s.find('=');
+    if (eq == std::string::npos) return "";
+    return s.substr(eq + 1, s.find("\r\n", eq) - eq - 1);
+}
+
+// Mode 3's " 2027  1  5 23  6 41" as the commands write it, 2027-01-05T23:06:41.
+std::string iso_of_mode3(const std::string& rec) {
+    int y, mo, d, h, mi, s;
+    if (std::sscanf(rec.c_str(), "%d %d %d %d %d %d", &y, &mo, &d, &h, &mi, &s) != 6) return "?" + rec;
+    char buf[64];
+    std::snprintf(buf, sizeof buf, y < 0 ? "%05d-%02d-%02dT%02d:%02d:%02d" : "%04d-%02d-%02dT%02d:%02d:%02d", y, mo, d,
+                  h, mi, s);
+    return buf;
+}
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> v;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t end = text.find("\r\n", at);
+        if (end == std::string::npos) break;
+        v.push_back(text.substr(at, end - at));
+        at = end + 2;
+    }
+    return v;
+}
+
+// terms: every term's instant is what mode 3 prints for its longitude with the same equinox.
+TEST(Commands, TermsAgreeWithMode3) {
+    const struct {
+        const char* year;
+        const char* equinox;  // the option's value
+        const char* eqx;      // the same equinox answered in the dialogue
+    } cases[] = {{"2027", "date", "0"}, {"1978", "1950", "1950"}, {"2000", "2000", "2000"}, {"-500", "date", "0"}};
+    for (const auto& c : cases) {
+        const Answer a = command({"terms", c.year, "--equinox", c.equinox, "--format", "csv"});
+        ASSERT_EQ(a.status, 0) << a.err;
+        const auto rows = lines(a.out);
+        ASSERT_EQ(rows.size(), 25u);
+        EXPECT_EQ(rows[0], "name,longitude,instant");
+        for (std::size_t k = 1; k < rows.size(); ++k) {
+            const std::size_t c1 = rows[k].find(','), c2 = rows[k].find(',', c1 + 1);
+            const std::string lon = rows[k].substr(c1 + 1, c2 - c1 - 1);
+            EXPECT_EQ(std::to_string((285 + 15 * (k - 1)) % 360), lon) << "calendar order";
+            const std::string want =
+                iso_of_mode3(mode_answer(std::string("3\n") + c.eqx + "\n" + c.year + " " + lon + "\n\n"));
+            EXPECT_EQ(rows[k].substr(c2 + 1), want + "+09:00") << c.year << " " << lon;
+        }
+    }
+}
+
+// when equals mode 3 in JST and, in UT, mode 4's decimal day; at equals mode 1.
+TEST(Commands, WhenAndAtAgreeWithModes) {
+    const struct {
+        const char* year;
+        const char* lon;
+        const char* equinox;
+        const char* eqx;
+    } whens[] = {{"1978", "79.26941", "date", "0"}, {"2000", "270", "2000", "2000"}, {"2000", "280", "2000", "2000"},
+                 {"1978", "0", "date", "0"},        {"2027", "359.99", "1950", "1950"}, {"2030", "123.456", "1995.5", "1995.5"}};
+    for (const auto& c : whens) {
+        const Answer j = command({"when", c.year, c.lon, "--equinox", c.equinox, "--format", "csv"});
+        ASSERT_EQ(j.status, 0) << j.err;
+        const std::string m3 = iso_of_mode3(mode_answer(std::string("3\n") + c.eqx + "\n" + c.year + " " + c.lon + "\n\n"));
+        const std::string row = lines(j.out).at(1);
+        EXPECT_EQ(row.substr(0, row.rfind(',')), std::string(c.lon) + "," + m3 + "+09:00");
+
+        const Answer u = command({"when", c.year, c.lon, "--equinox", c.equinox, "--zone", "UTC", "--format", "json"});
+        ASSERT_EQ(u.status, 0) << u.err;
+        int y, mo;
+        double d;
+        const std::size_t at = u.out.find("\"day\": \"");
+        ASSERT_EQ(std::sscanf(u.out.c_str() + at + 8, "%d-%d-%lf", &y, &mo, &d), 3) << u.out;
+        char m4[64];
+        std::snprintf(m4, sizeof m4, "%5d%3d%7.3f", y, mo, d);
+        EXPECT_EQ(mode_answer(std::string("4\n") + c.eqx + "\n" + c.year + " " + c.lon + "\n\n"), m4) << c.year << " " << c.lon;
+    }
+    const struct {
+        const char* datetime;
+        const char* equinox;
+        const char* eqx;
+        const char* typed;  // the same instant typed in mode 1 (JST)
+    } ats[] = {
+        {"1978-06-10T21:20", "date", "0", "1978 6 10 21 20 0"},
+        {"1978-06-10T12:20Z", "1950", "1950", "1978 6 10 21 20 0"},
+        {"2027-12-22T02:40:30.5+00:00", "2000", "2000", "2027 12 22 11 40 30.5"},
+        {"1952-10-24T05:30+05:30", "2000", "2000", "1952 10 24 9 0 0"},
+        {"2000-01-01", "date", "0", "2000 1 1 0 0 0"},
+        {"2027-12-22T24:00", "date", "0", "2027 12 22 24 0 0"},
+        {"2024-02-29T12:00-03:00", "date", "0", "2024 3 1 0 0 0"},
+    };
+    for (const auto& c : ats) {
+        const Answer a = command({"at", c.datetime, "--equinox", c.equinox, "--format", "csv"});
+        ASSERT_EQ(a.status, 0) << a.err;
+        std::string m1 = mode_answer(std::string("1\n") + c.eqx + "\n" + c.typed + "\n\n");
+        m1.erase(0, m1.find_first_not_of(' '));
+        const std::string row = lines(a.out).at(1);
+        EXPECT_EQ(row.substr(row.find(',') + 1), m1) << c.datetime;
+    }
+}
+
+// The formats byte for byte; text follows the locale's codeset unless --utf8 or --sjis says, csv and
+// json are UTF-8 always.
+TEST(Commands, FormatsAndEncodings) {
+    const std::string text = "79.26941°  1978-06-10 21:20:00 +09:00\r\n";
+    const struct {
+        std::vector<const char*> args;
+        bool locale_utf8;
+        std::string out;
+    } cases[] = {
+        {{"when", "1978", "79.26941"}, true, text},
+        {{"when", "1978", "79.26941"}, false, testsupport::sjis("79.26941°  1978-06-10 21:20:00 +09:00\n")},
+        {{"when", "1978", "79.26941", "--utf8"}, false, text},
+        {{"--sjis", "when", "1978", "79.26941"}, true, testsupport::sjis("79.26941°  1978-06-10 21:20:00 +09:00\n")},
+        {{"when", "1978", "79.26941", "--format=csv"}, false, "longitude,instant,day\r\n79.26941,1978-06-10T21:20:00+09:00,1978-06-10.889\r\n"},
+        {{"when", "1978", "79.26941", "--format", "json", "--sjis"}, false,
+         "[\r\n  {\"longitude\": 79.26941, \"instant\": \"1978-06-10T21:20:00+09:00\", \"day\": \"1978-06-10.889\"}\r\n]\r\n"},
+        {{"at", "1978-06-10T21:20", "--theory", "classic"}, true, "1978-06-10 21:20:00 +09:00  79.26941°\r\n"},
+        {{"at", "1978-06-10T12:20:00.25Z", "--format", "json"}, true,
+         "[\r\n  {\"instant\": \"1978-06-10T12:20:00.25+00:00\", \"longitude\": 79.26941}\r\n]\r\n"},
+    };
+    for (const auto& c : cases) {
+        const Answer a = command(c.args, c.locale_utf8);
+        EXPECT_EQ(a.status, 0) << a.err;
+        EXPECT_EQ(a.err, "");
+        if (!c.out.empty()) {
+            EXPECT_EQ(a.out, c.out) << c.args[0];
+        }
+    }
+    const auto rows = lines(command({"terms", "2027", "--format", "json"}, false).out);
+    EXPECT_EQ(rows.at(1), "  {\"name\": \"小寒\", \"longitude\": 285, \"instant\": \"2027-01-05T23:06:41+09:00\"},");
+    EXPECT_EQ(rows.at(24), "  {\"name\": \"冬至\", \"longitude\": 270, \"instant\": \"2027-12-22T11:40:06+09:00\"}");
+    EXPECT_EQ(lines(command({"terms", "2027"}).out).at(5), "春分    0°  2027-03-21 05:21:29 +09:00");
+    // A zone with minutes: the JST instants moved by 14 h 30 min, to the second.
+    EXPECT_EQ(lines(command({"terms", "2027", "--zone", "-05:30", "--format", "csv"}).out).at(1),
+              "小寒,285,2027-01-05T08:36:41-05:30");
+}
+
+// Bad commands, options and values: one line on standard error naming what is wrong, status 2,
+// nothing on standard output.
+TEST(Commands, Refusals) {
+    const struct {
+        std::vector<const char*> args;
+        const char* names;
+    } cases[] = {
+        {{"term", "2027"}, "unknown command 'term' (expected terms, at or when"},
+        {{"terms"}, "terms: missing argument (usage: solarlon terms YEAR"},
+        {{"terms", "2027", "1"}, "terms: unexpected argument '1'"},
+        {{"terms", "20x7"}, "terms: bad year '20x7' (expected a whole year from -2000 to 14000)"},
+        {{"terms", "14001"}, "bad year '14001'"},
+        {{"terms", "2027.5"}, "bad year '2027.5'"},
+        {{"terms", "2027", "--zone", "+9"}, "terms: bad zone '+9' (expected +09:00, UTC, Z, +HH:MM or -HH:MM)"},
+        {{"terms", "2027", "--zone", "+09:60"}, "bad zone '+09:60'"},
+        {{"terms", "2027", "--zone"}, "terms: option --zone needs a value"},
+        {{"terms", "2027", "--equinox", "0"}, "terms: bad equinox '0' (expected date, 1950, 2000 or a year"},
+        {{"terms", "2027", "--equinox", "Date"}, "bad equinox 'Date'"},
+        {{"terms", "2027", "--format", "xml"}, "terms: bad format 'xml' (expected text, csv or json)"},
+        {{"terms", "2027", "--theory", "apparent"}, "terms: bad theory 'apparent' (expected classic)"},
+        {{"terms", "2027", "--zon=UTC"}, "terms: unknown option '--zon=UTC'"},
+        {{"at", "2027-13-01"}, "at: bad date and time '2027-13-01' (expected ISO 8601"},
+        {{"at", "2027-12-32"}, "'2027-12-32'"},
+        {{"at", "2027-02-29"}, "'2027-02-29'"},
+        {{"at", "2027-12-22T24:01"}, "'2027-12-22T24:01'"},
+        {{"at", "2027-12-22T11:60"}, "'2027-12-22T11:60'"},
+        {{"at", "2027-12-22T11:40:60"}, "'2027-12-22T11:40:60'"},
+        {{"at", "2027-12-22T11:40+9"}, "'2027-12-22T11:40+9'"},
+        {{"at", "2027-12-22T11"}, "'2027-12-22T11'"},
+        {{"at", "27-12-22"}, "'27-12-22'"},
+        {{"at", "2027-12-22", "--zone", "UTC"}, "at: option --zone is not taken here"},
+        {{"when", "2027"}, "when: missing argument"},
+        {{"when", "2027", "361"}, "when: bad longitude '361' (expected degrees from 0 to 360)"},
+        {{"when", "2027", "nan"}, "bad longitude 'nan'"},
+        {{"when", "2027", "0x10"}, "bad longitude '0x10'"},
+        {{"when", "2027", "1e999"}, "bad longitude '1e999'"},
+        {{"when", "2027", "90\x1b[A"}, "bad longitude '90\\x1B[A'"},
+    };
+    for (const auto& c : cases) {
+        const Answer a = command(c.args);
+        EXPECT_EQ(a.status, 2) << c.names;
+        EXPECT_EQ(a.out, "") << c.names;
+        EXPECT_EQ(a.err.rfind("*ERR* argument error: ", 0), 0u) << a.err;
+        EXPECT_NE(a.err.find(c.names), std::string::npos) << a.err;
+        EXPECT_EQ(a.err.find("\r\n"), a.err.size() - 2) << "one line: " << a.err;
+    }
+}
+
+// The names of the terms that the library gives are the texts the commands print.
+TEST(Commands, TermNamesAreTheTextTable) {
+    const auto terms = solarlon::sun::solar_terms(2027, solarlon::sun::Equinox::of_date(), 9.0);
+    for (std::size_t k = 0; k < terms.size(); ++k) EXPECT_EQ(terms[k].name, solarlon::texts::UTF8.TERMS[k]) << k;
+}
+
+}  // namespace

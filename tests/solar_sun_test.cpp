@@ -1,0 +1,107 @@
+// The typed interface against the routines it stands on, bit for bit, and the printed carry.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+
+#include <solarlon/solar.hpp>
+#include <solarlon/sun.hpp>
+
+namespace {
+
+namespace sun = solarlon::sun;
+
+// position, longitude and instant_of are SUNLNG, SUNLON and SUNTIM (with IYADD in the year).
+TEST(Sun, FacadeIsTheRoutines) {
+    const struct {
+        sun::Equinox eq;
+        double EQ;
+    } equinoxes[] = {{sun::Equinox::mean_1950(), 1950.0}, {sun::Equinox::mean_2000(), 2000.0},
+                     {sun::Equinox::of_date(), 0.0},      {sun::Equinox::of_year(1995.25), 1995.25},
+                     {sun::Equinox::from_eq(-0.4), -0.4}, {sun::Equinox::from_eq(1950.3), 1950.3}};
+    const sun::Instant instants[] = {sun::jst(1978, 6, 10, 21, 20, 0), sun::utc(1952, 10, 24, 9.36),
+                                     sun::Instant{2027, 12, 22, 2, 40, 30.5, 5.75}, sun::utc(-500, 3, 1, 30)};
+    for (const auto& e : equinoxes) {
+        EXPECT_EQ(e.eq.eq(), e.EQ);
+        for (const auto& t : instants) {
+            double DELT, LON, RV, X, Y, Z;
+            solarlon::SUNLNG(e.EQ, t.year, t.month, t.day, t.hour - t.zone, t.minute, t.second, DELT, LON, RV, X, Y, Z);
+            const sun::Position p = sun::position(t, e.eq);
+            EXPECT_EQ(p.longitude, LON);
+            EXPECT_EQ(sun::longitude(t, e.eq), LON);
+            EXPECT_EQ(p.radius, RV);
+            EXPECT_EQ(p.x, X);
+            EXPECT_EQ(p.y, Y);
+            EXPECT_EQ(p.z, Z);
+            EXPECT_EQ(p.delta_t, DELT);
+        }
+        for (const std::int32_t zone : {9, 0}) {
+            for (const double lon : {0.0, 79.26941, 280.2, 359.99}) {
+                double MON, DAY, HOUR, MINUTE, SECOND;
+                std::int32_t IYADD;
+                solarlon::SUNTIM(e.EQ, zone, 2000, lon, 2000.0, MON, DAY, HOUR, MINUTE, SECOND, IYADD);
+                const sun::Instant i = sun::instant_of(2000, lon, e.eq, zone);
+                EXPECT_EQ(i.year, 2000 + IYADD);
+                EXPECT_EQ(i.month, MON);
+                EXPECT_EQ(i.day, DAY);
+                EXPECT_EQ(i.hour, HOUR);
+                EXPECT_EQ(i.minute, MINUTE);
+                EXPECT_EQ(i.second, SECOND);
+                EXPECT_EQ(i.zone, zone);
+            }
+        }
+    }
+    EXPECT_TRUE(sun::Equinox::from_eq(0.3).is_of_date());
+    EXPECT_FALSE(sun::Equinox::mean_2000().is_of_date());
+    // A year that the routines would read as the equinox of date gives NaN, and NaN goes through.
+    EXPECT_TRUE(std::isnan(sun::longitude(sun::utc(2000, 1, 1), sun::Equinox::of_year(0.2))));
+    EXPECT_TRUE(std::isnan(sun::longitude(sun::utc(2000, 1, 1, NAN), sun::Equinox::of_date())));
+    EXPECT_TRUE(std::isnan(sun::instant_of(2000, NAN, sun::Equinox::of_date(), 9).second));
+    EXPECT_TRUE(std::isnan(sun::solar_terms(2000, sun::Equinox::of_year(0.2), 9)[0].instant.second));
+}
+
+// The instant of a zone with minutes is the whole-hour zone's moved by them; the terms come in
+// calendar order, and each is a passage of its longitude.
+TEST(Sun, ZonesAndTerms) {
+    const sun::Equinox eq = sun::Equinox::of_date();
+    const sun::Instant a = sun::to_second(sun::instant_of(2027, 270, eq, 5.5));
+    const sun::Instant b = sun::to_second(sun::instant_of(2027, 270, eq, 5.0));
+    EXPECT_EQ(a.hour * 60 + a.minute, b.hour * 60 + b.minute + 30);
+    EXPECT_EQ(a.zone, 5.5);
+    const auto terms = sun::solar_terms(-500, eq, 9.0);
+    for (std::size_t k = 0; k < terms.size(); ++k) {
+        EXPECT_EQ(terms[k].longitude, std::fmod(285.0 + 15.0 * k, 360.0));
+        EXPECT_EQ(terms[k].instant.year, -500);
+        EXPECT_NEAR(std::remainder(sun::longitude(terms[k].instant, eq) - terms[k].longitude, 360.0), 0.0, 1e-5);
+    }
+}
+
+// The carry of the printed instant and of the printed decimal day.
+TEST(Sun, PrintedCarry) {
+    const struct {
+        sun::Instant in;
+        double y, mo, d, h, mi, s;
+    } cases[] = {
+        {{2027, 12, 31, 23, 59, 59.6, 9}, 2028, 1, 1, 0, 0, 0},   // into the next year
+        {{2024, 2, 28, 23, 59, 59.5, 9}, 2024, 2, 29, 0, 0, 0},   // leap day
+        {{1900, 2, 28, 23, 59, 59.5, 9}, 1900, 3, 1, 0, 0, 0},    // 1900 is no leap year
+        {{-500, 3, 1, -1, 0, 0, 0}, -500, 2, 28, 23, 0, 0},       // a negative year stays as it is
+        {{2027, 6, 10, 21, 20, 0.3, 9}, 2027, 6, 10, 21, 20, 0},
+        {{2027, 6, 10, 21, 20, NAN, 9}, 2027, 6, 10, 21, 20, NAN},  // no date: fields kept
+    };
+    for (const auto& c : cases) {
+        const sun::Instant t = sun::to_second(c.in);
+        EXPECT_EQ(t.year, c.y);
+        EXPECT_EQ(t.month, c.mo);
+        EXPECT_EQ(t.day, c.d);
+        EXPECT_EQ(t.hour, c.h);
+        EXPECT_EQ(t.minute, c.mi);
+        if (std::isnan(c.s)) EXPECT_TRUE(std::isnan(t.second));
+        else EXPECT_EQ(t.second, c.s);
+    }
+    const sun::DecimalDate d = sun::decimal_date({2027, 1, 31, 23, 59, 59, 0});
+    EXPECT_EQ(d.month, 2);
+    EXPECT_NEAR(d.day, 1.0, 1e-4);
+}
+
+}  // namespace
