@@ -1,7 +1,6 @@
-# Install rules: the program in bin, the five static libraries in lib, each subsystem's public header
-# as include/solarlon/<name>.hpp and the extra public headers (sun.hpp) beside them (the private
-# headers stay in the tree), the CMake package (find_package(solarlon), targets solarlon::<name>) and
-# solarlon.pc for pkg-config.
+# Install rules: the program in bin, the five static libraries in lib, the public headers of
+# include/solarlon as they are (the private headers stay in the tree), the CMake package
+# (find_package(solarlon), targets solarlon::<name>) and solarlon.pc for pkg-config.
 include(CMakePackageConfigHelpers)
 
 set(SOLARLON_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/solarlon)
@@ -9,11 +8,9 @@ set(SOLARLON_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/solarlon)
 install(TARGETS solarlon RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 foreach(name ${SOLARLON_SUBSYSTEMS})
   install(TARGETS solarlon_${name} EXPORT solarlonTargets ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
-  install(FILES ${PROJECT_SOURCE_DIR}/${name}/${name}.hpp DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/solarlon)
 endforeach()
-foreach(path ${SOLARLON_EXTRA_HEADERS})
-  install(FILES ${PROJECT_SOURCE_DIR}/${path} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/solarlon)
-endforeach()
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/solarlon DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}
+  FILES_MATCHING PATTERN "*.hpp")
 
 install(EXPORT solarlonTargets NAMESPACE solarlon:: DESTINATION ${SOLARLON_CMAKE_DIR})
 configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/solarlonConfig.cmake.in
