@@ -44,9 +44,6 @@ void mode_longitudes_file(Console& con, const double& EQX);               // men
 //            such field as typed (control bytes escaped), and the prompt comes again.
 bool read_typed(Console& con, std::string_view prompt, int used, double (&V)[6], bool whole_year = false);
 
-// to_int32  A whole number as a 32-bit integer, saturated at the type's limits (NaN gives 0).
-std::int32_t to_int32(double whole);
-
 // output_name  The output file name of a file mode, beside the input.
 //  Given:    FNAME   the input name (a path; leading and trailing blanks already removed)
 //            EXT     ".SLG" or ".THJ"

@@ -4,6 +4,7 @@
 #include "driver/texts.hpp"
 #include <solarlon/solar.hpp>
 #include <solarlon/sun.hpp>
+#include <solarlon/util.hpp>
 
 namespace solarlon::driver {
 

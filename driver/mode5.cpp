@@ -3,6 +3,7 @@
 #include "driver/detail.hpp"
 #include "driver/texts.hpp"
 #include <solarlon/solar.hpp>
+#include <solarlon/util.hpp>
 
 namespace solarlon::driver {
 
@@ -20,7 +21,7 @@ void mode_longitudes_file(Console& con, const double& EQX) {
         rec.clear();
         rec += io::format_f(LON, 5, 1);
         rec += io::format_i(YEAR + IYADD, 5);
-        for (double v : {MON, DAY, HOUR}) rec += io::format_i(io::nint(v), 3);
+        for (double v : {MON, DAY, HOUR}) rec += io::format_i(nint(v), 3);
         out.record(rec);
         ++n.records;
         ++n.converted;

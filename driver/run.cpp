@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include <solarlon/driver.hpp>
+#include <solarlon/util.hpp>
 
 #include "driver/detail.hpp"
 #include "driver/texts.hpp"
@@ -57,7 +58,7 @@ void dispatch(Console& con) {
     if (ans == ' ') return;
 
     const double EQX = equinox(con);
-    if (io::nint(EQX) == 0.0) con.out.record(con.T.EQX_OF_DATE);  // the equinox choice rounds to 0
+    if (nint(EQX) == 0.0) con.out.record(con.T.EQX_OF_DATE);  // the equinox choice rounds to 0
 
     switch (ans) {
         case '1': mode_jst_to_longitude(con, EQX); break;

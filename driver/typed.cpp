@@ -1,4 +1,4 @@
-// read_typed, to_int32  Rules shared by the hand-typed modes.
+// read_typed  Rules shared by the hand-typed modes.
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -32,10 +32,6 @@ bool read_typed(Console& con, std::string_view prompt, int used, double (&V)[6],
         const std::string_view typed(TLINE.data() + (bad->START - 1), static_cast<std::size_t>(bad->WIDTH));
         con.out.record(std::string(notice) + io::escaped(typed));
     }
-}
-
-std::int32_t to_int32(double whole) {
-    return static_cast<std::int32_t>(whole_saturated(whole, INT32_MIN, INT32_MAX));
 }
 
 }  // namespace solarlon::driver

@@ -1,4 +1,4 @@
-// nint, format_i, format_f  Whole-number rounding and the Iw and Fw.d output fields.
+// format_i, format_f  The Iw and Fw.d output fields.
 //
 // Both fields start from the text that printf's "%.*f" gives: the exact binary value rounded to the
 // decimals, an exact half to the even digit, a minus sign whenever the sign bit is set. Most values
@@ -15,8 +15,6 @@
 #include <solarlon/io.hpp>
 
 namespace solarlon::io {
-
-double nint(double x) { return std::trunc(x + 0.5); }
 
 namespace {
 

@@ -6,6 +6,7 @@
 
 #include <solarlon/io.hpp>
 #include <solarlon/sun.hpp>
+#include <solarlon/util.hpp>
 
 namespace solarlon::sun {
 
@@ -56,9 +57,9 @@ Instant to_second(const Instant& at) {
     const double secs = std::floor(at.hour * 3600.0 + at.minute * 60.0 + at.second + 0.5);
     const double year = at.year, mon = at.month, day = at.day;
     if (!std::isfinite(secs) || std::fabs(secs) >= kDays * 86400.0 || !carriable(year, mon, day)) {
-        r.hour = io::nint(at.hour);
-        r.minute = io::nint(at.minute);
-        r.second = io::nint(at.second);
+        r.hour = nint(at.hour);
+        r.minute = nint(at.minute);
+        r.second = nint(at.second);
         return r;
     }
     const double carry = std::floor(secs / 86400.0);

@@ -5,9 +5,8 @@
 //            equinox of the instant the years run in tropical years of 365.242194 days from 1950
 //            January 0, 0 h UT, whole days by DAYNUM.
 //  Called:   DAYNUM
-#include <cmath>
-
 #include <solarlon/equinox.hpp>
+#include <solarlon/util.hpp>
 #include "solar/detail.hpp"
 
 namespace solarlon::detail {
@@ -27,7 +26,7 @@ double years_of_date(const double& year, const double& mon, const double& day, c
 Equinox choose_equinox(const double& EQ, const double& YEAR, const double& MON, const double& DAY,
                        const double& HOUR, const double& MINUTE, const double& SECOND) {
     const double eq = EQ;
-    const double ieq = std::trunc(eq + 0.5);
+    const double ieq = nint(eq);
     Equinox e;  // every field set below
     if (ieq == 1950.0) {
         e.kind = Equinox::Kind::MEAN_1950;

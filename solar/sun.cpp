@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include <solarlon/io.hpp>
 #include <solarlon/solar.hpp>
 #include <solarlon/sun.hpp>
+#include <solarlon/util.hpp>
 
 namespace solarlon::sun {
 
@@ -63,7 +63,7 @@ Equinox Equinox::of_year(double year) {
     return Equinox(year > -1.5 && year < 0.5 ? std::nan("") : year);
 }
 
-bool Equinox::is_of_date() const { return io::nint(eq_) == 0.0; }
+bool Equinox::is_of_date() const { return nint(eq_) == 0.0; }
 
 Position position(const Instant& at, const Equinox& eq, Theory /*theory*/) {
     const double hour = at.hour - at.zone;  // UT; SUNLNG carries the day

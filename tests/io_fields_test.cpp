@@ -124,16 +124,6 @@ TEST(FieldOutput, SameDigitsAsPrintf) {
     }
 }
 
-TEST(FieldOutput, RoundingToWhole) {
-    EXPECT_EQ(io::nint(2.5), 3.0);
-    EXPECT_EQ(io::nint(59.5), 60.0);
-    EXPECT_EQ(io::nint(1978.4), 1978.0);
-    EXPECT_EQ(io::nint(1978.6), 1979.0);
-    EXPECT_EQ(io::nint(-0.4), 0.0);   // truncation toward zero after adding 0.5
-    EXPECT_EQ(io::nint(-1.5), -1.0);
-    EXPECT_EQ(io::nint(-1.6), -1.0);
-}
-
 struct FIn {
     const char* field;
     int d;

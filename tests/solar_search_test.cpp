@@ -18,6 +18,7 @@
 
 #include <solarlon/equinox.hpp>
 #include <solarlon/solar.hpp>
+#include <solarlon/util.hpp>
 #include "solar/detail.hpp"
 #include "solar/tables.hpp"
 #include "support_solar.hpp"
@@ -105,7 +106,7 @@ public:
             q.year = years[whole(0, 5)];
             q.zone = pick(0.5) ? 24 : -24;
         }
-        q.iyear = static_cast<std::int32_t>(std::trunc(q.year + 0.5));
+        q.iyear = solarlon::to_int32(solarlon::nint(q.year));
         if (pick(0.03)) q.iyear += pick(0.5) ? 1 : -1;  // a leap column that does not fit the year
         q.lon = longitude(q);
         return q;
@@ -294,7 +295,7 @@ TEST(SearchKernel, EveryGridValueOfAYear) {
         double year;
     } const cases[] = {{0.0, 9, 1978}, {1950.0, 0, 2000}, {2000.0, 0, 1900}, {0.0, 0, 2023.5}};
     for (const auto& c : cases) {
-        const std::int32_t iyear = static_cast<std::int32_t>(std::trunc(c.year + 0.5));
+        const std::int32_t iyear = solarlon::to_int32(solarlon::nint(c.year));
         const int leap = (iyear % 4 == 0) ? 1 : 0;
         for (int mon = 1; mon <= 12; ++mon) {
             for (int day = 1; day <= solarlon::MONTH[leap][mon - 1]; ++day) {

@@ -12,6 +12,7 @@
 
 #include <solarlon/equinox.hpp>
 #include <solarlon/solar.hpp>
+#include <solarlon/util.hpp>
 #include "solar/detail.hpp"
 #include "support_solar.hpp"
 
@@ -30,7 +31,7 @@ struct Answer {
 // SUNTIM through its search kernel, counting the evaluations.
 Answer suntim(double eq, std::int32_t zone, double year, double lon) {
     Answer a;
-    const std::int32_t iyear = static_cast<std::int32_t>(std::trunc(year + 0.5));
+    const std::int32_t iyear = solarlon::to_int32(solarlon::nint(year));
     const solarlon::detail::LongitudeFn counted = [&](const double& y, const double& m,
                                                       const double& d, const double& h) {
         ++a.calls;

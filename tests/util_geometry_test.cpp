@@ -1,4 +1,4 @@
-// Sexagesimal angles, spherical and rotated vectors, and the linear-equation solver.
+// Rounding to whole numbers, sexagesimal angles, spherical and rotated vectors, and the linear-equation solver.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -16,6 +16,16 @@ void expect_vec(double x, double y, double z, double wx, double wy, double wz) {
     EXPECT_NEAR(x, wx, 1e-15);
     EXPECT_NEAR(y, wy, 1e-15);
     EXPECT_NEAR(z, wz, 1e-15);
+}
+
+TEST(WholeNumbers, RoundingToWhole) {
+    EXPECT_EQ(nint(2.5), 3.0);
+    EXPECT_EQ(nint(59.5), 60.0);
+    EXPECT_EQ(nint(1978.4), 1978.0);
+    EXPECT_EQ(nint(1978.6), 1979.0);
+    EXPECT_EQ(nint(-0.4), 0.0);   // truncation toward zero after adding 0.5
+    EXPECT_EQ(nint(-1.5), -1.0);
+    EXPECT_EQ(nint(-1.6), -1.0);
 }
 
 TEST(Sexagesimal, PublishedValues) {

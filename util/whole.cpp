@@ -1,4 +1,4 @@
-// whole_saturated  Truncation toward zero into a range of whole numbers.
+// whole_saturated, to_int32, nint  Whole numbers: truncation into a range, and the program's rounding.
 #include <cmath>
 #include <cstdint>
 
@@ -13,5 +13,9 @@ std::int64_t whole_saturated(double x, std::int64_t lo, std::int64_t hi) {
     if (t >= static_cast<double>(hi)) return hi;
     return static_cast<std::int64_t>(t);
 }
+
+std::int32_t to_int32(double x) { return static_cast<std::int32_t>(whole_saturated(x, INT32_MIN, INT32_MAX)); }
+
+double nint(double x) { return std::trunc(x + 0.5); }
 
 }  // namespace solarlon

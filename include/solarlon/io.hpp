@@ -134,10 +134,7 @@ private:
 
 // ---------------------------------------------------------------- field output
 
-// nint  Rounding to a whole number as everywhere in the program: x + 0.5 truncated toward zero.
-double nint(double x);
-
-// format_i  Iw: the whole number WHOLE right-justified in W columns, '-' before negative values;
+// format_i  Iw: the whole number WHOLE (rounded by the caller) right-justified in W columns, '-' before negative values;
 //          W asterisks when it does not fit (or is not finite).
 std::string format_i(double whole, int w);
 

@@ -70,6 +70,14 @@ void PUTLIN(const std::string& LINE, const std::int32_t& N, io::RecordWriter& UN
 //                 behaviour. NaN gives 0.
 std::int64_t whole_saturated(double x, std::int64_t lo, std::int64_t hi);
 
+// to_int32  X truncated toward zero as a 32-bit integer, held at the type's limits (NaN gives 0).
+std::int32_t to_int32(double x);
+
+// nint  Rounding to a whole number as everywhere in the program (the equinox choice, every whole
+//       number printed): X + 0.5 truncated toward zero, so -0.4 gives 0 and -1.5 gives -1. Each value
+//       by itself, with no carry into another. NaN and infinities come back as they are.
+double nint(double x);
+
 // ---------------------------------------------------------------- sexagesimal angles
 
 // HMSDEG  Hours, minutes and seconds of time to degrees.
