@@ -5,7 +5,7 @@
 
 namespace solarlon::driver {
 
-void mode_jst_to_longitude(Console& con, const double& EQX) {
+void mode_jst_to_longitude(Console& con, double EQX) {
     double V[6];
     while (read_typed(con, con.T.MODE1_PROMPT, 6, V)) {
         const double hour = V[3] - 9.0;  // JST to UT; the day is carried by SUNLNG

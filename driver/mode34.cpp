@@ -8,12 +8,12 @@
 
 namespace solarlon::driver {
 
-void mode_longitude_to_date(Console& con, const double& EQX, bool jst) {
+void mode_longitude_to_date(Console& con, double EQX, bool jst) {
     const std::int32_t IZONE = jst ? 9 : 0;
     double V[6];
     while (read_typed(con, con.T.MODE34_PROMPT, 2, V, true)) {
-        const double& YEAR = V[0];  // a whole number, as typed
-        const double& LON = V[1];
+        const double YEAR = V[0];  // a whole number, as typed
+        const double LON = V[1];
         const std::int32_t IYEAR = to_int32(YEAR);
         double MON = 0.0, DAY = 0.0, HOUR = 0.0, MINUTE = 0.0, SECOND = 0.0;
         std::int32_t IYADD = 0;

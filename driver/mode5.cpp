@@ -7,7 +7,7 @@
 
 namespace solarlon::driver {
 
-void mode_longitudes_file(Console& con, const double& EQX) {
+void mode_longitudes_file(Console& con, double EQX) {
     static const std::int32_t IZONE = 0, IYEAR = 2000;
     static const double YEAR = 2000.0;
     double LON = 0.0;  // a slash on the first line converts 0

@@ -60,7 +60,7 @@ int main(int argc, char** argv) {
 
     try {
         Report r;
-        COMPARE(FIRST, LAST, STEP, r);
+        compare(FIRST, LAST, STEP, r);
         ApparentReport a;
         compare_apparent(APPARENT_FIRST, APPARENT_LAST, a);
         const std::string summary = summary_markdown(r);
@@ -83,7 +83,7 @@ int main(int argc, char** argv) {
 
         std::vector<std::string> msgs, more;
         const std::string doc = slurp(check_doc);
-        const bool classic_ok = CHECK(r, doc, msgs);
+        const bool classic_ok = check(r, doc, msgs);
         const bool ok = check_apparent(a, doc, more) && classic_ok;
         msgs.insert(msgs.end(), more.begin(), more.end());
         for (const std::string& m : msgs) std::cout << "exceeded or unreadable: " << m << '\n';

@@ -165,12 +165,12 @@ std::string replace_block(const std::string& doc, const std::string& block) {
     return doc.substr(0, b) + block + doc.substr(e + end.size());
 }
 
-bool CHECK(const Report& R, const std::string& DOC, std::vector<std::string>& MSGS) {
+bool check(const Report& r, const std::string& doc, std::vector<std::string>& out) {
     std::vector<std::string> msgs;
     std::string block;
-    if (!block_of(DOC, block)) {
+    if (!block_of(doc, block)) {
         msgs.push_back(std::string("no figures between ") + BEGIN + " and " + END);
-        MSGS = msgs;
+        out = msgs;
         return false;
     }
 
@@ -192,7 +192,7 @@ bool CHECK(const Report& R, const std::string& DOC, std::vector<std::string>& MS
         return nullptr;
     };
 
-    for (const Row& row : R.rows) {
+    for (const Row& row : r.rows) {
         const auto* c = find(row.label, 9);
         if (c == nullptr) {
             msgs.push_back("row " + row.label + " not documented");
@@ -203,13 +203,13 @@ bool CHECK(const Report& R, const std::string& DOC, std::vector<std::string>& MS
         check_cell(row.label + " with Delta T, arc seconds", (*c)[5], row.lon_dt, msgs);
         check_cell(row.label + " with Delta T, seconds of time", (*c)[7], row.time_dt, msgs);
     }
-    const std::pair<const char*, const Stat*> eqs[] = {{"1950", &R.eq1950}, {"2000", &R.eq2000}};
+    const std::pair<const char*, const Stat*> eqs[] = {{"1950", &r.eq1950}, {"2000", &r.eq2000}};
     for (const auto& eq : eqs) {
         const auto* c = find(eq.first, 4);
         if (c == nullptr) msgs.push_back(std::string("equinox ") + eq.first + " not documented");
         else check_cell(std::string("equinox ") + eq.first, (*c)[2], *eq.second, msgs);
     }
-    MSGS = msgs;
+    out = msgs;
     return msgs.empty();
 }
 

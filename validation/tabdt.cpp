@@ -1,4 +1,4 @@
-// TABDT  Delta T = TT - UT1 from a table of values at five-year steps, interpolated linearly.
+// tabdt  Delta T = TT - UT1 from a table of values at five-year steps, interpolated linearly.
 //
 //  Notes:  1 1800.0 to 1950.0: the expressions of F. Espenak and J. Meeus, Five Millennium Canon of
 //            Solar Eclipses (NASA/TP-2006-214141), which represent the historical values of
@@ -39,13 +39,13 @@ constexpr std::size_t N = sizeof(TABLE) / sizeof(TABLE[0]);
 
 }  // namespace
 
-bool TABDT(const double& YEAR, double& DT) {
-    const double y = YEAR;
+bool tabdt(double year, double& dt) {
+    const double y = year;
     if (!(y >= TABLE[0].year && y <= TABLE[N - 1].year)) return false;  // also NaN
     std::size_t i = static_cast<std::size_t>((y - TABLE[0].year) / 5.0);
     if (i > N - 2) i = N - 2;
     const double f = (y - TABLE[i].year) / (TABLE[i + 1].year - TABLE[i].year);  // 0..1
-    DT = TABLE[i].dt + f * (TABLE[i + 1].dt - TABLE[i].dt);
+    dt = TABLE[i].dt + f * (TABLE[i + 1].dt - TABLE[i].dt);
     return true;
 }
 

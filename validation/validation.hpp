@@ -16,32 +16,34 @@
 
 namespace solarlon::validation {
 
-// REFLNG  Geometric geocentric ecliptic longitude of the Sun, mean ecliptic and equinox of date.
-//  Given:    D1, D2  TT as a two-part Julian Date
+// reference_longitude  Geometric geocentric ecliptic longitude of the Sun, mean ecliptic and equinox
+//                      of date.
+//  Given:    d1, d2  TT as a two-part Julian Date
 //  Result:   longitude, degrees [0, 360)
 //  Notes:    Earth's heliocentric position (eraEpv00) negated and rotated from ICRS to the mean
 //            ecliptic and equinox of date with the IAU 2006 precession (eraEcm06). No light time, no
 //            aberration, no nutation.
 //  Called:   eraEpv00, eraEcm06
-double REFLNG(const double& D1, const double& D2);
+double reference_longitude(double d1, double d2);
 
-// REFFIX  The same, referred to the mean ecliptic and equinox of a fixed epoch.
-//  Given:    D1, D2  TT as a two-part Julian Date
-//            E1, E2  epoch of the ecliptic and equinox, TT two-part Julian Date
+// reference_longitude_fixed  The same, referred to the mean ecliptic and equinox of a fixed epoch.
+//  Given:    d1, d2  TT as a two-part Julian Date
+//            e1, e2  epoch of the ecliptic and equinox, TT two-part Julian Date
 //  Result:   longitude, degrees [0, 360)
-double REFFIX(const double& D1, const double& D2, const double& E1, const double& E2);
+double reference_longitude_fixed(double d1, double d2, double e1, double e2);
 
-// REFTIM  TT at which REFLNG reaches a longitude, by Newton steps from a first guess.
-//  Given:    D1, D2  first guess, TT two-part Julian Date (within a few days of the answer)
-//            LON     wanted longitude, degrees
-//  Returned: T2      the answer is D1 + T2
-void REFTIM(const double& D1, const double& D2, const double& LON, double& T2);
+// reference_instant  TT at which reference_longitude reaches a longitude, by Newton steps from a first
+//                    guess.
+//  Given:    d1, d2  first guess, TT two-part Julian Date (within a few days of the answer)
+//            lon     wanted longitude, degrees
+//  Returned: t2      the answer is d1 + t2
+void reference_instant(double d1, double d2, double lon, double& t2);
 
-// TABDT  Delta T = TT - UT1 from the table of observed values, interpolated linearly.
-//  Given:    YEAR    decimal year
-//  Returned: DT      Delta T, seconds (unchanged when the year is outside the table)
+// tabdt  Delta T = TT - UT1 from the table of observed values, interpolated linearly.
+//  Given:    year    decimal year
+//  Returned: dt      Delta T, seconds (unchanged when the year is outside the table)
 //  Result:   true when the year lies within the table (1800.0 to 2020.0)
-bool TABDT(const double& YEAR, double& DT);
+bool tabdt(double year, double& dt);
 
 // The table's extent and source, for the report.
 double tabdt_first();
@@ -49,10 +51,10 @@ double tabdt_last();
 const char* tabdt_source();
 
 // Decimal year of a TT Julian Date (Julian years from J2000.0).
-double decimal_year(const double& D1, const double& D2);
+double decimal_year(double d1, double d2);
 
 // Difference of two longitudes, degrees, in (-180, 180].
-double lngdif(const double& A, const double& B);
+double lngdif(double a, double b);
 
 // One comparison at an instant sampled every few days.
 struct Sample {
@@ -81,17 +83,17 @@ struct Term {
     double err_dt = 0.0;     // found UT - true UT (true TT less tabulated Delta T), seconds
 };
 
-// SAMPLE  Program and reference longitude at TT 12 h of a calendar date: equinox of date, and the
+// sample  Program and reference longitude at TT 12 h of a calendar date: equinox of date, and the
 //         fixed equinoxes 1950 and 2000.
-//  Given:    IY, IM, ID   calendar date (Gregorian)
-//  Returned: S            the comparison
-void SAMPLE(const std::int32_t& IY, const std::int32_t& IM, const std::int32_t& ID, Sample& S);
+//  Given:    iy, im, id   calendar date (Gregorian)
+//  Returned: out          the comparison
+void sample(std::int32_t iy, std::int32_t im, std::int32_t id, Sample& out);
 
-// TERM  The program's instant (zone UT, equinox of date) of a longitude in a year, and its error.
-//  Given:    IYEAR   year
-//            LON     wanted longitude, degrees
-//  Returned: T       the term and its errors
-void TERM(const std::int32_t& IYEAR, const double& LON, Term& T);
+// term  The program's instant (zone UT, equinox of date) of a longitude in a year, and its error.
+//  Given:    iyear   year
+//            lon     wanted longitude, degrees
+//  Returned: out     the term and its errors
+void term(std::int32_t iyear, double lon, Term& out);
 
 // Maximum of the magnitude and root mean square of a set of errors.
 struct Stat {
@@ -123,10 +125,12 @@ struct Report {
 // The rms of every set of the report taken from its running sums (Stat::finish on each).
 void finish(Report& r);
 
-// COMPARE  Samples every STEP days from January 1 of FIRST to December 31 of LAST, the 24 terms of
-//          every year, and the summary rows.
-void COMPARE(const std::int32_t& FIRST, const std::int32_t& LAST, const std::int32_t& STEP,
-             Report& R);
+// compare  Samples at 12 h TT from January 1 of a first year to December 31 of a last, the 24 terms
+//          of every year, and the summary rows.
+//  Given:    first, last  the years
+//            step         days between samples
+//  Returned: out          the comparison, its rms taken (finish)
+void compare(std::int32_t first, std::int32_t last, std::int32_t step, Report& out);
 
 // Output: the two CSV files, and the summary as Markdown between its markers.
 void write_samples_csv(std::ostream& os, const Report& r);
@@ -137,13 +141,13 @@ std::string summary_markdown(const Report& r);
 // lines (its markers); throws std::runtime_error when the markers are missing.
 std::string replace_block(const std::string& doc, const std::string& block);
 
-// CHECK  The report's maxima against those documented in the marked block of DOC.
-//  Given:    R     the comparison just made
-//            DOC   text of the document
-//  Returned: MSGS  one line per bound exceeded or missing
+// check  The report's maxima against those documented in the marked block of a document.
+//  Given:    r     the comparison just made
+//            doc   text of the document
+//  Returned: out   one line per bound exceeded or missing
 //  Result:   true when every documented maximum holds (to half a unit of its last decimal);
 //            false also when the block, a row or a figure cannot be read
-bool CHECK(const Report& R, const std::string& DOC, std::vector<std::string>& MSGS);
+bool check(const Report& r, const std::string& doc, std::vector<std::string>& out);
 
 // ---------------------------------------------------------------- the apparent theory
 
@@ -191,7 +195,7 @@ struct ApparentReport {
 //                   against apparent_reference_instant, and the published times.
 void compare_apparent(std::int32_t first, std::int32_t last, ApparentReport& r);
 
-// The apparent summary as Markdown between its own markers; its check against a document (as CHECK:
+// The apparent summary as Markdown between its own markers; its check against a document (as check:
 // every documented maximum holds, and every published time is reproduced).
 std::string apparent_markdown(const ApparentReport& r);
 bool check_apparent(const ApparentReport& r, const std::string& doc, std::vector<std::string>& msgs);

@@ -27,10 +27,10 @@ TEST(Reference, AgreesWithVsop87) {
         {2460000.5, 335.7910651}, {2524593.5, 277.5331066}, {2542856.0, 277.2008076},
     };
     for (const Case& c : cases) {
-        EXPECT_NEAR(v::lngdif(v::REFFIX(c.jd, 0.0, ERFA_DJ00, 0.0), c.lon) * 3600.0, 0.0, 0.1) << c.jd;
+        EXPECT_NEAR(v::lngdif(v::reference_longitude_fixed(c.jd, 0.0, ERFA_DJ00, 0.0), c.lon) * 3600.0, 0.0, 0.1) << c.jd;
     }
     // The same position split differently between the two parts of the date.
-    EXPECT_NEAR(v::REFLNG(2400000.5, 48908.0), v::REFLNG(2448908.5, 0.0), 1.0e-9);
+    EXPECT_NEAR(v::reference_longitude(2400000.5, 48908.0), v::reference_longitude(2448908.5, 0.0), 1.0e-9);
 }
 
 TEST(Reference, FixedEquinoxDiffersByPrecession) {
@@ -40,7 +40,7 @@ TEST(Reference, FixedEquinoxDiffersByPrecession) {
     eraEpb2jd(1950.0, &e1, &e2);
     for (double mjd : {33281.9, 51544.5, -14.5, 124000.0}) {
         const double years = ((ERFA_DJM0 - e1) + (mjd - e2)) / 365.2422;
-        const double diff = v::lngdif(v::REFLNG(ERFA_DJM0, mjd), v::REFFIX(ERFA_DJM0, mjd, e1, e2));
+        const double diff = v::lngdif(v::reference_longitude(ERFA_DJM0, mjd), v::reference_longitude_fixed(ERFA_DJM0, mjd, e1, e2));
         EXPECT_NEAR(diff * 3600.0, 50.28 * years, 0.05 * std::fabs(years) + 0.5) << mjd;
     }
 }
@@ -54,8 +54,8 @@ TEST(Reference, InstantOfLongitude) {
     };
     for (const Case& c : cases) {
         double t = 0.0;
-        v::REFTIM(ERFA_DJM0, c.guess, c.lon, t);
-        EXPECT_LT(std::fabs(v::lngdif(v::REFLNG(ERFA_DJM0, t), c.lon)), 1.0e-8) << c.guess << " " << c.lon;
+        v::reference_instant(ERFA_DJM0, c.guess, c.lon, t);
+        EXPECT_LT(std::fabs(v::lngdif(v::reference_longitude(ERFA_DJM0, t), c.lon)), 1.0e-8) << c.guess << " " << c.lon;
         EXPECT_LT(std::fabs(t - c.guess), 10.0) << "the nearest passage, not one a year away";
     }
 }
@@ -80,7 +80,7 @@ TEST(DeltaTTable, ObservedValuesBetweenEntries) {
     };
     for (const Case& c : cases) {
         double dt = 0.0;
-        ASSERT_TRUE(v::TABDT(c.year, dt)) << c.year;
+        ASSERT_TRUE(v::tabdt(c.year, dt)) << c.year;
         EXPECT_NEAR(dt, c.dt, c.tol) << c.year;
     }
 }
@@ -89,13 +89,13 @@ TEST(DeltaTTable, ContinuousInsideAndSilentOutside) {
     // No step at any entry: a jump would show as a spike in the comparison.
     for (double y = 1800.0; y <= 2020.0; y += 5.0) {
         double lo = 0.0, hi = 0.0;
-        ASSERT_TRUE(v::TABDT(y - (y > 1800.0 ? 1.0e-7 : 0.0), lo));
-        ASSERT_TRUE(v::TABDT(y + (y < 2020.0 ? 1.0e-7 : 0.0), hi));
+        ASSERT_TRUE(v::tabdt(y - (y > 1800.0 ? 1.0e-7 : 0.0), lo));
+        ASSERT_TRUE(v::tabdt(y + (y < 2020.0 ? 1.0e-7 : 0.0), hi));
         EXPECT_NEAR(lo, hi, 1.0e-5) << y;
     }
     for (double y : {1799.999, 2020.001, -1.0e9, 1.0e9, std::numeric_limits<double>::quiet_NaN()}) {
         double dt = 123.0;
-        EXPECT_FALSE(v::TABDT(y, dt)) << y;
+        EXPECT_FALSE(v::tabdt(y, dt)) << y;
         EXPECT_EQ(dt, 123.0) << "left as it was";
     }
 }
@@ -107,16 +107,16 @@ TEST(Compare, SameInstantAndTrueUt) {
     for (const Case& c : {Case{1800, 1, 1}, Case{1868, 7, 4}, Case{1925, 2, 28}, Case{1989, 12, 31},
                           Case{1990, 1, 1}, Case{2019, 12, 21}}) {
         v::Sample s;
-        v::SAMPLE(c.y, c.m, c.d, s);
+        v::sample(c.y, c.m, c.d, s);
         ASSERT_TRUE(s.has_dt);
-        const double rate = (v::lngdif(v::REFLNG(s.jd, 0.01), v::REFLNG(s.jd, -0.01)) / 0.02) * 3600.0 /
+        const double rate = (v::lngdif(v::reference_longitude(s.jd, 0.01), v::reference_longitude(s.jd, -0.01)) / 0.02) * 3600.0 /
                             86400.0;  // arc seconds per second
         EXPECT_NEAR(s.err_dt - s.err, (s.dt_prog - s.dt_tab) * rate, 0.005) << c.y;
         EXPECT_LT(std::fabs(s.err), 3.0) << c.y << ": the theory alone stays within arc seconds";
     }
     // Outside the table only the theory alone is compared.
     v::Sample s;
-    v::SAMPLE(2150, 6, 1, s);
+    v::sample(2150, 6, 1, s);
     EXPECT_FALSE(s.has_dt);
 }
 
@@ -131,12 +131,12 @@ TEST(Compare, SolarTerms) {
     };
     for (const Case& c : cases) {
         v::Term t;
-        v::TERM(c.year, c.lon, t);
+        v::term(c.year, c.lon, t);
         EXPECT_EQ(t.iyadd, 0) << c.year;
         EXPECT_EQ(t.mon, c.month) << c.year << " " << c.lon;
         // The theory drifts to some 10 arc seconds, four minutes of time, by 2200.
         EXPECT_LT(std::fabs(t.err), c.year < 2100 ? 120.0 : 300.0) << c.year << " " << c.lon;
-        const double rate = (v::lngdif(v::REFLNG(t.jd_ut, 0.01), v::REFLNG(t.jd_ut, -0.01)) / 0.02) *
+        const double rate = (v::lngdif(v::reference_longitude(t.jd_ut, 0.01), v::reference_longitude(t.jd_ut, -0.01)) / 0.02) *
                             3600.0 / 86400.0;  // arc seconds per second
         auto lon_at = [&t](double shift) {  // program's longitude SHIFT seconds after its answer
             double delt = 0.0, lon = 0.0, rv = 0.0, x = 0.0, y = 0.0, z = 0.0;
@@ -156,7 +156,7 @@ TEST(Compare, SolarTerms) {
 
 TEST(Compare, RowsPartitionTheYears) {
     v::Report r;
-    v::COMPARE(1890, 1995, 73, r);
+    v::compare(1890, 1995, 73, r);
     ASSERT_EQ(r.rows.size(), 3u);
     EXPECT_EQ(r.rows[0].label, "1890-1939");
     EXPECT_EQ(r.rows[1].label, "1940-1995");
@@ -222,7 +222,7 @@ TEST(Check, DocumentedMaximaAreBounds) {
     };
     for (const Case& c : cases) {
         std::vector<std::string> msgs;
-        EXPECT_EQ(v::CHECK(r, c.doc, msgs), c.ok) << c.what;
+        EXPECT_EQ(v::check(r, c.doc, msgs), c.ok) << c.what;
         EXPECT_EQ(msgs.empty(), c.ok) << c.what;
     }
 }
@@ -234,9 +234,9 @@ TEST(Check, FiguresThatAppearOrVanish) {
     none.rows[0].time_dt = v::Stat{};
     std::vector<std::string> msgs;
     // Documented n/a, but a figure now exists; and the other way round.
-    EXPECT_FALSE(v::CHECK(r, v::summary_markdown(none), msgs));
-    EXPECT_FALSE(v::CHECK(none, v::summary_markdown(r), msgs));
-    EXPECT_TRUE(v::CHECK(none, v::summary_markdown(none), msgs));
+    EXPECT_FALSE(v::check(r, v::summary_markdown(none), msgs));
+    EXPECT_FALSE(v::check(none, v::summary_markdown(r), msgs));
+    EXPECT_TRUE(v::check(none, v::summary_markdown(none), msgs));
 }
 
 TEST(Check, ReplaceBlockKeepsTheRest) {
@@ -247,7 +247,7 @@ TEST(Check, ReplaceBlockKeepsTheRest) {
     EXPECT_EQ(out.substr(out.size() - 7), "\nafter\n");
     EXPECT_EQ(out.find("old"), std::string::npos);
     std::vector<std::string> msgs;
-    EXPECT_TRUE(v::CHECK(r, out, msgs));
+    EXPECT_TRUE(v::check(r, out, msgs));
     EXPECT_EQ(v::replace_block(out, v::summary_markdown(r)), out) << "idempotent";
     EXPECT_THROW(v::replace_block("no markers\n", "x"), std::runtime_error);
 }
@@ -263,7 +263,7 @@ TEST(Check, ApparentBlock) {
     const std::string doc = "# A\n" + v::summary_markdown(made()) + "\n" + v::apparent_markdown(a) + "\n";
     std::vector<std::string> msgs;
     EXPECT_TRUE(v::check_apparent(a, doc, msgs));
-    EXPECT_TRUE(v::CHECK(made(), doc, msgs));
+    EXPECT_TRUE(v::check(made(), doc, msgs));
     EXPECT_EQ(v::replace_block(doc, v::apparent_markdown(a)), doc) << "the apparent block in place";
 
     v::ApparentReport grown = a, missing = a, lost = a;
