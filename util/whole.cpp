@@ -1,4 +1,4 @@
-// whole_saturated, to_int32, nint  Whole numbers: truncation into a range, and the program's rounding.
+// whole_saturated, to_int32  Whole numbers truncated into a range.
 #include <cmath>
 #include <cstdint>
 
@@ -17,7 +17,5 @@ std::int64_t whole_saturated(double x, std::int64_t lo, std::int64_t hi) {
 std::int32_t to_int32(double x) {
     return static_cast<std::int32_t>(whole_saturated(x, INT32_MIN, INT32_MAX));
 }
-
-double nint(double x) { return std::trunc(x + 0.5); }
 
 }  // namespace solarlon

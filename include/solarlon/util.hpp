@@ -75,8 +75,9 @@ std::int32_t to_int32(double x);
 
 // nint  Rounding to a whole number as everywhere in the program (the equinox choice, every whole
 //       number printed): X + 0.5 truncated toward zero, so -0.4 gives 0 and -1.5 gives -1. Each value
-//       by itself, with no carry into another. NaN and infinities come back as they are.
-double nint(double x);
+//       by itself, with no carry into another. NaN and infinities come back as they are. Inline: the
+//       equinox choice is rounded at every evaluation of the longitude.
+inline double nint(double x) { return std::trunc(x + 0.5); }
 
 // ---------------------------------------------------------------- sexagesimal angles
 
