@@ -57,6 +57,17 @@ double tt_minus_utc(double utc1, double utc2);
 //  Result:   degrees, [0, 360); NaN where coverage() is not ok
 double longitude(double utc1, double utc2);
 
+// Place  The apparent Sun at an instant.
+struct Place {
+    double longitude;  // degrees, [0, 360), as longitude()
+    double radius;     // distance at the time the light left the Sun, AU
+    double x, y, z;    // apparent geocentric position, true equator and equinox of date, AU
+};
+
+// place  The apparent Sun at a UTC instant (two-part Julian Date); every member NaN where coverage()
+//        is not ok.
+Place place(double utc1, double utc2);
+
 // instant_of  The first instant, from 0 h of January 1 of YEAR in the zone on, at which longitude()
 //             reaches LON.
 //  Given:    year   calendar year (Gregorian), whole
