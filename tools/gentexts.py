@@ -85,7 +85,7 @@ TEXTS = [
         "                  Newcomb の理論による幾何学的黄経（平均分点、対話のモードと同じ答え）。",
         "                  ERFA なしで作ったプログラムには apparent がなく、既定のままでは終了状態 2",
         "                  で断ります。そのときは --theory classic を付けます",
-        "  --equinox E     分点: date（瞬時分点、既定）、1950、2000 またはほかの年（ほかの年は classic だけ）",
+        "  --equinox E     分点: date（瞬時分点、既定）、または 1950、2000 などの年（年は classic だけ）",
         "  --zone Z        時差: +09:00（JST、既定）、UTC または Z、±HH:MM",
         "  --format F      text（既定）、csv（見出しの行つき）、json。csv と json はいつも UTF-8",
         "  --utf8          文字コードを UTF-8 にする",
