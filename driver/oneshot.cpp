@@ -183,14 +183,18 @@ void refuse(std::string_view command, const Options& o, sun::Refusal r, const st
             throw Bad{std::string(command) + ": " + sun::refusal_text(r) +
                       "; --theory classic gives the program's own geometric longitude"};
         case sun::Refusal::before_range:
+        case sun::Refusal::after_range:
         case sun::Refusal::not_finite:
             throw Bad{std::string(command) + ": " + what + " is out of range: " + sun::refusal_text(r) +
-                      " (--theory classic answers from -2000)"};
+                      " (--theory classic answers from -2000 to 14000)"};
     }
 }
 
-// A term or instant the theory could not find although its year was taken: before its range.
-sun::Refusal or_before(sun::Refusal r) { return r == sun::Refusal::none ? sun::Refusal::before_range : r; }
+// A term or instant the theory could not find although its year was taken: out of its range.
+sun::Refusal or_out(sun::Refusal r, std::int32_t year) {
+    if (r != sun::Refusal::none) return r;
+    return year <= 1600 ? sun::Refusal::before_range : sun::Refusal::after_range;
+}
 
 bool found(const sun::Instant& t) {
     return std::isfinite(t.year + t.month + t.day + t.hour + t.minute + t.second);
@@ -250,7 +254,7 @@ std::vector<std::string> terms(const Options& o, const texts::Texts& T) {
     std::vector<std::string> lines;
     for (const auto& t : all) {
         if (o.theory == sun::Theory::apparent && !found(t.instant)) {
-            refuse("terms", o, or_before(sun::refusal(year, t.longitude, o.equinox, zone, o.theory)), what);
+            refuse("terms", o, or_out(sun::refusal(year, t.longitude, o.equinox, zone, o.theory), year), what);
         }
         const sun::Instant s = sun::to_second(t.instant);
         const std::size_t k = static_cast<std::size_t>((static_cast<int>(t.longitude) + 75) % 360 / 15);  // 285 -> 0
@@ -287,7 +291,7 @@ std::vector<std::string> when(const Options& o, const texts::Texts& T) {
     const std::string what = "the instant in year " + std::string(o.words[0]);
     refuse("when", o, sun::refusal(year, lon, o.equinox, zone, o.theory), what);
     const sun::Instant at = sun::instant_of(year, lon, o.equinox, zone, o.theory);
-    if (o.theory == sun::Theory::apparent && !found(at)) refuse("when", o, sun::Refusal::before_range, what);
+    if (o.theory == sun::Theory::apparent && !found(at)) refuse("when", o, or_out(sun::Refusal::none, year), what);
     const sun::Instant s = sun::to_second(at);
     const std::string l = degrees_text(lon);
     return table(o, T, {{"longitude", false}, {"instant", true}, {"day", true}},

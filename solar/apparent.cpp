@@ -37,6 +37,7 @@ Coverage coverage(double utc1, double utc2) {
         return Coverage::not_finite;
     if (!available()) return Coverage::no_theory;
     if ((utc1 - kFirstUtc) + utc2 < 0.0) return Coverage::before_model;
+    if ((utc1 - kEndUtc) + utc2 >= 0.0) return Coverage::after_range;
     return Coverage::ok;
 }
 
@@ -46,6 +47,9 @@ const char* coverage_text(Coverage c) {
         case Coverage::no_theory: return "this build has no apparent theory (built without ERFA)";
         case Coverage::before_model:
             return "the apparent theory answers from 1600-01-01 00:00 UTC on (no Delta T model before)";
+        case Coverage::after_range:
+            return "the apparent theory answers up to the end of 3000 UTC (its precession and ephemeris "
+                   "do not hold beyond)";
         case Coverage::not_finite: return "the instant is not a finite number";
     }
     return "";

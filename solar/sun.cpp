@@ -151,6 +151,7 @@ const char* refusal_text(Refusal r) {
                    "classic theory";
         case Refusal::no_theory: return "this build has no apparent theory (built without ERFA)";
         case Refusal::before_range: return "the apparent theory answers from 1600-01-01 00:00 UTC on";
+        case Refusal::after_range: return "the apparent theory answers up to 3000-12-31 24:00 UTC";
         case Refusal::not_finite: return "a value given is not a finite number";
     }
     return "";

@@ -20,8 +20,8 @@ namespace solarlon::sun {
 //   apparent  The apparent geocentric longitude (aberration and nutation included) referred to the
 //             true ecliptic and equinox of date, by the IAU 2006/2000A reduction of ERFA's ephemeris
 //             of the Earth: what almanacs list. The instant is UTC (TT from the leap seconds from
-//             1972, from a published Delta T model before); answered from 1600-01-01 00:00 UTC on,
-//             for the equinox of date only, and only in a build with ERFA.
+//             1972, from a published Delta T model before); answered from 1600-01-01 00:00 UTC to
+//             the end of 3000, for the equinox of date only, and only in a build with ERFA.
 enum class Theory { classic, apparent };
 
 // A calendar date and time of day (proleptic Gregorian) in a zone ZONE hours ahead of UT (0 = UT,
@@ -127,6 +127,7 @@ enum class Refusal {
     equinox_not_of_date,  // the apparent theory has the true equinox of date only
     no_theory,            // this build has no apparent theory (it was built without ERFA)
     before_range,         // the apparent theory answers from 1600-01-01 00:00 UTC on
+    after_range,          // ... and up to the end of 3000 UTC
     not_finite,           // a value given is NaN or infinite
 };
 

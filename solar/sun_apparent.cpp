@@ -68,6 +68,7 @@ Refusal of_coverage(apparent::Coverage c) {
         case apparent::Coverage::ok: return Refusal::none;
         case apparent::Coverage::no_theory: return Refusal::no_theory;
         case apparent::Coverage::before_model: return Refusal::before_range;
+        case apparent::Coverage::after_range: return Refusal::after_range;
         case apparent::Coverage::not_finite: return Refusal::not_finite;
     }
     return Refusal::none;
@@ -100,10 +101,13 @@ Refusal refusal(const Instant& at) {
 Refusal refusal(std::int32_t year, double lon, double zone) {
     if (!apparent::available()) return Refusal::no_theory;
     if (!std::isfinite(lon) || !std::isfinite(zone)) return Refusal::not_finite;
-    // The year's start in the zone east of UTC lies before 1600-01-01 00:00 UTC in 1600 itself: only
-    // a crossing in those hours is refused there.
+    // In 1600 a zone east of UTC starts its year before 1600-01-01 00:00 UTC, and in 3000 a zone west
+    // of it ends the year after 3001-01-01 00:00 UTC: only a crossing in those hours is refused there.
     if (year < 1600) return Refusal::before_range;
-    if (year == 1600 && std::isnan(apparent::instant_of(year, zone, lon).d2)) return Refusal::before_range;
+    if (year > 3000) return Refusal::after_range;
+    if ((year == 1600 || year == 3000) && std::isnan(apparent::instant_of(year, zone, lon).d2)) {
+        return year == 1600 ? Refusal::before_range : Refusal::after_range;
+    }
     return Refusal::none;
 }
 

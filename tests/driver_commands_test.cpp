@@ -277,13 +277,15 @@ TEST(Commands, ApparentTheoryIsTheDefault) {
 }
 
 // What the apparent theory does not answer: another equinox, an instant before 1600-01-01 00:00 UTC
-// (the year's first hours of a zone east of UTC included); in a build without ERFA, anything.
+// or after 3000 (the year's first hours of a zone east of UTC, last hours of a zone west of it,
+// included); in a build without ERFA, anything.
 TEST(Commands, ApparentTheoryRefusals) {
     const bool erfa = solarlon::apparent::available();
     const char* equinox = "equinox '2000' is not taken by the apparent theory (true equinox of date only): "
                           "other equinoxes belong to the classic theory (--theory classic)";
-    const char* range =
-        " is out of range: the apparent theory answers from 1600-01-01 00:00 UTC on (--theory classic answers from -2000)";
+    const std::string classic = " (--theory classic answers from -2000 to 14000)";
+    const std::string range = " is out of range: the apparent theory answers from 1600-01-01 00:00 UTC on" + classic;
+    const std::string end = " is out of range: the apparent theory answers up to 3000-12-31 24:00 UTC" + classic;
     const struct {
         std::vector<const char*> args;
         std::string says;  // with ERFA
@@ -293,6 +295,9 @@ TEST(Commands, ApparentTheoryRefusals) {
         {{"terms", "1599"}, std::string("terms: year 1599") + range},
         {{"at", "1599-12-31T23:59:59Z"}, std::string("at: '1599-12-31T23:59:59Z'") + range},
         {{"when", "1600", "279.7"}, std::string("when: the instant in year 1600") + range},
+        {{"terms", "3001"}, "terms: year 3001" + end},
+        {{"at", "3001-01-01T09:00+09:00"}, "at: '3001-01-01T09:00+09:00'" + end},
+        {{"when", "3000", "280", "--zone", "-10:00"}, "when: the instant in year 3000" + end},
         {{"terms", "2027"}, ""},  // answered, but not without ERFA
     };
     for (const auto& c : cases) {

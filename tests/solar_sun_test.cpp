@@ -157,6 +157,8 @@ TEST(Sun, ApparentTheory) {
     EXPECT_TRUE(std::isnan(sun::solar_terms(2027, sun::Equinox::mean_2000(), 9, A)[5].instant.day));
     EXPECT_EQ(sun::refusal(1600, 279.7, date, 9, A), sun::Refusal::before_range);  // the zone's first hours
     EXPECT_EQ(sun::refusal(1600, 279.7, date, 0, A), sun::Refusal::none);
+    EXPECT_EQ(sun::refusal(sun::utc(3001, 1, 1), date, A), sun::Refusal::after_range);
+    EXPECT_EQ(sun::refusal(3001, 90, date, 9, A), sun::Refusal::after_range);
     EXPECT_STREQ(sun::refusal_text(sun::Refusal::before_range), "the apparent theory answers from 1600-01-01 00:00 UTC on");
 }
 
