@@ -10,12 +10,15 @@
 //                    of evaluations per answer
 //   terms/apparent   the 24 solar terms of a year (JST) by the apparent theory (ERFA)
 //   terms/classic    the same 24 longitudes of a year by SUNTIM, equinox of date
+//   terms/typed      the 24 terms by the apparent theory through <solarlon/sun.hpp>, as the terms
+//                    command asks for them (instants in JST)
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
 #include <vector>
 
 #include <solarlon/solar.hpp>
+#include <solarlon/sun.hpp>
 #include "solar/apparent.hpp"
 #include "solar/detail.hpp"
 #include "tests/support/sunlng_literal.hpp"
@@ -157,6 +160,20 @@ void terms_apparent(benchmark::State& state) {
     }
 }
 
+void terms_typed(benchmark::State& state) {
+    if (!solarlon::apparent::available()) {
+        state.SkipWithError("built without ERFA: no apparent theory");
+        return;
+    }
+    namespace sun = solarlon::sun;
+    std::size_t i = 0;
+    for (auto _ : state) {
+        const auto t = sun::solar_terms(static_cast<std::int32_t>(1900 + i++ % 201), sun::Equinox::of_date(), 9.0,
+                                        sun::Theory::apparent);
+        benchmark::DoNotOptimize(t);
+    }
+}
+
 void terms_classic(benchmark::State& state) {
     const std::int32_t zone = 9;
     double mon = 0.0, day = 0.0, hour = 0.0, minute = 0.0, second = 0.0;
@@ -177,6 +194,7 @@ void terms_classic(benchmark::State& state) {
 
 BENCHMARK(terms_apparent)->Unit(benchmark::kMillisecond);
 BENCHMARK(terms_classic)->Unit(benchmark::kMillisecond);
+BENCHMARK(terms_typed)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(sunlng, literal_eq1950, solarlon::detail::sunlng_literal, 1950.0);
 BENCHMARK_CAPTURE(sunlng, fast_eq1950, solarlon::SUNLNG, 1950.0);
 BENCHMARK_CAPTURE(sunlon, eq1950, 1950.0);

@@ -1,6 +1,7 @@
 // one_shot  The commands terms, at and when: the solar terms of a year, the longitude at an instant,
 //           the instant of a longitude; as text for people, csv or json for programs.
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -81,8 +82,9 @@ struct Options {
     std::vector<std::string_view> words;  // the positional arguments after the command's name
     sun::Equinox equinox = sun::Equinox::of_date();
     int zone_minutes = 9 * 60;
+    std::string_view equinox_text = "date";  // as typed
     Format format = Format::Text;
-    sun::Theory theory = sun::Theory::classic;
+    sun::Theory theory = sun::Theory::apparent;
     bool help = false;
 };
 
@@ -125,6 +127,7 @@ Options options(std::string_view command, int argc, const char* const argv[], bo
             const auto e = read_equinox(value);
             if (!e) throw Bad{std::string(command) + ": bad equinox " + quoted(value) + " (expected " + kEquinoxes + ")"};
             o.equinox = *e;
+            o.equinox_text = value;
         } else if (name == "--zone") {
             if (!zone_taken) {
                 throw Bad{std::string(command) +
@@ -140,8 +143,9 @@ Options options(std::string_view command, int argc, const char* const argv[], bo
             else if (value == "json") o.format = Format::Json;
             else throw Bad{std::string(command) + ": bad format " + quoted(value) + " (expected text, csv or json)"};
         } else {
-            if (value == "classic") o.theory = sun::Theory::classic;
-            else throw Bad{std::string(command) + ": bad theory " + quoted(value) + " (expected classic)"};
+            if (value == "apparent") o.theory = sun::Theory::apparent;
+            else if (value == "classic") o.theory = sun::Theory::classic;
+            else throw Bad{std::string(command) + ": bad theory " + quoted(value) + " (expected apparent or classic)"};
         }
     }
     return o;
@@ -166,16 +170,53 @@ double degrees_of(std::string_view command, std::string_view text) {
     return *v;
 }
 
+// A value the theory does not answer: why, and what to do. WHAT names the value (the year, the
+// instant as typed).
+void refuse(std::string_view command, const Options& o, sun::Refusal r, const std::string& what) {
+    switch (r) {
+        case sun::Refusal::none: return;
+        case sun::Refusal::equinox_not_of_date:
+            throw Bad{std::string(command) + ": equinox " + quoted(o.equinox_text) +
+                      " is not taken by the apparent theory (true equinox of date only): other equinoxes "
+                      "belong to the classic theory (--theory classic)"};
+        case sun::Refusal::no_theory:
+            throw Bad{std::string(command) + ": " + sun::refusal_text(r) +
+                      "; --theory classic gives the program's own geometric longitude"};
+        case sun::Refusal::before_range:
+        case sun::Refusal::after_range:
+        case sun::Refusal::not_finite:
+            throw Bad{std::string(command) + ": " + what + " is out of range: " + sun::refusal_text(r) +
+                      " (--theory classic answers from -2000 to 14000)"};
+    }
+}
+
+// A term or instant the theory could not find although its year was taken: out of its range.
+sun::Refusal or_out(sun::Refusal r, std::int32_t year) {
+    if (r != sun::Refusal::none) return r;
+    return year <= 1600 ? sun::Refusal::before_range : sun::Refusal::after_range;
+}
+
+bool found(const sun::Instant& t) {
+    return std::isfinite(t.year + t.month + t.day + t.hour + t.minute + t.second);
+}
+
 // The answer's records: a header and rows of cells (csv), objects (json), lines (text).
 struct Column {
     const char* name;
     bool string;  // a JSON string (quoted), else a JSON number
 };
 
-std::vector<std::string> table(Format format, const std::vector<Column>& cols,
-                               const std::vector<std::vector<std::string>>& rows,
-                               const std::vector<std::string>& text_lines) {
+// The apparent theory names itself: a first line of text, a last column "theory". The classic theory's
+// answers are as they always were.
+std::vector<std::string> table(const Options& o, const texts::Texts& T, std::vector<Column> cols,
+                               std::vector<std::vector<std::string>> rows, std::vector<std::string> text_lines) {
+    const Format format = o.format;
     std::vector<std::string> out;
+    if (o.theory == sun::Theory::apparent) {
+        text_lines.insert(text_lines.begin(), std::string(T.APPARENT_HEAD));
+        cols.push_back({"theory", true});
+        for (auto& r : rows) r.push_back("apparent");
+    }
     if (format == Format::Text) return text_lines;
     if (format == Format::Csv) {
         std::string head;
@@ -205,10 +246,16 @@ std::vector<std::string> terms(const Options& o, const texts::Texts& T) {
     const char* usage = "solarlon terms YEAR [--equinox E] [--zone Z] [--format text|csv|json]";
     arity("terms", o, 1, usage);
     const std::int32_t year = year_of("terms", o.words[0]);
-    const auto all = sun::solar_terms(year, o.equinox, o.zone_minutes / 60.0, o.theory);
+    const double zone = o.zone_minutes / 60.0;
+    const std::string what = "year " + std::string(o.words[0]);
+    refuse("terms", o, sun::refusal(year, 285.0, o.equinox, zone, o.theory), what);
+    const auto all = sun::solar_terms(year, o.equinox, zone, o.theory);
     std::vector<std::vector<std::string>> rows;
     std::vector<std::string> lines;
     for (const auto& t : all) {
+        if (o.theory == sun::Theory::apparent && !found(t.instant)) {
+            refuse("terms", o, or_out(sun::refusal(year, t.longitude, o.equinox, zone, o.theory), year), what);
+        }
         const sun::Instant s = sun::to_second(t.instant);
         const std::size_t k = static_cast<std::size_t>((static_cast<int>(t.longitude) + 75) % 360 / 15);  // 285 -> 0
         const std::string lon = degrees_text(t.longitude);
@@ -216,7 +263,7 @@ std::vector<std::string> terms(const Options& o, const texts::Texts& T) {
         lines.push_back(std::string(T.TERMS[k]) + "  " + std::string(3 - std::min<std::size_t>(3, lon.size()), ' ') +
                         lon + std::string(T.DEGREE) + "  " + shown_instant(s, o.zone_minutes, false));
     }
-    return table(o.format, {{"name", true}, {"longitude", false}, {"instant", true}}, rows, lines);
+    return table(o, T, {{"name", true}, {"longitude", false}, {"instant", true}}, rows, lines);
 }
 
 std::vector<std::string> at(const Options& o, const texts::Texts& T) {
@@ -227,10 +274,11 @@ std::vector<std::string> at(const Options& o, const texts::Texts& T) {
                   " (expected ISO 8601 such as 2027-12-22, 2027-12-22T11:40, 2027-12-22T11:40:05.5+09:00 or "
                   "2027-12-22T02:40Z, fields in their ranges)"};
     }
+    refuse("at", o, sun::refusal(typed->at, o.equinox, o.theory), quoted(o.words[0]));
     const double lon = sun::longitude(typed->at, o.equinox, o.theory);
     const std::string second = typed->second_text.empty() ? "00" : typed->second_text;
     const std::string l = longitude_text(lon);
-    return table(o.format, {{"instant", true}, {"longitude", false}},
+    return table(o, T, {{"instant", true}, {"longitude", false}},
                  {{instant_text(typed->at, second, typed->zone_minutes, true), l}},
                  {instant_text(typed->at, second, typed->zone_minutes, false) + "  " + l + std::string(T.DEGREE)});
 }
@@ -239,11 +287,15 @@ std::vector<std::string> when(const Options& o, const texts::Texts& T) {
     arity("when", o, 2, "solarlon when YEAR LONGITUDE [--equinox E] [--zone Z] [--format text|csv|json]");
     const std::int32_t year = year_of("when", o.words[0]);
     const double lon = degrees_of("when", o.words[1]);
-    const sun::Instant found = sun::instant_of(year, lon, o.equinox, o.zone_minutes / 60.0, o.theory);
-    const sun::Instant s = sun::to_second(found);
+    const double zone = o.zone_minutes / 60.0;
+    const std::string what = "the instant in year " + std::string(o.words[0]);
+    refuse("when", o, sun::refusal(year, lon, o.equinox, zone, o.theory), what);
+    const sun::Instant at = sun::instant_of(year, lon, o.equinox, zone, o.theory);
+    if (o.theory == sun::Theory::apparent && !found(at)) refuse("when", o, or_out(sun::Refusal::none, year), what);
+    const sun::Instant s = sun::to_second(at);
     const std::string l = degrees_text(lon);
-    return table(o.format, {{"longitude", false}, {"instant", true}, {"day", true}},
-                 {{l, shown_instant(s, o.zone_minutes, true), day_text(sun::decimal_date(found))}},
+    return table(o, T, {{"longitude", false}, {"instant", true}, {"day", true}},
+                 {{l, shown_instant(s, o.zone_minutes, true), day_text(sun::decimal_date(at))}},
                  {l + std::string(T.DEGREE) + "  " + shown_instant(s, o.zone_minutes, false)});
 }
 

@@ -110,12 +110,12 @@ const Texts SJIS = {
         {"", 0},
         // 使い方: solarlon [オプション]
         {"\x8eg\x82\xa2\x95\xfb: solarlon [\x83I\x83v\x83V\x83\x87\x83\x93]", 29},
-        //         solarlon terms 年 [--equinox E] [--zone Z] [--format F]
-        {"        solarlon terms \x94N [--equinox E] [--zone Z] [--format F]", 63},
-        //         solarlon at 日時 [--equinox E] [--format F]
-        {"        solarlon at \x93\xfa\x8e\x9e [--equinox E] [--format F]", 51},
-        //         solarlon when 年 太陽黄経 [--equinox E] [--zone Z] [--format F]
-        {"        solarlon when \x94N \x91\xbe\x97z\x89\xa9\x8co [--equinox E] [--zone Z] [--format F]", 71},
+        //         solarlon terms 年 [--theory T] [--equinox E] [--zone Z] [--format F]
+        {"        solarlon terms \x94N [--theory T] [--equinox E] [--zone Z] [--format F]", 76},
+        //         solarlon at 日時 [--theory T] [--equinox E] [--format F]
+        {"        solarlon at \x93\xfa\x8e\x9e [--theory T] [--equinox E] [--format F]", 64},
+        //         solarlon when 年 太陽黄経 [--theory T] [--equinox E] [--zone Z] [--format F]
+        {"        solarlon when \x94N \x91\xbe\x97z\x89\xa9\x8co [--theory T] [--equinox E] [--zone Z] [--format F]", 84},
         //   terms           その年の二十四節気（小寒 285° から冬至 270° まで）の日時
         {"  terms           \x82\xbb\x82\xcc\x94N\x82\xcc\x93\xf1\x8f\\\x8el\x90\xdf\x8b" "C\x81i\x8f\xac\x8a\xa6 285\x81\x8b \x82\xa9\x82\xe7\x93~\x8e\x8a 270\x81\x8b \x82\xdc\x82\xc5\x81j\x82\xcc\x93\xfa\x8e\x9e", 76},
         //   at              日時の太陽黄経。日時は ISO 8601（2027-12-22T11:40、2027-12-22T02:40Z、
@@ -124,14 +124,22 @@ const Texts SJIS = {
         {"                  2027-12-22T11:40:05.5+09:00\x81j\x81" "A\x8e\x9e\x8d\xb7\x82\xaa\x82\xc8\x82\xaf\x82\xea\x82\xce JST\x81" "A\x93\xfa\x95t\x82\xbe\x82\xaf\x82\xc8\x82\xe7 0 \x8e\x9e", 86},
         //   when            その年に太陽黄経がその値になる日時
         {"  when            \x82\xbb\x82\xcc\x94N\x82\xc9\x91\xbe\x97z\x89\xa9\x8co\x82\xaa\x82\xbb\x82\xcc\x92l\x82\xc9\x82\xc8\x82\xe9\x93\xfa\x8e\x9e", 52},
-        //   --equinox E     分点: date（瞬時分点、既定）、1950、2000 またはほかの年
-        {"  --equinox E     \x95\xaa\x93_: date\x81i\x8fu\x8e\x9e\x95\xaa\x93_\x81" "A\x8a\xf9\x92\xe8\x81j\x81" "A1950\x81" "A2000 \x82\xdc\x82\xbd\x82\xcd\x82\xd9\x82\xa9\x82\xcc\x94N", 73},
+        //   --theory T      太陽の理論: apparent（既定）は暦の視黄経（光行差と章動を含み、真黄道と
+        {"  --theory T      \x91\xbe\x97z\x82\xcc\x97\x9d\x98_: apparent\x81i\x8a\xf9\x92\xe8\x81j\x82\xcd\x97\xef\x82\xcc\x8e\x8b\x89\xa9\x8co\x81i\x8c\xf5\x8ds\x8d\xb7\x82\xc6\x8f\xcd\x93\xae\x82\xf0\x8a\xdc\x82\xdd\x81" "A\x90^\x89\xa9\x93\xb9\x82\xc6", 88},
+        //                   瞬時の真分点による。ERFA の IAU 2006/2000A、1600 年から 3000 年まで）。classic は
+        {"                  \x8fu\x8e\x9e\x82\xcc\x90^\x95\xaa\x93_\x82\xc9\x82\xe6\x82\xe9\x81" "BERFA \x82\xcc IAU 2006/2000A\x81" "A1600 \x94N\x82\xa9\x82\xe7 3000 \x94N\x82\xdc\x82\xc5\x81j\x81" "Bclassic \x82\xcd", 99},
+        //                   Newcomb の理論による幾何学的黄経（平均分点、対話のモードと同じ答え）。
+        {"                  Newcomb \x82\xcc\x97\x9d\x98_\x82\xc9\x82\xe6\x82\xe9\x8a\xf4\x89\xbd\x8aw\x93I\x89\xa9\x8co\x81i\x95\xbd\x8b\xcf\x95\xaa\x93_\x81" "A\x91\xce\x98" "b\x82\xcc\x83\x82\x81[\x83h\x82\xc6\x93\xaf\x82\xb6\x93\x9a\x82\xa6\x81j\x81" "B", 88},
+        //                   ERFA なしで作ったプログラムには apparent がなく、既定のままでは終了状態 2
+        {"                  ERFA \x82\xc8\x82\xb5\x82\xc5\x8d\xec\x82\xc1\x82\xbd\x83v\x83\x8d\x83O\x83\x89\x83\x80\x82\xc9\x82\xcd apparent \x82\xaa\x82\xc8\x82\xad\x81" "A\x8a\xf9\x92\xe8\x82\xcc\x82\xdc\x82\xdc\x82\xc5\x82\xcd\x8fI\x97\xb9\x8f\xf3\x91\xd4 2", 91},
+        //                   で断ります。そのときは --theory classic を付けます
+        {"                  \x82\xc5\x92" "f\x82\xe8\x82\xdc\x82\xb7\x81" "B\x82\xbb\x82\xcc\x82\xc6\x82\xab\x82\xcd --theory classic \x82\xf0\x95t\x82\xaf\x82\xdc\x82\xb7", 68},
+        //   --equinox E     分点: date（瞬時分点、既定）、または 1950、2000 などの年（年は classic だけ）
+        {"  --equinox E     \x95\xaa\x93_: date\x81i\x8fu\x8e\x9e\x95\xaa\x93_\x81" "A\x8a\xf9\x92\xe8\x81j\x81" "A\x82\xdc\x82\xbd\x82\xcd 1950\x81" "A2000 \x82\xc8\x82\xc7\x82\xcc\x94N\x81i\x94N\x82\xcd classic \x82\xbe\x82\xaf\x81j", 95},
         //   --zone Z        時差: +09:00（JST、既定）、UTC または Z、±HH:MM
         {"  --zone Z        \x8e\x9e\x8d\xb7: +09:00\x81iJST\x81" "A\x8a\xf9\x92\xe8\x81j\x81" "AUTC \x82\xdc\x82\xbd\x82\xcd Z\x81" "A\x81}HH:MM", 66},
         //   --format F      text（既定）、csv（見出しの行つき）、json。csv と json はいつも UTF-8
         {"  --format F      text\x81i\x8a\xf9\x92\xe8\x81j\x81" "Acsv\x81i\x8c\xa9\x8fo\x82\xb5\x82\xcc\x8ds\x82\xc2\x82\xab\x81j\x81" "Ajson\x81" "Bcsv \x82\xc6 json \x82\xcd\x82\xa2\x82\xc2\x82\xe0 UTF-8", 87},
-        //   --theory T      太陽の理論: classic（Newcomb の理論による幾何学的黄経、平均分点）
-        {"  --theory T      \x91\xbe\x97z\x82\xcc\x97\x9d\x98_: classic\x81iNewcomb \x82\xcc\x97\x9d\x98_\x82\xc9\x82\xe6\x82\xe9\x8a\xf4\x89\xbd\x8aw\x93I\x89\xa9\x8co\x81" "A\x95\xbd\x8b\xcf\x95\xaa\x93_\x81j", 83},
         //   --utf8          文字コードを UTF-8 にする
         {"  --utf8          \x95\xb6\x8e\x9a\x83R\x81[\x83h\x82\xf0 UTF-8 \x82\xc9\x82\xb7\x82\xe9", 43},
         //   --sjis          文字コードを Shift-JIS にする
@@ -221,6 +229,8 @@ const Texts SJIS = {
     },
     // DEGREE: °
     {"\x81\x8b", 2},
+    // APPARENT_HEAD: 視黄経（theory apparent: 真黄道と瞬時の真分点、ERFA の IAU 2006/2000A）
+    {"\x8e\x8b\x89\xa9\x8co\x81itheory apparent: \x90^\x89\xa9\x93\xb9\x82\xc6\x8fu\x8e\x9e\x82\xcc\x90^\x95\xaa\x93_\x81" "AERFA \x82\xcc IAU 2006/2000A\x81j", 71},
 };
 
 }  // namespace solarlon::texts

@@ -1,4 +1,4 @@
-// available, coverage, coverage_text, longitude  The Sun's apparent geocentric ecliptic longitude,
+// available, coverage, coverage_text, longitude, place  The Sun's apparent geocentric ecliptic longitude,
 //     true ecliptic and equinox of date, by the IAU 2006/2000A reduction of ERFA, and what it answers.
 //
 //  Method:   At TT = UTC + tt_minus_utc (TT taken for TDB, under 2 ms apart, 0.0001 arc second):
@@ -12,7 +12,8 @@
 //              nutation and the mean obliquity): GCRS to the true equator and equinox of date.
 //            5 About the true equinox by the true obliquity (mean obliquity of eraPn06a plus the
 //              nutation in obliquity): the true ecliptic and equinox of date; the longitude from the
-//              two ecliptic coordinates.
+//              two ecliptic coordinates. place() gives as well the distance of step 2 and the
+//              direction of step 4 times that distance.
 //  Notes:  1 The Sun's own barycentric motion moves it some 7 km during the light time, 0.01 arc
 //            second; it is taken as uniform over those 8 minutes, which errs by microarcseconds.
 //          2 eraEpv00 warns (status 1) outside 1900-2100; its error grows slowly there and the
@@ -36,6 +37,7 @@ Coverage coverage(double utc1, double utc2) {
         return Coverage::not_finite;
     if (!available()) return Coverage::no_theory;
     if ((utc1 - kFirstUtc) + utc2 < 0.0) return Coverage::before_model;
+    if ((utc1 - kEndUtc) + utc2 >= 0.0) return Coverage::after_range;
     return Coverage::ok;
 }
 
@@ -45,6 +47,9 @@ const char* coverage_text(Coverage c) {
         case Coverage::no_theory: return "this build has no apparent theory (built without ERFA)";
         case Coverage::before_model:
             return "the apparent theory answers from 1600-01-01 00:00 UTC on (no Delta T model before)";
+        case Coverage::after_range:
+            return "the apparent theory answers up to the end of 3000 UTC (its precession and ephemeris "
+                   "do not hold beyond)";
         case Coverage::not_finite: return "the instant is not a finite number";
     }
     return "";
@@ -54,9 +59,10 @@ const char* coverage_text(Coverage c) {
 
 bool available() { return true; }
 
-double longitude(double utc1, double utc2) {
+Place place(double utc1, double utc2) {
+    constexpr double nan = std::numeric_limits<double>::quiet_NaN();
     const double dt = tt_minus_utc(utc1, utc2);
-    if (std::isnan(dt)) return std::numeric_limits<double>::quiet_NaN();
+    if (std::isnan(dt)) return {nan, nan, nan, nan, nan};
     const double tt1 = utc1, tt2 = utc2 + dt / ERFA_DAYSEC;
 
     // 1 The Earth, heliocentric and barycentric (note 2).
@@ -91,14 +97,22 @@ double longitude(double utc1, double utc2) {
     const double eps = epsa + deps;
     const double y = q[1] * std::cos(eps) + q[2] * std::sin(eps);
     const double lon = eraAnp(std::atan2(y, q[0])) * ERFA_DR2D;
-    return lon < 360.0 ? lon : 0.0;  // a tiny negative angle may round up to a full turn
+    // A tiny negative angle may round up to a full turn.
+    return {lon < 360.0 ? lon : 0.0, r, q[0] * r, q[1] * r, q[2] * r};
 }
+
+double longitude(double utc1, double utc2) { return place(utc1, utc2).longitude; }
 
 #else
 
 bool available() { return false; }
 
 double longitude(double, double) { return std::numeric_limits<double>::quiet_NaN(); }
+
+Place place(double, double) {
+    constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+    return {nan, nan, nan, nan, nan};
+}
 
 #endif
 

@@ -22,11 +22,18 @@ struct Jd {
 //            start of the Delta T model used before 1972 (solar/tt_utc.cpp).
 constexpr double kFirstUtc = 2305447.5;
 
+// kEndUtc  The end of the instants answered, 3001 January 1, 0 h UTC, as a Julian Date: the end of the
+//          span of the Delta T canon of Espenak and Meeus (-1999 to +3000), within which the IAU 2006
+//          precession and ERFA's Earth ephemeris still hold. Farther on, their polynomials run away
+//          (in 14000 the Sun would reach 285 degrees on December 29) and nothing models TT - UTC.
+constexpr double kEndUtc = 2817152.5;
+
 // Coverage  What can be answered at an instant.
 enum class Coverage {
     ok,            // answered
     no_theory,     // this build has no ERFA: the apparent theory is not available
     before_model,  // before kFirstUtc: no Delta T model to turn UTC into TT
+    after_range,   // from kEndUtc on: the precession and the ephemeris are not fits so far out
     not_finite,    // the instant is NaN or infinite
 };
 
@@ -56,6 +63,17 @@ double tt_minus_utc(double utc1, double utc2);
 //  Given:    utc1, utc2   UTC, two-part Julian Date
 //  Result:   degrees, [0, 360); NaN where coverage() is not ok
 double longitude(double utc1, double utc2);
+
+// Place  The apparent Sun at an instant.
+struct Place {
+    double longitude;  // degrees, [0, 360), as longitude()
+    double radius;     // distance at the time the light left the Sun, AU
+    double x, y, z;    // apparent geocentric position, true equator and equinox of date, AU
+};
+
+// place  The apparent Sun at a UTC instant (two-part Julian Date); every member NaN where coverage()
+//        is not ok.
+Place place(double utc1, double utc2);
 
 // instant_of  The first instant, from 0 h of January 1 of YEAR in the zone on, at which longitude()
 //             reaches LON.

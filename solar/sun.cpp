@@ -1,15 +1,20 @@
-// sun  The typed interface over SUNLNG and SUNTIM: equinoxes, the longitude at an instant, the instant
-//      of a longitude and the solar terms of a year.
+// sun  The typed interface over SUNLNG and SUNTIM (classic) and the apparent theory: equinoxes, the
+//      longitude at an instant, the instant of a longitude and the solar terms of a year.
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include <solarlon/solar.hpp>
 #include <solarlon/sun.hpp>
 #include <solarlon/util.hpp>
 
+#include "solar/sun_apparent.hpp"
+
 namespace solarlon::sun {
 
 namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // The solar terms from 小寒 on: names (UTF-8 bytes) and longitudes, degrees.
 struct TermName {
@@ -65,7 +70,12 @@ Equinox Equinox::of_year(double year) {
 
 bool Equinox::is_of_date() const { return nint(eq_) == 0.0; }
 
-Position position(const Instant& at, const Equinox& eq, Theory /*theory*/) {
+Position position(const Instant& at, const Equinox& eq, Theory theory) {
+    if (theory == Theory::apparent) {
+        // The true equinox of date only.
+        if (!eq.is_of_date()) return Position{kNaN, kNaN, kNaN, kNaN, kNaN, kNaN};
+        return by_apparent::position(at);
+    }
     const double hour = at.hour - at.zone;  // UT; SUNLNG carries the day
     Position p{};
     SUNLNG(eq.eq(), at.year, at.month, at.day, hour, at.minute, at.second, p.delta_t, p.longitude, p.radius, p.x,
@@ -73,14 +83,19 @@ Position position(const Instant& at, const Equinox& eq, Theory /*theory*/) {
     return p;
 }
 
-double longitude(const Instant& at, const Equinox& eq, Theory /*theory*/) {
+double longitude(const Instant& at, const Equinox& eq, Theory theory) {
+    if (theory == Theory::apparent) return position(at, eq, theory).longitude;
     const double hour = at.hour - at.zone;
     double LON = 0.0;
     SUNLON(eq.eq(), at.year, at.month, at.day, hour, at.minute, at.second, LON);
     return LON;
 }
 
-Instant instant_of(std::int32_t year, double lon, const Equinox& eq, double zone, Theory /*theory*/) {
+Instant instant_of(std::int32_t year, double lon, const Equinox& eq, double zone, Theory theory) {
+    if (theory == Theory::apparent) {
+        if (!eq.is_of_date()) return Instant{kNaN, kNaN, kNaN, kNaN, kNaN, kNaN, zone};
+        return by_apparent::instant_of(year, lon, zone);
+    }
     // SUNTIM searches whole hours of a zone; a zone with minutes is searched in the whole-hour zone
     // west of it, and the answer moved by the minutes left over.
     const double whole = std::isfinite(zone) ? std::floor(zone) : 0.0;
@@ -100,6 +115,16 @@ Instant instant_of_to_second(std::int32_t year, double lon, const Equinox& eq, d
 
 std::array<Term, 24> solar_terms(std::int32_t year, const Equinox& eq, double zone, Theory theory) {
     std::array<Term, 24> terms;
+    if (theory == Theory::apparent) {
+        // Found in calendar order from 小寒.
+        std::array<Instant, 24> found;
+        found.fill(Instant{kNaN, kNaN, kNaN, kNaN, kNaN, kNaN, zone});
+        if (eq.is_of_date()) found = by_apparent::solar_terms(year, zone);
+        for (std::size_t i = 0; i < terms.size(); ++i) {
+            terms[i] = Term{kTerms[i].name, kTerms[i].longitude, found[i]};
+        }
+        return terms;
+    }
     for (std::size_t i = 0; i < terms.size(); ++i) {
         terms[i] = Term{kTerms[i].name, kTerms[i].longitude,
                         instant_of(year, kTerms[i].longitude, eq, zone, theory)};
@@ -116,6 +141,33 @@ std::array<Term, 24> solar_terms(std::int32_t year, const Equinox& eq, double zo
     std::stable_sort(terms.begin(), terms.end(),
                      [&](const Term& a, const Term& b) { return key(a.instant) < key(b.instant); });
     return terms;
+}
+
+const char* refusal_text(Refusal r) {
+    switch (r) {
+        case Refusal::none: return "";
+        case Refusal::equinox_not_of_date:
+            return "the apparent theory has the true equinox of date only; other equinoxes belong to the "
+                   "classic theory";
+        case Refusal::no_theory: return "this build has no apparent theory (built without ERFA)";
+        case Refusal::before_range: return "the apparent theory answers from 1600-01-01 00:00 UTC on";
+        case Refusal::after_range: return "the apparent theory answers up to 3000-12-31 24:00 UTC";
+        case Refusal::not_finite: return "a value given is not a finite number";
+    }
+    return "";
+}
+
+// A build without the theory says so first; then the equinox, then the instant.
+Refusal refusal(const Instant& at, const Equinox& eq, Theory theory) {
+    if (theory == Theory::classic) return Refusal::none;
+    const Refusal r = by_apparent::refusal(at);
+    return r != Refusal::no_theory && !eq.is_of_date() ? Refusal::equinox_not_of_date : r;
+}
+
+Refusal refusal(std::int32_t year, double lon, const Equinox& eq, double zone, Theory theory) {
+    if (theory == Theory::classic) return Refusal::none;
+    const Refusal r = by_apparent::refusal(year, lon, zone);
+    return r != Refusal::no_theory && !eq.is_of_date() ? Refusal::equinox_not_of_date : r;
 }
 
 }  // namespace solarlon::sun

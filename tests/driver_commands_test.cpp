@@ -2,6 +2,8 @@
 // formats byte for byte, and the refusals of bad commands, options and values.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <sstream>
 #include <string>
@@ -12,6 +14,7 @@
 #include <solarlon/sun.hpp>
 
 #include "driver/texts.hpp"
+#include "solar/apparent.hpp"
 #include "support.hpp"
 
 namespace {
@@ -72,7 +75,7 @@ TEST(Commands, TermsAgreeWithMode3) {
         const char* eqx;      // the same equinox answered in the dialogue
     } cases[] = {{"2027", "date", "0"}, {"1978", "1950", "1950"}, {"2000", "2000", "2000"}, {"-500", "date", "0"}};
     for (const auto& c : cases) {
-        const Answer a = command({"terms", c.year, "--equinox", c.equinox, "--format", "csv"});
+        const Answer a = command({"terms", c.year, "--theory", "classic", "--equinox", c.equinox, "--format", "csv"});
         ASSERT_EQ(a.status, 0) << a.err;
         const auto rows = lines(a.out);
         ASSERT_EQ(rows.size(), 25u);
@@ -98,13 +101,14 @@ TEST(Commands, WhenAndAtAgreeWithModes) {
     } whens[] = {{"1978", "79.26941", "date", "0"}, {"2000", "270", "2000", "2000"}, {"2000", "280", "2000", "2000"},
                  {"1978", "0", "date", "0"},        {"2027", "359.99", "1950", "1950"}, {"2030", "123.456", "1995.5", "1995.5"}};
     for (const auto& c : whens) {
-        const Answer j = command({"when", c.year, c.lon, "--equinox", c.equinox, "--format", "csv"});
+        const Answer j = command({"when", c.year, c.lon, "--theory", "classic", "--equinox", c.equinox, "--format", "csv"});
         ASSERT_EQ(j.status, 0) << j.err;
         const std::string m3 = iso_of_mode3(mode_answer(std::string("3\n") + c.eqx + "\n" + c.year + " " + c.lon + "\n\n"));
         const std::string row = lines(j.out).at(1);
         EXPECT_EQ(row.substr(0, row.rfind(',')), std::string(c.lon) + "," + m3 + "+09:00");
 
-        const Answer u = command({"when", c.year, c.lon, "--equinox", c.equinox, "--zone", "UTC", "--format", "json"});
+        const Answer u = command({"when", c.year, c.lon, "--theory=classic", "--equinox", c.equinox, "--zone", "UTC",
+                                  "--format", "json"});
         ASSERT_EQ(u.status, 0) << u.err;
         int y, mo;
         double d;
@@ -129,7 +133,7 @@ TEST(Commands, WhenAndAtAgreeWithModes) {
         {"2024-02-29T12:00-03:00", "date", "0", "2024 3 1 0 0 0"},
     };
     for (const auto& c : ats) {
-        const Answer a = command({"at", c.datetime, "--equinox", c.equinox, "--format", "csv"});
+        const Answer a = command({"at", c.datetime, "--theory", "classic", "--equinox", c.equinox, "--format", "csv"});
         ASSERT_EQ(a.status, 0) << a.err;
         std::string m1 = mode_answer(std::string("1\n") + c.eqx + "\n" + c.typed + "\n\n");
         m1.erase(0, m1.find_first_not_of(' '));
@@ -147,15 +151,15 @@ TEST(Commands, FormatsAndEncodings) {
         bool locale_utf8;
         std::string out;
     } cases[] = {
-        {{"when", "1978", "79.26941"}, true, text},
-        {{"when", "1978", "79.26941"}, false, testsupport::sjis("79.26941°  1978-06-10 21:20:00 +09:00\n")},
-        {{"when", "1978", "79.26941", "--utf8"}, false, text},
-        {{"--sjis", "when", "1978", "79.26941"}, true, testsupport::sjis("79.26941°  1978-06-10 21:20:00 +09:00\n")},
-        {{"when", "1978", "79.26941", "--format=csv"}, false, "longitude,instant,day\r\n79.26941,1978-06-10T21:20:00+09:00,1978-06-10.889\r\n"},
-        {{"when", "1978", "79.26941", "--format", "json", "--sjis"}, false,
+        {{"when", "1978", "79.26941", "--theory", "classic"}, true, text},
+        {{"when", "1978", "79.26941", "--theory", "classic"}, false, testsupport::sjis("79.26941°  1978-06-10 21:20:00 +09:00\n")},
+        {{"when", "1978", "79.26941", "--utf8", "--theory", "classic"}, false, text},
+        {{"--sjis", "when", "1978", "79.26941", "--theory", "classic"}, true, testsupport::sjis("79.26941°  1978-06-10 21:20:00 +09:00\n")},
+        {{"when", "1978", "79.26941", "--format=csv", "--theory", "classic"}, false, "longitude,instant,day\r\n79.26941,1978-06-10T21:20:00+09:00,1978-06-10.889\r\n"},
+        {{"when", "1978", "79.26941", "--format", "json", "--sjis", "--theory", "classic"}, false,
          "[\r\n  {\"longitude\": 79.26941, \"instant\": \"1978-06-10T21:20:00+09:00\", \"day\": \"1978-06-10.889\"}\r\n]\r\n"},
         {{"at", "1978-06-10T21:20", "--theory", "classic"}, true, "1978-06-10 21:20:00 +09:00  79.26941°\r\n"},
-        {{"at", "1978-06-10T12:20:00.25Z", "--format", "json"}, true,
+        {{"at", "1978-06-10T12:20:00.25Z", "--format", "json", "--theory", "classic"}, true,
          "[\r\n  {\"instant\": \"1978-06-10T12:20:00.25+00:00\", \"longitude\": 79.26941}\r\n]\r\n"},
     };
     for (const auto& c : cases) {
@@ -166,12 +170,12 @@ TEST(Commands, FormatsAndEncodings) {
             EXPECT_EQ(a.out, c.out) << c.args[0];
         }
     }
-    const auto rows = lines(command({"terms", "2027", "--format", "json"}, false).out);
+    const auto rows = lines(command({"terms", "2027", "--format", "json", "--theory", "classic"}, false).out);
     EXPECT_EQ(rows.at(1), "  {\"name\": \"小寒\", \"longitude\": 285, \"instant\": \"2027-01-05T23:06:41+09:00\"},");
     EXPECT_EQ(rows.at(24), "  {\"name\": \"冬至\", \"longitude\": 270, \"instant\": \"2027-12-22T11:40:06+09:00\"}");
-    EXPECT_EQ(lines(command({"terms", "2027"}).out).at(5), "春分    0°  2027-03-21 05:21:29 +09:00");
+    EXPECT_EQ(lines(command({"terms", "2027", "--theory", "classic"}).out).at(5), "春分    0°  2027-03-21 05:21:29 +09:00");
     // A zone with minutes: the JST instants moved by 14 h 30 min, to the second.
-    EXPECT_EQ(lines(command({"terms", "2027", "--zone", "-05:30", "--format", "csv"}).out).at(1),
+    EXPECT_EQ(lines(command({"terms", "2027", "--zone", "-05:30", "--format", "csv", "--theory", "classic"}).out).at(1),
               "小寒,285,2027-01-05T08:36:41-05:30");
 }
 
@@ -194,7 +198,7 @@ TEST(Commands, Refusals) {
         {{"terms", "2027", "--equinox", "0"}, "terms: bad equinox '0' (expected date, 1950, 2000 or a year"},
         {{"terms", "2027", "--equinox", "Date"}, "bad equinox 'Date'"},
         {{"terms", "2027", "--format", "xml"}, "terms: bad format 'xml' (expected text, csv or json)"},
-        {{"terms", "2027", "--theory", "apparent"}, "terms: bad theory 'apparent' (expected classic)"},
+        {{"terms", "2027", "--theory", "newcomb"}, "terms: bad theory 'newcomb' (expected apparent or classic)"},
         {{"terms", "2027", "--zon=UTC"}, "terms: unknown option '--zon=UTC'"},
         {{"at", "2027-13-01"}, "at: bad date and time '2027-13-01' (expected ISO 8601"},
         {{"at", "2027-12-32"}, "'2027-12-32'"},
@@ -220,6 +224,102 @@ TEST(Commands, Refusals) {
         EXPECT_EQ(a.err.rfind("*ERR* argument error: ", 0), 0u) << a.err;
         EXPECT_NE(a.err.find(c.names), std::string::npos) << a.err;
         EXPECT_EQ(a.err.find("\r\n"), a.err.size() - 2) << "one line: " << a.err;
+    }
+}
+
+// The apparent theory answers by default: the 24 terms of 2027 are the apparent core's to the printed
+// second, equinoxes and solstices are the U.S. Naval Observatory's ("Earth's Seasons and Apsides", UT)
+// to their printed minute, and every format names the theory.
+TEST(Commands, ApparentTheoryIsTheDefault) {
+    if (!solarlon::apparent::available()) GTEST_SKIP() << "built without ERFA: no apparent theory";
+    const Answer a = command({"terms", "2027", "--format", "csv"});
+    ASSERT_EQ(a.status, 0) << a.err;
+    const auto rows = lines(a.out);
+    ASSERT_EQ(rows.size(), 25u);
+    EXPECT_EQ(rows[0], "name,longitude,instant,theory");
+    const auto core = solarlon::apparent::solar_terms(2027, 9.0);
+    for (std::size_t k = 0; k < 24; ++k) {
+        // The core's UTC instant in JST, rounded to the second.
+        const double s = std::round(((core[k].d1 - 2440587.5) + core[k].d2) * 86400.0) + 9 * 3600.0;
+        const std::int64_t days = static_cast<std::int64_t>(std::floor(s / 86400.0));
+        const std::int64_t sod = static_cast<std::int64_t>(s) - days * 86400;
+        const std::int64_t doy = days - 20819;  // days from 2027-01-01
+        static const int month_days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+        int mo = 0;
+        std::int64_t d = doy;
+        while (d >= month_days[mo]) d -= month_days[mo++];
+        char want[64];
+        std::snprintf(want, sizeof want, ",%d,2027-%02d-%02dT%02d:%02d:%02d+09:00,apparent",
+                      static_cast<int>(solarlon::apparent::term_longitude(static_cast<int>(k))), mo + 1,
+                      static_cast<int>(d + 1), static_cast<int>(sod / 3600), static_cast<int>(sod / 60 % 60),
+                      static_cast<int>(sod % 60));
+        EXPECT_EQ(rows[k + 1], std::string(solarlon::texts::UTF8.TERMS[k]) + want) << k;
+    }
+    const struct {
+        const char* year;
+        const char* lon;
+        int month, day, hour, minute;  // published, UT
+    } published[] = {{"2000", "0", 3, 20, 7, 35},   {"2000", "270", 12, 21, 13, 37}, {"2021", "180", 9, 22, 19, 21},
+                     {"2024", "0", 3, 20, 3, 6},    {"2024", "90", 6, 20, 20, 51},   {"2025", "270", 12, 21, 15, 3},
+                     {"2026", "180", 9, 23, 0, 5}};
+    for (const auto& p : published) {
+        const auto row = lines(command({"when", p.year, p.lon, "--zone", "UTC", "--format", "csv"}).out).at(1);
+        int y, mo, d, h, mi, sec;
+        ASSERT_EQ(std::sscanf(row.c_str() + row.find(',') + 1, "%d-%d-%dT%d:%d:%d", &y, &mo, &d, &h, &mi, &sec), 6) << row;
+        EXPECT_EQ(mo * 100 + d, p.month * 100 + p.day) << row;
+        EXPECT_LE(std::abs((h * 3600 + mi * 60 + sec) - (p.hour * 3600 + p.minute * 60)), 30) << row;
+    }
+    const auto text = lines(command({"terms", "2027"}).out);
+    EXPECT_EQ(text.at(0), solarlon::texts::UTF8.APPARENT_HEAD);
+    EXPECT_EQ(text.at(1), "小寒  285°  2027-01-05 23:09:58 +09:00");
+    EXPECT_EQ(command({"at", "2027-12-22T11:42", "--format", "json", "--theory", "apparent"}).out,
+              "[\r\n  {\"instant\": \"2027-12-22T11:42:00+09:00\", \"longitude\": 269.99989, \"theory\": \"apparent\"}\r\n]\r\n");
+}
+
+// What the apparent theory does not answer: another equinox, an instant before 1600-01-01 00:00 UTC
+// or after 3000 (the year's first hours of a zone east of UTC, last hours of a zone west of it,
+// included); in a build without ERFA, anything.
+TEST(Commands, ApparentTheoryRefusals) {
+    const bool erfa = solarlon::apparent::available();
+    const char* equinox = "equinox '2000' is not taken by the apparent theory (true equinox of date only): "
+                          "other equinoxes belong to the classic theory (--theory classic)";
+    const std::string classic = " (--theory classic answers from -2000 to 14000)";
+    const std::string range = " is out of range: the apparent theory answers from 1600-01-01 00:00 UTC on" + classic;
+    const std::string end = " is out of range: the apparent theory answers up to 3000-12-31 24:00 UTC" + classic;
+    const struct {
+        std::vector<const char*> args;
+        std::string says;  // with ERFA
+    } cases[] = {
+        {{"when", "2027", "90", "--equinox", "2000"}, std::string("when: ") + equinox},
+        {{"terms", "2027", "--theory", "apparent", "--equinox", "2000"}, std::string("terms: ") + equinox},
+        {{"terms", "1599"}, std::string("terms: year 1599") + range},
+        {{"at", "1599-12-31T23:59:59Z"}, std::string("at: '1599-12-31T23:59:59Z'") + range},
+        {{"when", "1600", "279.7"}, std::string("when: the instant in year 1600") + range},
+        {{"terms", "3001"}, "terms: year 3001" + end},
+        {{"at", "3001-01-01T09:00+09:00"}, "at: '3001-01-01T09:00+09:00'" + end},
+        {{"when", "3000", "280", "--zone", "-10:00"}, "when: the instant in year 3000" + end},
+        {{"terms", "2027"}, ""},  // answered, but not without ERFA
+    };
+    for (const auto& c : cases) {
+        const Answer a = command(c.args);
+        const std::string says =
+            erfa ? c.says
+                 : std::string(c.args[0]) +
+                       ": this build has no apparent theory (built without ERFA); --theory classic gives the "
+                       "program's own geometric longitude";
+        if (says.empty()) {
+            EXPECT_EQ(a.status, 0) << a.err;
+            continue;
+        }
+        EXPECT_EQ(a.status, 2) << says;
+        EXPECT_EQ(a.out, "");
+        EXPECT_EQ(a.err, "*ERR* argument error: " + says + "\r\n");
+    }
+    // The classic theory answers all of these.
+    EXPECT_EQ(command({"terms", "1599", "--theory", "classic"}).status, 0);
+    EXPECT_EQ(command({"when", "2027", "90", "--equinox", "2000", "--theory", "classic"}).status, 0);
+    if (erfa) {
+        EXPECT_EQ(command({"at", "1600-01-01T00:00Z"}).status, 0);
     }
 }
 

@@ -110,9 +110,9 @@ TEST(Program, TextsOutsideDialoguesFollowTheLocale) {
         {"--help", "C.UTF-8", crlf(help)},
         {"--help", "C", sjis(help)},
         {"--sjis --help", "C.UTF-8", sjis(help)},
-        {"terms 2027", "C.UTF-8", crlf(term)},
-        {"terms 2027", "C", sjis(term)},
-        {"terms 2027 --utf8", "C", crlf(term)},
+        {"terms 2027 --theory classic", "C.UTF-8", crlf(term)},
+        {"terms 2027 --theory classic", "C", sjis(term)},
+        {"terms 2027 --theory classic --utf8", "C", crlf(term)},
         {"", "C.UTF-8", testsupport::golden("mode1_sample.sjis")},
     };
     for (const auto& c : cases) {

@@ -152,8 +152,9 @@ TEST(ApparentTheory, SolarTermsOfAYear) {
     EXPECT_EQ(ap::term_longitude(23), 270.0);
 }
 
-// Refused: before 1600 January 1, 0 h UTC, no Delta T model turns UTC into TT.
-TEST(ApparentTheory, RefusesBeforeTheDeltaTModel) {
+// Refused: before 1600 January 1, 0 h UTC, no Delta T model turns UTC into TT; from 3001 on, the
+// precession and the ephemeris do not hold.
+TEST(ApparentTheory, RefusesOutsideItsRange) {
     NEEDS_THEORY();
     EXPECT_EQ(ap::coverage(ap::kFirstUtc, -1e-6), ap::Coverage::before_model);
     EXPECT_EQ(ap::coverage(ap::kFirstUtc, 0.0), ap::Coverage::ok);
@@ -161,6 +162,10 @@ TEST(ApparentTheory, RefusesBeforeTheDeltaTModel) {
     EXPECT_TRUE(std::isnan(ap::longitude(ap::kFirstUtc, -1e-6)));
     EXPECT_TRUE(std::isnan(ap::instant_of(1599, 0, 90).d2));
     for (const ap::Jd& t : ap::solar_terms(1599, 0)) EXPECT_TRUE(std::isnan(t.d1) && std::isnan(t.d2));
+    EXPECT_EQ(ap::coverage(ap::kEndUtc, -1e-6), ap::Coverage::ok);
+    EXPECT_EQ(ap::coverage(ap::kEndUtc, 0.0), ap::Coverage::after_range);
+    EXPECT_TRUE(std::isnan(ap::instant_of(3001, 0, 90).d2));
+    EXPECT_FALSE(std::isnan(ap::solar_terms(3000, -10)[23].d2));
     EXPECT_EQ(ap::coverage(NAN, 0.0), ap::Coverage::not_finite);
     EXPECT_TRUE(std::isnan(ap::instant_of(2027.5, 0, 90).d2));
     EXPECT_TRUE(std::isnan(ap::instant_of(2027, INFINITY, 90).d2));

@@ -7,6 +7,8 @@
 #include <solarlon/solar.hpp>
 #include <solarlon/sun.hpp>
 
+#include "solar/apparent.hpp"
+
 namespace {
 
 namespace sun = solarlon::sun;
@@ -102,6 +104,62 @@ TEST(Sun, PrintedCarry) {
     const sun::DecimalDate d = sun::decimal_date({2027, 1, 31, 23, 59, 59, 0});
     EXPECT_EQ(d.month, 2);
     EXPECT_NEAR(d.day, 1.0, 1e-4);
+}
+
+// The apparent theory through the facade: the core's longitude to the bit at the instant's UTC Julian
+// Date, its instants in the zone, and the reason for each NaN.
+TEST(Sun, ApparentTheory) {
+    namespace ap = solarlon::apparent;
+    const auto A = sun::Theory::apparent;
+    const sun::Equinox date = sun::Equinox::of_date();
+    const sun::Instant late = sun::utc(1599, 12, 31, 23, 59, 59);
+    if (!ap::available()) {
+        EXPECT_TRUE(std::isnan(sun::longitude(sun::jst(2027, 6, 21), date, A)));
+        EXPECT_EQ(sun::refusal(sun::jst(2027, 6, 21), sun::Equinox::mean_2000(), A), sun::Refusal::no_theory);
+        EXPECT_EQ(sun::refusal(2027, 90, date, 9, A), sun::Refusal::no_theory);
+        GTEST_SKIP() << "built without ERFA: no apparent theory";
+    }
+    // 2027-12-22 11:40:30.5 +05:45 is 05:55:30.5 UTC; a day's fraction counts as hours.
+    EXPECT_EQ(sun::longitude(sun::Instant{2027, 12, 22, 11, 40, 30.5, 5.75}, date, A),
+              ap::longitude(2461761.5, (5 * 3600 + 55 * 60 + 30.5) / 86400.0));
+    EXPECT_EQ(sun::longitude(sun::utc(2027, 12, 22.25), date, A), ap::longitude(2461761.5, 0.25));
+    const sun::Position p = sun::position(sun::jst(2027, 1, 3), date, A);
+    EXPECT_NEAR(p.radius, 0.9833, 1e-3);  // perihelion
+    EXPECT_NEAR(std::hypot(p.x, p.y, p.z), p.radius, 1e-12);
+    EXPECT_EQ(p.delta_t, 69.184);
+
+    // The instant in the zone is the core's, to the microsecond; the terms are its too.
+    const ap::Jd t = ap::instant_of(2027, 5.5, 270);
+    const sun::Instant i = sun::instant_of(2027, 270, date, 5.5, A);
+    EXPECT_EQ(i.zone, 5.5);
+    EXPECT_NEAR(((t.d1 - 2461761.5) + t.d2) * 86400.0 + 5.5 * 3600.0,
+                ((i.day - 22) * 24 + i.hour) * 3600.0 + i.minute * 60.0 + i.second, 1e-6);
+    const auto terms = sun::solar_terms(2027, date, 9, A);
+    const sun::Instant last = sun::to_second(terms[23].instant);
+    EXPECT_EQ(last.hour * 3600 + last.minute * 60 + last.second, 11 * 3600 + 42 * 60 + 10);  // 冬至 JST
+    EXPECT_EQ(terms[0].longitude, 285.0);
+
+    // Why NaN: another equinox, before 1600-01-01 00:00 UTC; the classic theory refuses nothing.
+    const struct {
+        sun::Refusal at, year;  // at LATE or in 1599; the year form for 2027
+        sun::Equinox eq;
+    } reasons[] = {{sun::Refusal::before_range, sun::Refusal::none, date},
+                   {sun::Refusal::equinox_not_of_date, sun::Refusal::equinox_not_of_date, sun::Equinox::mean_1950()}};
+    for (const auto& r : reasons) {
+        EXPECT_EQ(sun::refusal(late, r.eq, A), r.at);
+        EXPECT_EQ(sun::refusal(1599, 90, r.eq, 0, A), r.at);
+        EXPECT_EQ(sun::refusal(2027, 90, r.eq, 0, A), r.year);
+        EXPECT_TRUE(std::isnan(sun::longitude(late, r.eq, A)));
+        EXPECT_TRUE(std::isnan(sun::instant_of(1599, 90, r.eq, 0, A).second));
+        EXPECT_EQ(sun::refusal(late, r.eq), sun::Refusal::none);
+    }
+    EXPECT_TRUE(std::isnan(sun::instant_of(2027, 90, sun::Equinox::mean_2000(), 9, A).hour));
+    EXPECT_TRUE(std::isnan(sun::solar_terms(2027, sun::Equinox::mean_2000(), 9, A)[5].instant.day));
+    EXPECT_EQ(sun::refusal(1600, 279.7, date, 9, A), sun::Refusal::before_range);  // the zone's first hours
+    EXPECT_EQ(sun::refusal(1600, 279.7, date, 0, A), sun::Refusal::none);
+    EXPECT_EQ(sun::refusal(sun::utc(3001, 1, 1), date, A), sun::Refusal::after_range);
+    EXPECT_EQ(sun::refusal(3001, 90, date, 9, A), sun::Refusal::after_range);
+    EXPECT_STREQ(sun::refusal_text(sun::Refusal::before_range), "the apparent theory answers from 1600-01-01 00:00 UTC on");
 }
 
 }  // namespace

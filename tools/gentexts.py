@@ -73,17 +73,21 @@ TEXTS = [
         "solarlon  太陽黄経の計算（日時 → 太陽黄経、太陽黄経 → 日時）",
         "",
         "使い方: solarlon [オプション]",
-        "        solarlon terms 年 [--equinox E] [--zone Z] [--format F]",
-        "        solarlon at 日時 [--equinox E] [--format F]",
-        "        solarlon when 年 太陽黄経 [--equinox E] [--zone Z] [--format F]",
+        "        solarlon terms 年 [--theory T] [--equinox E] [--zone Z] [--format F]",
+        "        solarlon at 日時 [--theory T] [--equinox E] [--format F]",
+        "        solarlon when 年 太陽黄経 [--theory T] [--equinox E] [--zone Z] [--format F]",
         "  terms           その年の二十四節気（小寒 285° から冬至 270° まで）の日時",
         "  at              日時の太陽黄経。日時は ISO 8601（2027-12-22T11:40、2027-12-22T02:40Z、",
         "                  2027-12-22T11:40:05.5+09:00）、時差がなければ JST、日付だけなら 0 時",
         "  when            その年に太陽黄経がその値になる日時",
-        "  --equinox E     分点: date（瞬時分点、既定）、1950、2000 またはほかの年",
+        "  --theory T      太陽の理論: apparent（既定）は暦の視黄経（光行差と章動を含み、真黄道と",
+        "                  瞬時の真分点による。ERFA の IAU 2006/2000A、1600 年から 3000 年まで）。classic は",
+        "                  Newcomb の理論による幾何学的黄経（平均分点、対話のモードと同じ答え）。",
+        "                  ERFA なしで作ったプログラムには apparent がなく、既定のままでは終了状態 2",
+        "                  で断ります。そのときは --theory classic を付けます",
+        "  --equinox E     分点: date（瞬時分点、既定）、または 1950、2000 などの年（年は classic だけ）",
         "  --zone Z        時差: +09:00（JST、既定）、UTC または Z、±HH:MM",
         "  --format F      text（既定）、csv（見出しの行つき）、json。csv と json はいつも UTF-8",
-        "  --theory T      太陽の理論: classic（Newcomb の理論による幾何学的黄経、平均分点）",
         "  --utf8          文字コードを UTF-8 にする",
         "  --sjis          文字コードを Shift-JIS にする",
         "                  どちらもないとき、対話は標準入出力が端末でロケールが UTF-8 なら UTF-8、",
@@ -106,6 +110,8 @@ TEXTS = [
     # The 24 solar terms from 小寒 (285 degrees) on, and the degree sign of the commands' text output.
     ("TERMS", "小寒 大寒 立春 雨水 啓蟄 春分 清明 穀雨 立夏 小満 芒種 夏至 小暑 大暑 立秋 処暑 白露 秋分 寒露 霜降 立冬 小雪 大雪 冬至".split()),
     ("DEGREE", "°"),
+    # The first line of the commands' text output when the apparent theory answers.
+    ("APPARENT_HEAD", "視黄経（theory apparent: 真黄道と瞬時の真分点、ERFA の IAU 2006/2000A）"),
 ]
 
 HEX = set("0123456789abcdefABCDEF")

@@ -1,9 +1,10 @@
 // sun.hpp  The Sun's longitude as values: instants with their zone, equinoxes by name, the longitude at
 //          an instant, the instant of a longitude, and the 24 solar terms of a year.
 //
-// Built on SUNLNG and SUNTIM (<solarlon/solar.hpp>): every answer is theirs, to the bit. Angles in
-// degrees, distances in AU, zone offsets in hours ahead of UT. Nothing here throws for astronomy: a NaN
-// given comes back as NaN.
+// By the classic theory, built on SUNLNG and SUNTIM (<solarlon/solar.hpp>): every answer is theirs, to
+// the bit. By the apparent theory, the almanac's longitude from ERFA. Angles in degrees, distances in
+// AU, zone offsets in hours ahead of UT. Nothing here throws for astronomy: a NaN given comes back as
+// NaN, and refusal() says why a theory gives NaN.
 #ifndef SOLARLON_SOLAR_SUN_HPP
 #define SOLARLON_SOLAR_SUN_HPP
 
@@ -13,9 +14,15 @@
 
 namespace solarlon::sun {
 
-// The theory that answers. classic: Newcomb's theory of the Sun, geometric longitude referred to a
-// mean equinox, exactly as SUNLNG and SUNTIM compute it.
-enum class Theory { classic };
+// The theory that answers.
+//   classic   Newcomb's theory of the Sun, geometric longitude referred to a mean equinox, exactly as
+//             SUNLNG and SUNTIM compute it; the instant taken as UT.
+//   apparent  The apparent geocentric longitude (aberration and nutation included) referred to the
+//             true ecliptic and equinox of date, by the IAU 2006/2000A reduction of ERFA's ephemeris
+//             of the Earth: what almanacs list. The instant is UTC (TT from the leap seconds from
+//             1972, from a published Delta T model before); answered from 1600-01-01 00:00 UTC to
+//             the end of 3000, for the equinox of date only, and only in a build with ERFA.
+enum class Theory { classic, apparent };
 
 // A calendar date and time of day (proleptic Gregorian) in a zone ZONE hours ahead of UT (0 = UT,
 // 9 = JST). The hour may be negative or above 23, and any field may carry a fraction, as SUNLNG takes
@@ -51,16 +58,18 @@ private:
     double eq_;
 };
 
-// What SUNLNG gives at an instant.
+// What SUNLNG gives at an instant (classic), or the apparent Sun (apparent).
 struct Position {
     double longitude;  // degrees, in [0, 360], referred to the equinox
-    double radius;     // radius vector, AU
-    double x, y, z;    // equatorial rectangular coordinates, AU (as SUNLNG's X, Y, Z for the equinox)
-    double delta_t;    // Delta T used, seconds
+    double radius;     // radius vector, AU (apparent: at the time the light left the Sun)
+    double x, y, z;    // equatorial rectangular coordinates, AU (as SUNLNG's X, Y, Z for the equinox;
+                       // apparent: the apparent place, true equator and equinox of date)
+    double delta_t;    // Delta T used, seconds (apparent: TT - UTC)
 };
 
 // position, longitude  The Sun at the instant AT, referred to EQ. LONGITUDE is what the program's
-//                      date-to-longitude mode prints (before its F10.5), for AT in JST.
+//                      date-to-longitude mode prints (before its F10.5), for AT in JST. Apparent: the
+//                      year and month are taken whole, the day with its fraction.
 Position position(const Instant& at, const Equinox& eq, Theory theory = Theory::classic);
 double longitude(const Instant& at, const Equinox& eq, Theory theory = Theory::classic);
 
@@ -70,6 +79,8 @@ double longitude(const Instant& at, const Equinox& eq, Theory theory = Theory::c
 //  Notes:    For a zone of whole hours this is SUNTIM's answer. Otherwise the search runs in the
 //            whole-hour zone just west of it and the instant is moved into ZONE, so an instant
 //            within the zone's odd minutes of the year's end may lie in the neighbouring year.
+//            Apparent: the first instant from 0 h of January 1 of YEAR in ZONE on, any zone, to well
+//            under 0.1 s; hour and minute whole, the second with its fraction.
 Instant instant_of(std::int32_t year, double lon, const Equinox& eq, double zone,
                    Theory theory = Theory::classic);
 
@@ -109,6 +120,26 @@ struct Term {
 //              (285 degrees) first, 冬至 (270 degrees) last.
 std::array<Term, 24> solar_terms(std::int32_t year, const Equinox& eq, double zone,
                                  Theory theory = Theory::classic);
+
+// Why a theory gives NaN.
+enum class Refusal {
+    none,                 // answered (or a NaN given goes through)
+    equinox_not_of_date,  // the apparent theory has the true equinox of date only
+    no_theory,            // this build has no apparent theory (it was built without ERFA)
+    before_range,         // the apparent theory answers from 1600-01-01 00:00 UTC on
+    after_range,          // ... and up to the end of 3000 UTC
+    not_finite,           // a value given is NaN or infinite
+};
+
+// refusal_text  What a refusal says, in English, for a caller's message ("" for none).
+const char* refusal_text(Refusal r);
+
+// refusal  Why position and longitude at AT, referred to EQ, by THEORY are NaN, or none.
+Refusal refusal(const Instant& at, const Equinox& eq, Theory theory = Theory::classic);
+
+// refusal  Why instant_of(YEAR, LON, EQ, ZONE, THEORY) is NaN, or none; for the solar terms, the
+//          same for each term's longitude.
+Refusal refusal(std::int32_t year, double lon, const Equinox& eq, double zone, Theory theory = Theory::classic);
 
 }  // namespace solarlon::sun
 

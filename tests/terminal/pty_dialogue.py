@@ -147,13 +147,19 @@ def main():
         ("explanation screen, then the menu", [], "C.UTF-8", explain),
         ("file mode: its closing word on the terminal", [], "C.UTF-8", file_mode),
         ("dates file: both counts in the closing word", [], "C.UTF-8", dates_mode),
-        ("terms at a UTF-8 terminal", ["terms", "2027"], "C.UTF-8",
+        ("terms at a UTF-8 terminal", ["terms", "2027", "--theory", "classic"], "C.UTF-8",
          [(u("小寒  285°  2027-01-05 23:06:41 +09:00\r"), None, "the first term"),
           (u("冬至  270°  2027-12-22 11:40:06 +09:00\r"), None, "the last term")]),
-        ("when at a Shift-JIS terminal", ["when", "1978", "79.26941"], "C",
+        ("when at a Shift-JIS terminal", ["when", "1978", "79.26941", "--theory", "classic"], "C",
          [("79.26941°  1978-06-10 21:20:00 +09:00\r".encode("cp932"), None, "the instant")]),
         ("a menu answer that names no mode: the notice, then the menu", [], "C.UTF-8", no_mode),
     ]
+    # The default theory, apparent, where the build has it (ERFA): its first line names it.
+    if subprocess.run([exe, "terms", "2027", "--format", "csv"], stdout=subprocess.DEVNULL,
+                      stderr=subprocess.DEVNULL).returncode == 0:
+        cases.append(("terms by the apparent theory at a Shift-JIS terminal", ["terms", "2027"], "C",
+                      [("視黄経（theory apparent: ".encode("cp932"), None, "the theory's line"),
+                       ("小寒  285°  2027-01-05 23:09:58 +09:00\r".encode("cp932"), None, "the first term")]))
     with tempfile.TemporaryDirectory() as work:
         with open(os.path.join(work, "LON.TXT"), "wb") as f:
             f.write(b"0\r\n90\r\n")

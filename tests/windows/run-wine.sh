@@ -116,14 +116,22 @@ iconv -f CP932 -t UTF-8 "$golden/mode1_sample.sjis" >"$work/mode1_sample.utf8"
 opt_case utf8_option --utf8 "$work/mode1_sample.utf8" 0
 opt_case sjis_option --sjis "$golden/mode1_sample.sjis" 0
 opt_case bad_argument --bogus "$work/empty" 2
-# The commands answer as on Linux: csv in UTF-8, text in Shift-JIS with --sjis; a bad value is status 2.
+# The commands answer as on Linux by the classic theory: csv in UTF-8, text in Shift-JIS with --sjis; a
+# bad value is status 2. This build has no ERFA: the apparent theory, the default, is refused with status 2
+# and one line on standard error that says so.
 if [ -n "$linux" ]; then
-  "$linux" terms 2027 --format csv >"$work/terms.csv" 2>/dev/null
-  "$linux" --sjis when 1978 79.26941 >"$work/when.sjis" 2>/dev/null
-  opt_case terms_csv "terms 2027 --format csv" "$work/terms.csv" 0
-  opt_case when_text "--sjis when 1978 79.26941" "$work/when.sjis" 0
+  "$linux" terms 2027 --format csv --theory classic >"$work/terms.csv" 2>/dev/null
+  "$linux" --sjis when 1978 79.26941 --theory classic >"$work/when.sjis" 2>/dev/null
+  opt_case terms_csv "terms 2027 --format csv --theory classic" "$work/terms.csv" 0
+  opt_case when_text "--sjis when 1978 79.26941 --theory classic" "$work/when.sjis" 0
 fi
 opt_case bad_value "when 2027 400" "$work/empty" 2
+opt_case no_apparent_theory "terms 2027" "$work/empty" 2
+printf '*ERR* argument error: terms: this build has no apparent theory (built without ERFA); --theory classic gives the program'"'"'s own geometric longitude\r\n' >"$work/no_theory.err"
+dialogues=$((dialogues + 1))
+(cd "$work" && LC_ALL=$wine_locale wine "$exe" terms 2027 --theory apparent <"$work/empty" >/dev/null 2>"$work/no_theory.got")
+why=$(differs "$work/no_theory.err" "$work/no_theory.got")
+if [ -z "$why" ]; then ok "no_apparent_theory_message"; else bad "no_apparent_theory_message" "$why"; fi
 
 # A file-mode case: setup_NAME fills the folder, check_NAME DIR OUT STATUS prints what is wrong.
 # PORTABLE yes: the Linux build, given, must leave the same files, status and console bytes.
