@@ -4,6 +4,8 @@
 
 namespace solarlon::texts {
 
+// One text a line, its bytes as the generator writes them.
+// clang-format off
 const Texts SJIS = {
     {  // MENU
         // ------------------------------------2013.02.02 TULVE
@@ -232,5 +234,6 @@ const Texts SJIS = {
     // APPARENT_HEAD: 視黄経（theory apparent: 真黄道と瞬時の真分点、ERFA の IAU 2006/2000A）
     {"\x8e\x8b\x89\xa9\x8co\x81itheory apparent: \x90^\x89\xa9\x93\xb9\x82\xc6\x8fu\x8e\x9e\x82\xcc\x90^\x95\xaa\x93_\x81" "AERFA \x82\xcc IAU 2006/2000A\x81j", 71},
 };
+// clang-format on
 
 }  // namespace solarlon::texts

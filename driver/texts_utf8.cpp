@@ -4,6 +4,8 @@
 
 namespace solarlon::texts {
 
+// One text a line, its bytes as the generator writes them.
+// clang-format off
 const Texts UTF8 = {
     {  // MENU
         // ------------------------------------2013.02.02 TULVE
@@ -232,5 +234,6 @@ const Texts UTF8 = {
     // APPARENT_HEAD: 視黄経（theory apparent: 真黄道と瞬時の真分点、ERFA の IAU 2006/2000A）
     {"\xe8\xa6\x96\xe9\xbb\x84\xe7\xb5\x8c\xef\xbc\x88theory apparent: \xe7\x9c\x9f\xe9\xbb\x84\xe9\x81\x93\xe3\x81\xa8\xe7\x9e\xac\xe6\x99\x82\xe3\x81\xae\xe7\x9c\x9f\xe5\x88\x86\xe7\x82\xb9\xe3\x80\x81" "ERFA \xe3\x81\xae IAU 2006/2000A\xef\xbc\x89", 88},
 };
+// clang-format on
 
 }  // namespace solarlon::texts
