@@ -19,6 +19,7 @@
 
 #include <solarlon/solar.hpp>
 #include <solarlon/sun.hpp>
+
 #include "solar/apparent.hpp"
 #include "solar/detail.hpp"
 #include "tests/support/sunlng_literal.hpp"
@@ -71,8 +72,8 @@ const std::vector<Question>& questions() {
     return v;
 }
 
-using Sunlng = void (*)(const double&, const double&, const double&, const double&, const double&,
-                        const double&, const double&, double&, double&, double&, double&, double&, double&);
+using Sunlng = void (*)(const double&, const double&, const double&, const double&, const double&, const double&,
+                        const double&, double&, double&, double&, double&, double&, double&);
 
 void sunlng(benchmark::State& state, Sunlng f, double eq) {
     const std::vector<Instant>& v = instants();
@@ -102,7 +103,7 @@ void sunlon(benchmark::State& state, double eq) {
 void suntim_literal(benchmark::State& state, double eq) {
     const std::vector<Question>& v = questions();
     const solarlon::detail::LongitudeFn lam = [eq](const double& year, const double& mon, const double& day,
-                                             const double& hour) {
+                                                   const double& hour) {
         double delt = 0.0, lon = 0.0, rv = 0.0, x = 0.0, y = 0.0, z = 0.0;
         solarlon::detail::sunlng_literal(eq, year, mon, day, hour, 0.0, 0.0, delt, lon, rv, x, y, z);
         return lon;
@@ -113,8 +114,7 @@ void suntim_literal(benchmark::State& state, double eq) {
     std::size_t i = 0;
     for (auto _ : state) {
         const Question& q = v[i++ & 1023];
-        solarlon::detail::scan_search(lam, zone, q.iyear, q.lon, q.year, mon, day, hour, minute, second,
-                                      iyadd);
+        solarlon::detail::scan_search(lam, zone, q.iyear, q.lon, q.year, mon, day, hour, minute, second, iyadd);
         benchmark::DoNotOptimize(second);
     }
 }
@@ -127,16 +127,15 @@ void suntim_fast(benchmark::State& state, double eq) {
 
     // Evaluations per answer, counted once over the questions.
     long calls = 0;
-    const solarlon::detail::LongitudeFn counted = [eq, &calls](const double& year, const double& mon,
-                                                         const double& day, const double& hour) {
+    const solarlon::detail::LongitudeFn counted = [eq, &calls](const double& year, const double& mon, const double& day,
+                                                               const double& hour) {
         double lon = 0.0;
         ++calls;
         solarlon::SUNLON(eq, year, mon, day, hour, 0.0, 0.0, lon);
         return lon;
     };
     for (const Question& q : v)
-        solarlon::detail::predict_search(counted, zone, q.iyear, q.lon, q.year, mon, day, hour, minute,
-                                         second, iyadd);
+        solarlon::detail::predict_search(counted, zone, q.iyear, q.lon, q.year, mon, day, hour, minute, second, iyadd);
 
     std::size_t i = 0;
     for (auto _ : state) {

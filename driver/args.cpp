@@ -141,8 +141,8 @@ std::optional<TypedInstant> read_instant(std::string_view text) {
             r.zone_minutes = *z;
         }
     }
-    r.at = sun::Instant{static_cast<double>(*year), static_cast<double>(month), static_cast<double>(day),
-                        static_cast<double>(hour), static_cast<double>(minute), second,
+    r.at = sun::Instant{static_cast<double>(*year), static_cast<double>(month),  static_cast<double>(day),
+                        static_cast<double>(hour),  static_cast<double>(minute), second,
                         r.zone_minutes / 60.0};
     return r;
 }

@@ -57,8 +57,8 @@ int command(int argc, const char* const argv[], std::istream& in, std::ostream& 
             if (help || version) break;  // the usage text says more than the command would
             return one_shot(argc - i, argv + i, out, err, text);
         } else if (!a.empty() && a[0] != '-') {
-            argument_error(err, "unknown command " + io::shown(a) +
-                                    " (expected terms, at or when; solarlon --help lists them)");
+            argument_error(
+                err, "unknown command " + io::shown(a) + " (expected terms, at or when; solarlon --help lists them)");
             return 2;
         } else {
             argument_error(err, "unknown argument " + io::shown(a) + " (solarlon --help lists the options)");

@@ -29,10 +29,10 @@ struct Console {
 void EXPLAIN(Console& con);
 
 // Conversion modes; each runs until its own end, then the program ends. EQX is the equinox choice.
-void mode_jst_to_longitude(Console& con, double EQX);              // menu 1
-void mode_dates_file(Console& con, double EQX);                    // menu 2
-void mode_longitude_to_date(Console& con, double EQX, bool jst);   // menu 3 (JST), 4 (UT)
-void mode_longitudes_file(Console& con, double EQX);               // menu 5
+void mode_jst_to_longitude(Console& con, double EQX);             // menu 1
+void mode_dates_file(Console& con, double EQX);                   // menu 2
+void mode_longitude_to_date(Console& con, double EQX, bool jst);  // menu 3 (JST), 4 (UT)
+void mode_longitudes_file(Console& con, double EQX);              // menu 5
 
 // read_typed  The hand-typed modes' line: PROMPT, an (A80) line, GETNUM over 40 columns.
 //  Given:    USED  how many of the fields the mode uses (6 in menu 1, 2 in menus 3 and 4)
@@ -89,8 +89,7 @@ void convert_file(Console& con, std::string_view prompt, std::string_view ext, b
     io::RecordWriter out(*f.out);
     FileCounts n;
     try {
-        while (step(in, out, n)) {
-        }
+        while (step(in, out, n)) {}
         f.out->commit();
     } catch (...) {
         f.out->keep_whole();

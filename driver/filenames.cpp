@@ -34,8 +34,8 @@ FilePair open_file_pair(Console& con, std::string_view prompt, std::string_view 
     std::string typed;
     if (!con.in.read(typed)) throw io::Failure(io::Kind::Input, "end of file on " + con.in.what());
     if (con.in.cut())
-        throw io::Failure(io::Kind::File, "file name longer than " + std::to_string(io::kMaxRecord) + " bytes: " +
-                                              io::shown(typed));
+        throw io::Failure(io::Kind::File,
+                          "file name longer than " + std::to_string(io::kMaxRecord) + " bytes: " + io::shown(typed));
     FilePair f;
     f.in_name = io::trimmed(typed);  // the whole line is the name, blanks inside it included
     if (f.in_name.find('\0') != std::string::npos)
@@ -54,7 +54,8 @@ void say_done(Console& con, const FilePair& f, const FileCounts& n, bool convert
     try {
         std::string word = f.out_name + ": " + std::to_string(n.records) + std::string(con.N.FILE_DONE_UNIT);
         if (converted)
-            word += std::string(con.N.FILE_DONE_CONVERTED) + std::to_string(n.converted) + std::string(con.N.FILE_DONE_UNIT) + ")";
+            word += std::string(con.N.FILE_DONE_CONVERTED) + std::to_string(n.converted) +
+                    std::string(con.N.FILE_DONE_UNIT) + ")";
         note.record(word);
         note.flush();
     } catch (const io::Failure&) {

@@ -1,10 +1,11 @@
 // Menus 3 and 4  Year and longitude typed by hand to the instant the Sun reaches the longitude:
 //                JST date and time (I5, 5I3), or UT date with a decimal day (I5, I3, F7.3).
-#include "driver/detail.hpp"
-#include "driver/texts.hpp"
 #include <solarlon/solar.hpp>
 #include <solarlon/sun.hpp>
 #include <solarlon/util.hpp>
+
+#include "driver/detail.hpp"
+#include "driver/texts.hpp"
 
 namespace solarlon::driver {
 

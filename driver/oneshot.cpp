@@ -1,5 +1,7 @@
 // one_shot  The commands terms, at and when: the solar terms of a year, the longitude at an instant,
 //           the instant of a longitude; as text for people, csv or json for programs.
+#include "driver/oneshot.hpp"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -8,7 +10,6 @@
 
 #include <solarlon/io.hpp>
 
-#include "driver/oneshot.hpp"
 #include "driver/texts.hpp"
 
 namespace solarlon::driver {
@@ -47,8 +48,7 @@ std::string zone_text(int minutes) {
 // ISO 8601: 2027-01-05T23:06:41+09:00, or with a blank between the parts for people.
 std::string instant_text(const sun::Instant& t, const std::string& second, int zone_minutes, bool iso) {
     return year_text(t.year) + "-" + padded(t.month, 2) + "-" + padded(t.day, 2) + (iso ? "T" : " ") +
-           padded(t.hour, 2) + ":" + padded(t.minute, 2) + ":" + second + (iso ? "" : " ") +
-           zone_text(zone_minutes);
+           padded(t.hour, 2) + ":" + padded(t.minute, 2) + ":" + second + (iso ? "" : " ") + zone_text(zone_minutes);
 }
 
 std::string shown_instant(const sun::Instant& t, int zone_minutes, bool iso) {
@@ -110,9 +110,8 @@ Options options(std::string_view command, int argc, const char* const argv[], bo
         const bool valued = name == "--equinox" || name == "--zone" || name == "--format" || name == "--theory";
         if (!valued) {
             if (has_value || (name != "--utf8" && name != "--sjis" && name != "--help")) {
-                throw Bad{std::string(command) + ": unknown option " + quoted(a) +
-                          " (expected --equinox, " + (zone_taken ? "--zone, " : "") +
-                          "--format, --theory, --utf8 or --sjis)"};
+                throw Bad{std::string(command) + ": unknown option " + quoted(a) + " (expected --equinox, " +
+                          (zone_taken ? "--zone, " : "") + "--format, --theory, --utf8 or --sjis)"};
             }
             if (name == "--help") o.help = true;
             continue;
@@ -125,7 +124,8 @@ Options options(std::string_view command, int argc, const char* const argv[], bo
         }
         if (name == "--equinox") {
             const auto e = read_equinox(value);
-            if (!e) throw Bad{std::string(command) + ": bad equinox " + quoted(value) + " (expected " + kEquinoxes + ")"};
+            if (!e)
+                throw Bad{std::string(command) + ": bad equinox " + quoted(value) + " (expected " + kEquinoxes + ")"};
             o.equinox = *e;
             o.equinox_text = value;
         } else if (name == "--zone") {
@@ -160,7 +160,8 @@ void arity(std::string_view command, const Options& o, std::size_t n, const char
 
 std::int32_t year_of(std::string_view command, std::string_view text) {
     const auto y = read_year(text);
-    if (!y) throw Bad{std::string(command) + ": bad year " + quoted(text) + " (expected a whole year from -2000 to 14000)"};
+    if (!y)
+        throw Bad{std::string(command) + ": bad year " + quoted(text) + " (expected a whole year from -2000 to 14000)"};
     return *y;
 }
 
@@ -196,9 +197,7 @@ sun::Refusal or_out(sun::Refusal r, std::int32_t year) {
     return year <= 1600 ? sun::Refusal::before_range : sun::Refusal::after_range;
 }
 
-bool found(const sun::Instant& t) {
-    return std::isfinite(t.year + t.month + t.day + t.hour + t.minute + t.second);
-}
+bool found(const sun::Instant& t) { return std::isfinite(t.year + t.month + t.day + t.hour + t.minute + t.second); }
 
 // The answer's records: a header and rows of cells (csv), objects (json), lines (text).
 struct Column {

@@ -26,10 +26,10 @@ struct TypedInstant {
 };
 
 // Each reader takes the whole TEXT or nothing (no value).
-std::optional<std::int32_t> read_year(std::string_view text);      // [+-]digits, kFirstYear..kLastYear
-std::optional<double> read_degrees(std::string_view text);         // decimal number, 0..360
-std::optional<int> read_zone(std::string_view text);               // UTC, Z, +HH:MM, -HH:MM: minutes ahead of UT
-std::optional<sun::Equinox> read_equinox(std::string_view text);   // date, or a year in kFirstYear..kLastYear
+std::optional<std::int32_t> read_year(std::string_view text);     // [+-]digits, kFirstYear..kLastYear
+std::optional<double> read_degrees(std::string_view text);        // decimal number, 0..360
+std::optional<int> read_zone(std::string_view text);              // UTC, Z, +HH:MM, -HH:MM: minutes ahead of UT
+std::optional<sun::Equinox> read_equinox(std::string_view text);  // date, or a year in kFirstYear..kLastYear
 // read_instant  ISO 8601: YYYY-MM-DD, then optionally THH:MM[:SS[.s...]] and Z or +HH:MM or -HH:MM
 //               (JST when no offset is given); month, day, hour, minute and second in their ranges,
 //               24:00 as the end of the day.

@@ -92,8 +92,7 @@ void report(Console& con, std::ostream* err, const char* what, const std::string
 
 }  // namespace
 
-int run(std::istream& in, std::ostream& out, Encoding enc, std::ostream* notes, Encoding notes_enc,
-        std::ostream* err) {
+int run(std::istream& in, std::ostream& out, Encoding enc, std::ostream* notes, Encoding notes_enc, std::ostream* err) {
     Console con{io::RecordReader(in, "console"), io::RecordWriter(out, "console"),
                 enc == Encoding::UTF8 ? texts::UTF8 : texts::SJIS, notes,
                 notes_enc == Encoding::UTF8 ? texts::UTF8 : texts::SJIS};

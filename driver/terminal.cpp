@@ -21,7 +21,7 @@ Terminal terminal() {
         return GetConsoleMode(GetStdHandle(which), &mode) != 0;
     };
     const bool screen = console(STD_INPUT_HANDLE) && console(STD_OUTPUT_HANDLE);
-    const UINT page = GetConsoleOutputCP();  // 0 without a console
+    const UINT page = GetConsoleOutputCP();                  // 0 without a console
     t.locale_utf8 = (page != 0 ? page : GetACP()) == 65001;  // CP_UTF8
     t.utf8 = screen && t.locale_utf8;
     t.err_terminal = console(STD_ERROR_HANDLE);

@@ -3,8 +3,9 @@
 #include <cstdint>
 #include <string>
 
-#include "driver/detail.hpp"
 #include <solarlon/util.hpp>
+
+#include "driver/detail.hpp"
 
 namespace solarlon::driver {
 

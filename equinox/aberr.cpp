@@ -3,15 +3,14 @@
 //            of the Earth's motion, 90 degrees of longitude behind the Sun L, and k = 20.49552 arc
 //            seconds. The formula assumes |p| = 1.
 //  Called:   TIMARG, OBLIQ
-#include <solarlon/equinox.hpp>
-
 #include <cmath>
+
+#include <solarlon/equinox.hpp>
 
 namespace solarlon {
 
-void ABERR(const std::int32_t& ISIGN, const double& YEAR, const double& MON, const double& DAY,
-           const double& HOUR, const double& MINUTE, const double& SECOND, double& X, double& Y,
-           double& Z, const double& SUNLON) {
+void ABERR(const std::int32_t& ISIGN, const double& YEAR, const double& MON, const double& DAY, const double& HOUR,
+           const double& MINUTE, const double& SECOND, double& X, double& Y, double& Z, const double& SUNLON) {
     const double pi = std::acos(-1.0);
     const double rad = pi / 180.0;
 

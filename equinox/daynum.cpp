@@ -16,12 +16,12 @@
 //              year: the display carries a printed instant into a valid date, which needs the way
 //              back from a count to a date that neither of these has.
 //            The tests check DAYNUM against a count of their own (tests/equinox_daynum_test.cpp).
-#include <solarlon/equinox.hpp>
-#include <solarlon/util.hpp>
-
 #include <cmath>
 #include <cstdint>
 #include <limits>
+
+#include <solarlon/equinox.hpp>
+#include <solarlon/util.hpp>
 
 namespace solarlon {
 
@@ -39,9 +39,9 @@ double DAYNUM(const double& YEAR, const double& MON, const double& DAY) {
     }
     // Each part saturated to [-1e15, 1e15], so that no product or sum below passes 4e17 (int64 holds
     // 9.2e18); the ranges that follow are those of the domain: years 1 and later, months 1..12.
-    const std::int64_t y = whole(YEAR);  // [1, 1e15]
-    const std::int64_t m = whole(MON);   // [1, 12]; any value is carried
-    const std::int64_t d = whole(DAY);   // [0, 31], 0 = last day of the previous month
+    const std::int64_t y = whole(YEAR);           // [1, 1e15]
+    const std::int64_t m = whole(MON);            // [1, 12]; any value is carried
+    const std::int64_t d = whole(DAY);            // [0, 31], 0 = last day of the previous month
     std::int64_t n = 365 * y + 31 * (m - 1) + d;  // [365, 3.65e17]: days as if every month had 31
     if (m <= 2) {
         // January and February count the leap days of the years before this one: [0, 0.2425 (y - 1)].

@@ -1,7 +1,7 @@
 // ELM2K, ELM2KS  Orientation elements of an orbit from the equator and equinox 1950 (FK4) to 2000 (FK5).
-#include <solarlon/equinox.hpp>
-
 #include <cmath>
+
+#include <solarlon/equinox.hpp>
 
 namespace solarlon {
 

@@ -2,14 +2,13 @@
 //  Notes:    The ecliptic components are turned to the equator with the mean obliquity of 1950.0,
 //            23.445788 degrees (23 26' 44.84").
 //  Called:   none
-#include <solarlon/equinox.hpp>
-
 #include <cmath>
+
+#include <solarlon/equinox.hpp>
 
 namespace solarlon {
 
-void ELMPQ(const double& PERI, const double& NODE, const double& INCL, double (&EPXYZ)[3],
-           double (&EQXYZ)[3]) {
+void ELMPQ(const double& PERI, const double& NODE, const double& INCL, double (&EPXYZ)[3], double (&EQXYZ)[3]) {
     const double eps = 23.445788 * std::acos(-1.0) / 180.0;
     const double ce = std::cos(eps), se = std::sin(eps);
     const double cw = std::cos(PERI), sw = std::sin(PERI);

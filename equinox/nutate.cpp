@@ -1,8 +1,8 @@
 // NUTARG, NUTATE  Fundamental arguments and the leading terms of the 1900-based nutation series, and
 //                 the rotation between the mean and the true equator and equinox of date.
-#include <solarlon/equinox.hpp>
-
 #include <cmath>
+
+#include <solarlon/equinox.hpp>
 
 namespace solarlon {
 
@@ -45,9 +45,8 @@ void NUTARG(const double& D, double& EL, double& ELP, double& F, double& DM, dou
 //            Almanac, vol. XV, part I (1953): the series whose leading terms these are, as also
 //            tabulated in the Explanatory Supplement (1961; see NUTARG)
 //  Called:   TIMARG, OBLIQ, NUTARG
-void NUTATE(const std::int32_t& ISIGN, const double& YEAR, const double& MON, const double& DAY,
-            const double& HOUR, const double& MINUTE, const double& SECOND, double& X, double& Y,
-            double& Z) {
+void NUTATE(const std::int32_t& ISIGN, const double& YEAR, const double& MON, const double& DAY, const double& HOUR,
+            const double& MINUTE, const double& SECOND, double& X, double& Y, double& Z) {
     const double pi = std::acos(-1.0);
     const double rad = pi / 180.0;
 

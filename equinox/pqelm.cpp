@@ -7,9 +7,9 @@
 //            orbit (i = 0 or 180 degrees) omega and Omega are not defined; the result is finite.
 //            A value a rounding step below 0 may come back as 2 pi.
 //  Called:   none
-#include <solarlon/equinox.hpp>
-
 #include <cmath>
+
+#include <solarlon/equinox.hpp>
 
 namespace solarlon {
 

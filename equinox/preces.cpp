@@ -5,9 +5,9 @@
 //  References: Explanatory Supplement to the Astronomical Ephemeris and the American Ephemeris
 //            and Nautical Almanac, HMSO, London (1961): Newcomb's precession angles in this form
 //  Called:   none
-#include <solarlon/equinox.hpp>
-
 #include <cmath>
+
+#include <solarlon/equinox.hpp>
 
 namespace solarlon {
 

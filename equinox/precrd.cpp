@@ -1,8 +1,7 @@
 // PRECRD, PRECRS  Newcomb precession of right ascension and declination between two mean equinoxes.
-#include <solarlon/equinox.hpp>
-
 #include <cmath>
 
+#include <solarlon/equinox.hpp>
 #include <solarlon/util.hpp>
 
 namespace solarlon {

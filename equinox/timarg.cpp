@@ -3,8 +3,8 @@
 
 namespace solarlon {
 
-void TIMARG(const double& YEAR, const double& MON, const double& DAY, const double& HOUR,
-            const double& MINUTE, const double& SECOND, double& D, double& T) {
+void TIMARG(const double& YEAR, const double& MON, const double& DAY, const double& HOUR, const double& MINUTE,
+            const double& SECOND, double& D, double& T) {
     double d = DAYNUM(YEAR, MON, DAY) - DAYNUM(1900.0, 1.0, 0.0) - 0.5;  // days from 1900 Jan 0.5
     d = d + HOUR / 24.0 + MINUTE / 24.0 / 60.0 + SECOND / 24.0 / 60.0 / 60.0;
     const double t = d / 36525.0;  // Julian centuries
@@ -18,8 +18,6 @@ void TIMARG(const double& YEAR, const double& MON, const double& DAY, const doub
 //  References: Explanatory Supplement to the Astronomical Ephemeris and the American Ephemeris
 //            and Nautical Almanac, HMSO, London (1961)
 //  Called:   none
-double OBLIQ(const double& T) {
-    return 23.452294 - 0.0130125 * T - 0.00000164 * T * T + 0.000000503 * T * T * T;
-}
+double OBLIQ(const double& T) { return 23.452294 - 0.0130125 * T - 0.00000164 * T * T + 0.000000503 * T * T * T; }
 
 }  // namespace solarlon

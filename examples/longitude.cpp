@@ -11,7 +11,7 @@ int main() {
     std::printf("2000-01-01 12:00 UT  longitude %.5f\n", sun::longitude(sun::utc(2000, 1, 1, 12), of_date));
 
     const sun::Instant t = sun::instant_of(2027, 270.0, of_date, 9.0);  // JST
-    std::printf("2027 winter solstice %04.0f-%02.0f-%02.0f %02.0f:%02.0f:%04.1f JST\n", t.year, t.month, t.day,
-                t.hour, t.minute, t.second);
+    std::printf("2027 winter solstice %04.0f-%02.0f-%02.0f %02.0f:%02.0f:%04.1f JST\n", t.year, t.month, t.day, t.hour,
+                t.minute, t.second);
     return 0;
 }

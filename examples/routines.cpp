@@ -16,8 +16,7 @@ int main() {
     double mon = 0, day = 0, hour = 0, minute = 0, second = 0;
     std::int32_t iyadd = 0;  // 1 when the instant falls on January 1 of the next year
     solarlon::SUNTIM(EQ, JST, IYEAR, 270.0, IYEAR, mon, day, hour, minute, second, iyadd);
-    std::printf("2027 winter solstice %04d-%02d-%02d %02d:%02d:%04.1f JST\n", IYEAR + iyadd,
-                static_cast<int>(mon), static_cast<int>(day), static_cast<int>(hour),
-                static_cast<int>(minute), second);
+    std::printf("2027 winter solstice %04d-%02d-%02d %02d:%02d:%04.1f JST\n", IYEAR + iyadd, static_cast<int>(mon),
+                static_cast<int>(day), static_cast<int>(hour), static_cast<int>(minute), second);
     return 0;
 }

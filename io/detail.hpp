@@ -25,7 +25,7 @@ std::string why_code(int code);
 //        stays ignored. The name is copied into a fixed buffer before the file exists, so that the
 //        handler does nothing but unlink() and _exit(). POSIX only; elsewhere it does nothing.
 class Guard {
-public:
+  public:
     // Result of ARM: false when NAME does not fit the guard's buffer.
     bool arm(const std::string& name);
     // created  The temporary exists now (call with the signals held).
@@ -34,20 +34,20 @@ public:
     void gone() noexcept;
     ~Guard() { gone(); }
 
-private:
+  private:
     bool armed_ = false;
 };
 
 // Hold  The guarded signals wait while one lives (between creating the temporary and saying so, and
 //       around the rename), so that a signal never finds the guard and the file out of step.
 class Hold {
-public:
+  public:
     Hold() noexcept;
     ~Hold();
     Hold(const Hold&) = delete;
     Hold& operator=(const Hold&) = delete;
 
-private:
+  private:
     unsigned char saved_[256];  // the signal mask before (a sigset_t)
 };
 

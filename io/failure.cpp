@@ -1,7 +1,7 @@
 // Failure, escaped, shown  The failure that ends the program, and texts quoted in its report.
-#include <solarlon/io.hpp>
-
 #include <cstdio>
+
+#include <solarlon/io.hpp>
 
 namespace solarlon::io {
 

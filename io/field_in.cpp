@@ -92,9 +92,9 @@ Status read_f(std::string_view field, int d, double& value) {
     }
 
     const char* const first = p;
-    std::uint64_t m = 0;    // the digits as a whole number; past 10^18 it only tells that it is large
-    long long count = 0;    // digits of the mantissa
-    long long point = -1;   // digits before the point; -1 without a point
+    std::uint64_t m = 0;   // the digits as a whole number; past 10^18 it only tells that it is large
+    long long count = 0;   // digits of the mantissa
+    long long point = -1;  // digits before the point; -1 without a point
     for (; p != end; ++p) {
         const char c = *p;
         if (digit(c)) {

@@ -24,11 +24,13 @@ constexpr int kMaxDecimals = 40;
 // Longest text of a finite double: a sign, 309 whole digits, the point and the decimals.
 constexpr std::size_t kFixedMax = 1 + 309 + 1 + kMaxDecimals;
 
+// clang-format off
 constexpr std::uint64_t kPow10[20] = {
     1ULL, 10ULL, 100ULL, 1000ULL, 10000ULL, 100000ULL, 1000000ULL, 10000000ULL, 100000000ULL,
     1000000000ULL, 10000000000ULL, 100000000000ULL, 1000000000000ULL, 10000000000000ULL,
     100000000000000ULL, 1000000000000000ULL, 10000000000000000ULL, 100000000000000000ULL,
     1000000000000000000ULL, 10000000000000000000ULL};
+// clang-format on
 
 // Largest mantissa that can be multiplied by 10^D within 64 bits.
 constexpr std::uint64_t kMaxScaled[20] = {

@@ -47,8 +47,7 @@ std::unique_ptr<InputFile> open_old(std::string_view name) {
     std::error_code ec;
     const fs::path p = detail::path_of(n);
     const fs::file_status st = fs::status(p, ec);
-    if (st.type() == fs::file_type::not_found)
-        throw Failure(Kind::File, "file not found: " + shown(n));
+    if (st.type() == fs::file_type::not_found) throw Failure(Kind::File, "file not found: " + shown(n));
     if (st.type() == fs::file_type::directory) throw Failure(Kind::File, "is a directory, not a file: " + shown(n));
     if (st.type() != fs::file_type::none && st.type() != fs::file_type::unknown && !readable_kind(st.type()))
         throw Failure(Kind::File, "not a regular file: " + shown(n));

@@ -36,7 +36,6 @@ sigset_t guarded() {
 
 }  // namespace
 
-
 bool Guard::arm(const std::string& name) {
     if (name.size() >= kName) return false;
     gone();

@@ -29,7 +29,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::size_t kBuffer = 64 * 1024;  // bytes written at a time
+constexpr std::size_t kBuffer = 64 * 1024;          // bytes written at a time
 constexpr unsigned long long kEarly = 1024 * 1024;  // bytes after which their way to the disk begins
 
 #ifdef _WIN32
@@ -63,7 +63,7 @@ struct OutputFile::Impl {
     bool write_failed = false;       // what is buffered is not to be written any more
     bool keep_mode = false;          // an old output's permission bits are given to the new one
     unsigned mode = 0;
-    bool done = false;               // renamed into place, or removed
+    bool done = false;  // renamed into place, or removed
 
     // put  N bytes at P to the file, each once. Result: 0, or the error code of a write that failed.
     int put(const char* p, std::size_t n) {
@@ -95,7 +95,8 @@ struct OutputFile::Impl {
         // The disk writes begin while the conversion goes on, so that the fsync at the end has little
         // left to wait for. Only a hint: its failure is the fsync's to report.
         if (written - started >= kEarly) {
-            ::sync_file_range(h, static_cast<off_t>(started), static_cast<off_t>(written - started), SYNC_FILE_RANGE_WRITE);
+            ::sync_file_range(h, static_cast<off_t>(started), static_cast<off_t>(written - started),
+                              SYNC_FILE_RANGE_WRITE);
             started = written;
         }
 #endif
@@ -110,7 +111,8 @@ struct OutputFile::Impl {
             LARGE_INTEGER at;
             at.QuadPart = static_cast<LONGLONG>(whole);
             what = "cut back";
-            if (!SetFilePointerEx(h, at, nullptr, FILE_BEGIN) || !SetEndOfFile(h)) return static_cast<int>(GetLastError());
+            if (!SetFilePointerEx(h, at, nullptr, FILE_BEGIN) || !SetEndOfFile(h))
+                return static_cast<int>(GetLastError());
         }
         what = "flush to disk";
         if (!FlushFileBuffers(h)) return static_cast<int>(GetLastError());
@@ -149,7 +151,8 @@ OutputFile::OutputFile(std::string name) : name_(trimmed(name)), p_(std::make_un
     const fs::file_status st = fs::status(final_path, ec);  // a link is looked through
     if (st.type() == fs::file_type::directory)
         throw Failure(Kind::File, "cannot create " + shown(name_) + ": a directory of that name exists");
-    if (st.type() != fs::file_type::not_found && st.type() != fs::file_type::none && st.type() != fs::file_type::regular)
+    if (st.type() != fs::file_type::not_found && st.type() != fs::file_type::none &&
+        st.type() != fs::file_type::regular)
         throw Failure(Kind::File, "cannot replace " + shown(name_) + ": not a regular file");
     const fs::file_status own = fs::symlink_status(final_path, ec);
     if (own.type() == fs::file_type::regular) {  // an old output: its permission bits go on
@@ -165,7 +168,8 @@ OutputFile::OutputFile(std::string name) : name_(trimmed(name)), p_(std::make_un
     const std::string stem = name_ + ".unfinished-" + std::to_string(process_id()) + "-";
     for (int k = 0;; ++k) {
         temp_ = stem + std::to_string(k);
-        if (!p_->guard.arm(temp_)) throw Failure(Kind::File, "cannot create a file beside " + shown(name_) + ": name too long");
+        if (!p_->guard.arm(temp_))
+            throw Failure(Kind::File, "cannot create a file beside " + shown(name_) + ": name too long");
         int err = 0;
         {
             detail::Hold hold;
@@ -241,8 +245,10 @@ void OutputFile::commit() {
         drain();
         const char* what = "";
         if (int err = f.settle(false, what))
-            throw Failure(Kind::File, std::string("cannot ") + what + " " + shown(name_) + ": " + detail::why_code(err));
-        if (int err = f.close()) throw Failure(Kind::File, "cannot close " + shown(name_) + ": " + detail::why_code(err));
+            throw Failure(Kind::File,
+                          std::string("cannot ") + what + " " + shown(name_) + ": " + detail::why_code(err));
+        if (int err = f.close())
+            throw Failure(Kind::File, "cannot close " + shown(name_) + ": " + detail::why_code(err));
     } catch (...) {
         discard();
         throw;
@@ -265,7 +271,8 @@ void OutputFile::place() {
             FindClose(look);
             if (to.filename().wstring() != found.cFileName) DeleteFileW(to.c_str());
         }
-        if (!MoveFileExW(detail::path_of(temp_).c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        if (!MoveFileExW(detail::path_of(temp_).c_str(), to.c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
             err = static_cast<int>(GetLastError());
 #else
         if (::rename(temp_.c_str(), name_.c_str()) != 0) err = errno;
@@ -288,7 +295,8 @@ void OutputFile::place() {
         const int e = errno;
         const int rcc = ::close(d);
         if (rc != 0 && e != EINVAL && e != ENOTSUP && e != EBADF)
-            throw Failure(Kind::File, "cannot flush to disk the folder of " + shown(name_) + ": " + detail::why_code(e));
+            throw Failure(Kind::File,
+                          "cannot flush to disk the folder of " + shown(name_) + ": " + detail::why_code(e));
         if (rcc != 0) throw Failure(Kind::File, "cannot close the folder of " + shown(name_) + ": " + detail::why());
     }
 #endif

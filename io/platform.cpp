@@ -20,7 +20,7 @@ namespace solarlon::io::detail {
 std::filesystem::path path_of(const std::string& name) {
 #ifdef _WIN32
     if (name.empty()) return std::filesystem::path();
-    const UINT cp = GetConsoleCP();  // 0 without a console, which is CP_ACP
+    const UINT cp = GetConsoleCP();                 // 0 without a console, which is CP_ACP
     const int len = static_cast<int>(name.size());  // at most a record (4096 bytes) and a suffix
     const int n = MultiByteToWideChar(cp, 0, name.data(), len, nullptr, 0);
     if (n <= 0) return std::filesystem::path(name);

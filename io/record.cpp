@@ -13,13 +13,13 @@ namespace solarlon::io {
 
 namespace {
 
-constexpr char kEofMark = 26;              // a record beginning with this byte ends the file
+constexpr char kEofMark = 26;               // a record beginning with this byte ends the file
 constexpr std::size_t kBuffer = 64 * 1024;  // bytes a reader takes at a time
 
 // A stream as a source: one byte through sbumpc (which waits, and may refill the stream's buffer),
 // then as many as the stream holds already, so that a console is never asked for more than it has.
 class StreamSource : public ByteSource {
-public:
+  public:
     StreamSource(std::istream& in, const std::string& what) : in_(in), what_(what) {}
     std::size_t fill(char* to, std::size_t cap) override {
         std::streambuf* sb = in_.rdbuf();
@@ -32,7 +32,8 @@ public:
             const std::streamsize held = sb->in_avail();
             std::size_t n = 1;
             if (held > 0) {
-                const std::size_t want = static_cast<std::size_t>(held) < cap - 1 ? static_cast<std::size_t>(held) : cap - 1;
+                const std::size_t want =
+                    static_cast<std::size_t>(held) < cap - 1 ? static_cast<std::size_t>(held) : cap - 1;
                 n += static_cast<std::size_t>(sb->sgetn(to + 1, static_cast<std::streamsize>(want)));
             }
             return n;
@@ -42,7 +43,7 @@ public:
         }
     }
 
-private:
+  private:
     std::string named() const { return what_ == "console" ? "the console" : shown(what_); }
     std::istream& in_;
     const std::string& what_;
@@ -50,7 +51,7 @@ private:
 
 // The bytes of one record as they arrive, up to the line end.
 class Taker {
-public:
+  public:
     Taker(std::string& rec, std::size_t maxkeep) : rec_(rec), maxkeep_(maxkeep) {}
 
     // keep  The next N bytes of the record, at P (no LF or byte 26 among them); nothing is kept once
@@ -75,7 +76,7 @@ public:
         --kept_;
     }
 
-private:
+  private:
     std::string& rec_;
     std::size_t maxkeep_;
     std::size_t kept_ = 0;
@@ -138,7 +139,9 @@ bool RecordReader::read(std::string& rec, std::size_t maxkeep, bool skipblanks) 
             if (refuse_cr_) {
                 if (pending && !(q == p && q != e && *q == '\n')) lone_cr();
                 pending = false;
-                for (const char* r = p; (r = static_cast<const char*>(std::memchr(r, '\r', static_cast<std::size_t>(q - r)))) != nullptr; ++r) {
+                for (const char* r = p;
+                     (r = static_cast<const char*>(std::memchr(r, '\r', static_cast<std::size_t>(q - r)))) != nullptr;
+                     ++r) {
                     if (r + 1 == q && q == e) pending = true;
                     else if (!(r + 1 == q && *q == '\n')) lone_cr();
                 }

@@ -20,10 +20,10 @@
 //            position is still used.
 //          3 Without ERFA (SOLARLON_HAVE_ERFA 0) every answer is NaN and available() is false.
 //  Called:   tt_minus_utc, eraEpv00, eraAb, eraPn06a, eraRxp, eraPm, eraAnp
+#include "solar/apparent.hpp"
+
 #include <cmath>
 #include <limits>
-
-#include "solar/apparent.hpp"
 
 #if SOLARLON_HAVE_ERFA
 #include <erfa.h>
@@ -33,8 +33,7 @@
 namespace solarlon::apparent {
 
 Coverage coverage(double utc1, double utc2) {
-    if (!std::isfinite(utc1) || !std::isfinite(utc2) || !std::isfinite(utc1 + utc2))
-        return Coverage::not_finite;
+    if (!std::isfinite(utc1) || !std::isfinite(utc2) || !std::isfinite(utc1 + utc2)) return Coverage::not_finite;
     if (!available()) return Coverage::no_theory;
     if ((utc1 - kFirstUtc) + utc2 < 0.0) return Coverage::before_model;
     if ((utc1 - kEndUtc) + utc2 >= 0.0) return Coverage::after_range;

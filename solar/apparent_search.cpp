@@ -127,9 +127,7 @@ Root first_crossing(double base, double zone, double want) {
     return root(base, want, lo, hi, guess, kRate);
 }
 
-bool usable(double year, double zone) {
-    return std::isfinite(year) && year == std::floor(year) && std::isfinite(zone);
-}
+bool usable(double year, double zone) { return std::isfinite(year) && year == std::floor(year) && std::isfinite(zone); }
 
 }  // namespace
 

@@ -44,8 +44,8 @@ inline double mjd_at_0h(double YEAR, double MON, double DAY) {
         y = y - 1.0;
         m = m + 12.0;
     }
-    return std::trunc(365.25 * y + 0.000001) + std::trunc(y / 400.0 + 0.000001) -
-           std::trunc(y / 100.0 + 0.000001) + std::trunc(30.59 * (m - 2.0) + 0.000001) + DAY - 678912.0;
+    return std::trunc(365.25 * y + 0.000001) + std::trunc(y / 400.0 + 0.000001) - std::trunc(y / 100.0 + 0.000001) +
+           std::trunc(30.59 * (m - 2.0) + 0.000001) + DAY - 678912.0;
 }
 
 // TimeArguments  The time arguments of Newcomb's series at a UT instant.
@@ -61,12 +61,11 @@ struct TimeArguments {
 //  Given:    YEAR..SECOND  UT instant as SUNLNG (the whole DAY, fraction included, counts)
 //  Result:   the arguments, in dynamical time: UT plus Delta T
 //  Called:   DELTAT
-inline TimeArguments time_arguments(const double& YEAR, const double& MON, const double& DAY,
-                                    const double& HOUR, const double& MINUTE, const double& SECOND) {
+inline TimeArguments time_arguments(const double& YEAR, const double& MON, const double& DAY, const double& HOUR,
+                                    const double& MINUTE, const double& SECOND) {
     TimeArguments a{};
     DELTAT(YEAR, MON, DAY, a.delt);
-    const double mjd =
-        mjd_at_0h(YEAR, MON, DAY) + HOUR / 24.0 + MINUTE / 1440.0 + (SECOND + a.delt) / 86400.0;
+    const double mjd = mjd_at_0h(YEAR, MON, DAY) + HOUR / 24.0 + MINUTE / 1440.0 + (SECOND + a.delt) / 86400.0;
     a.d = mjd - kEpochMjd;
     a.ty = a.d / 365.25;
     a.tc = a.ty / 100.0;
@@ -94,8 +93,8 @@ struct Equinox {
 //                          equinox of the year EQ (used with its fraction)
 //            YEAR..SECOND  the UT instant (read for the equinox of the instant only)
 //  Result:   the equinox
-Equinox choose_equinox(const double& EQ, const double& YEAR, const double& MON, const double& DAY,
-                       const double& HOUR, const double& MINUTE, const double& SECOND);
+Equinox choose_equinox(const double& EQ, const double& YEAR, const double& MON, const double& DAY, const double& HOUR,
+                       const double& MINUTE, const double& SECOND);
 
 // refer_longitude  The longitude of the series referred to the chosen equinox.
 //  Given:    EQ    the equinox, from choose_equinox
@@ -136,9 +135,8 @@ inline double refer_longitude(const Equinox& EQ, double LON) {
 //            X, Y, Z       coordinates, AU: mean equator and equinox of 1950.0 in; out, of the year
 //                          of the equinox, or the true equator and equinox of the instant with annual
 //                          aberration
-void refer_coordinates(const Equinox& EQ, const double& YEAR, const double& MON, const double& DAY,
-                       const double& HOUR, const double& MINUTE, const double& SECOND, const double& LON,
-                       double& X, double& Y, double& Z);
+void refer_coordinates(const Equinox& EQ, const double& YEAR, const double& MON, const double& DAY, const double& HOUR,
+                       const double& MINUTE, const double& SECOND, const double& LON, double& X, double& Y, double& Z);
 
 // ---------------------------------------------------------------- the searches behind SUNTIM
 //
@@ -146,8 +144,7 @@ void refer_coordinates(const Equinox& EQ, const double& YEAR, const double& MON,
 // other does (SUNTIM and the tests choose between them).
 
 // LongitudeFn  Longitude (degrees) at minute 0, second 0 of hour HOUR (UT) of the date YEAR, MON, DAY.
-using LongitudeFn = std::function<double(const double& YEAR, const double& MON, const double& DAY,
-                                         const double& HOUR)>;
+using LongitudeFn = std::function<double(const double& YEAR, const double& MON, const double& DAY, const double& HOUR)>;
 
 // scan_search  SUNTIM's search, every span of each level tested in order.
 //  Given:    LAMBDA  longitude evaluator (SUNLON with the chosen equinox, for SUNTIM)
@@ -155,9 +152,9 @@ using LongitudeFn = std::function<double(const double& YEAR, const double& MON, 
 //  Returned: MON..SECOND, IYADD        as SUNTIM (11 arguments)
 //  Notes:    LAMBDA is called at most 69 times for an instant inside the year and at most 95 times
 //            when the instant falls on January 1 of the next year.
-void scan_search(const LongitudeFn& LAMBDA, const std::int32_t& IZONE, const std::int32_t& IYEAR,
-                 const double& LON, const double& YEAR, double& MON, double& DAY, double& HOUR,
-                 double& MINUTE, double& SECOND, std::int32_t& IYADD);
+void scan_search(const LongitudeFn& LAMBDA, const std::int32_t& IZONE, const std::int32_t& IYEAR, const double& LON,
+                 const double& YEAR, double& MON, double& DAY, double& HOUR, double& MINUTE, double& SECOND,
+                 std::int32_t& IYADD);
 
 // predict_search  scan_search's answer from some 7 evaluations, the span of each level predicted.
 //  Given:    as scan_search
@@ -169,9 +166,9 @@ void scan_search(const LongitudeFn& LAMBDA, const std::int32_t& IZONE, const std
 //            full turn, gives values in [0, 360] where 360 is 0, and the same value for the same
 //            instant (solar/predict_search.cpp says why); solar/suntim.cpp says where SUNLNG's
 //            longitude is known to.
-bool predict_search(const LongitudeFn& LAMBDA, const std::int32_t& IZONE, const std::int32_t& IYEAR,
-                    const double& LON, const double& YEAR, double& MON, double& DAY, double& HOUR,
-                    double& MINUTE, double& SECOND, std::int32_t& IYADD);
+bool predict_search(const LongitudeFn& LAMBDA, const std::int32_t& IZONE, const std::int32_t& IYEAR, const double& LON,
+                    const double& YEAR, double& MON, double& DAY, double& HOUR, double& MINUTE, double& SECOND,
+                    std::int32_t& IYADD);
 
 }  // namespace solarlon::detail
 

@@ -33,9 +33,7 @@ namespace {
 
 // grid_day  Days from the epoch JD 2440000.0 to 0 h of a date of the grid: the day count of the series
 //           (time_arguments) in UT, so some seconds off its dynamical time.
-double grid_day(double year, double mon, double day) {
-    return mjd_at_0h(year, mon, day) - kEpochMjd;
-}
+double grid_day(double year, double mon, double day) { return mjd_at_0h(year, mon, day) - kEpochMjd; }
 
 // days_to_advance  Days that the Sun takes to advance by U degrees (0 to 360) from the instant D days
 //                  after the epoch: the mean motion in longitude with the series' equation of the
@@ -43,7 +41,7 @@ double grid_day(double year, double mon, double day) {
 //                  the lunar and planetary terms are left out.
 double days_to_advance(double d, double u) {
     const double n = kMeanLongitudeRate;  // degrees a day
-    const double k = DAT[0][1];            // mean anomaly, degrees a day
+    const double k = DAT[0][1];           // mean anomaly, degrees a day
     const double m0 = DAT[0][0] + k * d;
     double s = 0.0, c = 0.0;
     SINCOSD(m0, s, c);
@@ -87,7 +85,7 @@ int floor_within(double v, int lo, int hi) {
 
 // Memo  The longitudes at the points 0..kSize-1 of one level, each stored when first evaluated.
 class Memo {
-public:
+  public:
     static constexpr int kSize = 32;
     void clear() {
         for (bool& k : known_) k = false;
@@ -99,14 +97,14 @@ public:
     }
     double value(int i) const { return val_[i]; }
 
-private:
+  private:
     double val_[kSize] = {};
     bool known_[kSize] = {};
 };
 
 // The levels of the predictor, for search_year; ok() is false once a check has failed.
 class PredictedLevels {
-public:
+  public:
     PredictedLevels(const LongitudeFn& lambda, double year, double z, double x)
         : lambda_(lambda), year_(year), z_(z), x_(x) {
         months_.clear();
@@ -135,8 +133,7 @@ public:
         if (months_.known(mon)) days_.set(1, months_.value(mon));  // the same point, (mon, 1, -z)
         const auto p = [this](int j) { return day_point(j); };
         const double m = static_cast<double>(mon);
-        const double t =
-            days_to_advance(grid_day(year_, m, 1.0) - z_ / 24.0, forward_arc(day_point(1), x_));
+        const double t = days_to_advance(grid_day(year_, m, 1.0) - z_ / 24.0, forward_arc(day_point(1), x_));
         return level(p, 1, ndays, 1 + floor_within(t, 0, ndays - 1));
     }
 
@@ -171,7 +168,7 @@ public:
         return HourFit{hour, hour_fraction(hour_point(s), hour_point(s + 1), x_), found};
     }
 
-private:
+  private:
     double check(double v) {
         if (!(v >= 0.0 && v <= 360.0)) ok_ = false;
         return v;
@@ -252,9 +249,9 @@ private:
 
 }  // namespace
 
-bool predict_search(const LongitudeFn& LAMBDA, const std::int32_t& IZONE, const std::int32_t& IYEAR,
-                    const double& LON, const double& YEAR, double& MON, double& DAY, double& HOUR,
-                    double& MINUTE, double& SECOND, std::int32_t& IYADD) {
+bool predict_search(const LongitudeFn& LAMBDA, const std::int32_t& IZONE, const std::int32_t& IYEAR, const double& LON,
+                    const double& YEAR, double& MON, double& DAY, double& HOUR, double& MINUTE, double& SECOND,
+                    std::int32_t& IYADD) {
     const double z = static_cast<double>(IZONE);
     const std::int32_t iyear = IYEAR;
     const double year = YEAR;

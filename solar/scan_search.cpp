@@ -16,7 +16,7 @@ namespace {
 
 // The levels of the scan, for search_year.
 class ScanLevels {
-public:
+  public:
     ScanLevels(const LongitudeFn& lambda, double year, double z, double x)
         : lambda_(lambda), year_(year), z_(z), x_(x) {}
 
@@ -61,16 +61,16 @@ public:
         return HourFit{hour, hour_fraction(l0, l2, x_), found};
     }
 
-private:
+  private:
     const LongitudeFn& lambda_;
     const double year_, z_, x_;
 };
 
 }  // namespace
 
-void scan_search(const LongitudeFn& LAMBDA, const std::int32_t& IZONE, const std::int32_t& IYEAR,
-                 const double& LON, const double& YEAR, double& MON, double& DAY, double& HOUR,
-                 double& MINUTE, double& SECOND, std::int32_t& IYADD) {
+void scan_search(const LongitudeFn& LAMBDA, const std::int32_t& IZONE, const std::int32_t& IYEAR, const double& LON,
+                 const double& YEAR, double& MON, double& DAY, double& HOUR, double& MINUTE, double& SECOND,
+                 std::int32_t& IYADD) {
     const double z = static_cast<double>(IZONE);
     const std::int32_t iyear = IYEAR;
     const double year = YEAR;

@@ -69,8 +69,8 @@ struct HourFit {
 //            Delta T leaves at midnight) or the first hours of January 1 of the next year, which
 //            LEVELS.hours searches once more.
 template <class Levels>
-void search_year(Levels& LEVELS, double Z, std::int32_t IYEAR, double YEAR, double& MON, double& DAY,
-                 double& HOUR, double& MINUTE, double& SECOND, std::int32_t& IYADD) {
+void search_year(Levels& LEVELS, double Z, std::int32_t IYEAR, double YEAR, double& MON, double& DAY, double& HOUR,
+                 double& MINUTE, double& SECOND, std::int32_t& IYADD) {
     const double z = Z, year = YEAR;
     const int mon = LEVELS.month();
     const int leap = (IYEAR % 4 == 0) ? 1 : 0;

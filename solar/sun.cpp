@@ -27,13 +27,13 @@ constexpr TermName kTerms[24] = {
     {"\xE7\xAB\x8B\xE6\x98\xA5", 315.0},  // 立春
     {"\xE9\x9B\xA8\xE6\xB0\xB4", 330.0},  // 雨水
     {"\xE5\x95\x93\xE8\x9F\x84", 345.0},  // 啓蟄
-    {"\xE6\x98\xA5\xE5\x88\x86", 0.0},  // 春分
-    {"\xE6\xB8\x85\xE6\x98\x8E", 15.0},  // 清明
-    {"\xE7\xA9\x80\xE9\x9B\xA8", 30.0},  // 穀雨
-    {"\xE7\xAB\x8B\xE5\xA4\x8F", 45.0},  // 立夏
-    {"\xE5\xB0\x8F\xE6\xBA\x80", 60.0},  // 小満
-    {"\xE8\x8A\x92\xE7\xA8\xAE", 75.0},  // 芒種
-    {"\xE5\xA4\x8F\xE8\x87\xB3", 90.0},  // 夏至
+    {"\xE6\x98\xA5\xE5\x88\x86", 0.0},    // 春分
+    {"\xE6\xB8\x85\xE6\x98\x8E", 15.0},   // 清明
+    {"\xE7\xA9\x80\xE9\x9B\xA8", 30.0},   // 穀雨
+    {"\xE7\xAB\x8B\xE5\xA4\x8F", 45.0},   // 立夏
+    {"\xE5\xB0\x8F\xE6\xBA\x80", 60.0},   // 小満
+    {"\xE8\x8A\x92\xE7\xA8\xAE", 75.0},   // 芒種
+    {"\xE5\xA4\x8F\xE8\x87\xB3", 90.0},   // 夏至
     {"\xE5\xB0\x8F\xE6\x9A\x91", 105.0},  // 小暑
     {"\xE5\xA4\xA7\xE6\x9A\x91", 120.0},  // 大暑
     {"\xE7\xAB\x8B\xE7\xA7\x8B", 135.0},  // 立秋
@@ -78,8 +78,8 @@ Position position(const Instant& at, const Equinox& eq, Theory theory) {
     }
     const double hour = at.hour - at.zone;  // UT; SUNLNG carries the day
     Position p{};
-    SUNLNG(eq.eq(), at.year, at.month, at.day, hour, at.minute, at.second, p.delta_t, p.longitude, p.radius, p.x,
-           p.y, p.z);
+    SUNLNG(eq.eq(), at.year, at.month, at.day, hour, at.minute, at.second, p.delta_t, p.longitude, p.radius, p.x, p.y,
+           p.z);
     return p;
 }
 
@@ -126,8 +126,7 @@ std::array<Term, 24> solar_terms(std::int32_t year, const Equinox& eq, double zo
         return terms;
     }
     for (std::size_t i = 0; i < terms.size(); ++i) {
-        terms[i] = Term{kTerms[i].name, kTerms[i].longitude,
-                        instant_of(year, kTerms[i].longitude, eq, zone, theory)};
+        terms[i] = Term{kTerms[i].name, kTerms[i].longitude, instant_of(year, kTerms[i].longitude, eq, zone, theory)};
     }
     // Calendar order; only far from the present could the Gregorian calendar move a term past another.
     // Instants with a NaN (a NaN equinox) stay in the order of the longitudes.

@@ -6,13 +6,14 @@
 //            plus the zone give the date from d1 by whole days (Hinnant's civil_from_days) and the
 //            time of day from their fraction, to the microsecond without the roundings of printing.
 //  Called:   DAYNUM, apparent::place, apparent::instant_of, apparent::solar_terms, apparent::coverage
+#include "solar/sun_apparent.hpp"
+
 #include <cmath>
 #include <limits>
 
 #include <solarlon/equinox.hpp>
 
 #include "solar/apparent.hpp"
-#include "solar/sun_apparent.hpp"
 
 namespace solarlon::sun::by_apparent {
 

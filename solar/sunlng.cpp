@@ -20,10 +20,10 @@
 //            results agree with the formulas evaluated literally (sunlng_literal, in the tests'
 //            support library) to some 1e-11 degree in LON.
 //  Called:   time_arguments, choose_equinox, refer_longitude, refer_coordinates, SINCOSD
-#include <solarlon/solar.hpp>
-
 #include <cmath>
 #include <cstdint>
+
+#include <solarlon/solar.hpp>
 
 #include "solar/detail.hpp"
 #include "solar/tables.hpp"
@@ -48,8 +48,8 @@ struct Series {
 // Newcomb's series at a UT instant. The longitude is computed by the same operations whether or not
 // the radius vector (FULL) is wanted, so SUNLNG and SUNLON agree to the last bit.
 template <bool FULL>
-Series series(const double& year, const double& mon, const double& day, const double& hour,
-              const double& minute, const double& second) {
+Series series(const double& year, const double& mon, const double& day, const double& hour, const double& minute,
+              const double& second) {
     const detail::TimeArguments ta = detail::time_arguments(year, mon, day, hour, minute, second);
     const double delt = ta.delt, d = ta.d, ty = ta.ty, tc = ta.tc, l = ta.l;
 
@@ -85,8 +85,7 @@ Series series(const double& year, const double& mon, const double& day, const do
     Series r{};
     r.delt = delt;
     r.ty = ty;
-    r.lon = l + 60.91042 + e1 * sm + e2 * s2m +
-            0.00001 * (29.0 * s3m + 179.0 * sa[AD] - 12.0 * sa[AS] + sl);
+    r.lon = l + 60.91042 + e1 * sm + e2 * s2m + 0.00001 * (29.0 * s3m + 179.0 * sa[AD] - 12.0 * sa[AS] + sl);
     if constexpr (FULL) {
         const double r0 = 1.0001398 - 0.0000007 * tc;
         const double re1 = 0.0167207 - 0.00004179 * tc;
@@ -101,12 +100,11 @@ Series series(const double& year, const double& mon, const double& day, const do
 
 }  // namespace
 
-void SUNLNG(const double& EQ, const double& YEAR, const double& MON, const double& DAY,
-            const double& HOUR, const double& MINUTE, const double& SECOND, double& DELT, double& LON,
-            double& RV, double& X, double& Y, double& Z) {
+void SUNLNG(const double& EQ, const double& YEAR, const double& MON, const double& DAY, const double& HOUR,
+            const double& MINUTE, const double& SECOND, double& DELT, double& LON, double& RV, double& X, double& Y,
+            double& Z) {
     // Inputs copied first, so that outputs may share a variable with them.
-    const double eq = EQ, year = YEAR, mon = MON, day = DAY, hour = HOUR, minute = MINUTE,
-                 second = SECOND;
+    const double eq = EQ, year = YEAR, mon = MON, day = DAY, hour = HOUR, minute = MINUTE, second = SECOND;
 
     const Series s = series<true>(year, mon, day, hour, minute, second);
     const double rv = s.rv, ty = s.ty;
@@ -134,10 +132,9 @@ void SUNLNG(const double& EQ, const double& YEAR, const double& MON, const doubl
     Z = z;
 }
 
-void SUNLON(const double& EQ, const double& YEAR, const double& MON, const double& DAY,
-            const double& HOUR, const double& MINUTE, const double& SECOND, double& LON) {
-    const double eq = EQ, year = YEAR, mon = MON, day = DAY, hour = HOUR, minute = MINUTE,
-                 second = SECOND;
+void SUNLON(const double& EQ, const double& YEAR, const double& MON, const double& DAY, const double& HOUR,
+            const double& MINUTE, const double& SECOND, double& LON) {
+    const double eq = EQ, year = YEAR, mon = MON, day = DAY, hour = HOUR, minute = MINUTE, second = SECOND;
     const Series s = series<false>(year, mon, day, hour, minute, second);
     const detail::Equinox equinox = detail::choose_equinox(eq, year, mon, day, hour, minute, second);
     LON = detail::refer_longitude(equinox, s.lon);

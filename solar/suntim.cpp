@@ -25,6 +25,7 @@
 #include <cstdint>
 
 #include <solarlon/solar.hpp>
+
 #include "solar/detail.hpp"
 
 namespace solarlon {
@@ -44,8 +45,7 @@ namespace {
 //         every value into [0, 360]; that would hold up to some -58 and +296 degrees.
 //  IZONE  -24 to 24: zones of up to a day either way, as far as the comparison goes.
 bool predictable(double eq, std::int32_t izone, double year) {
-    return year >= 1.0 && year < 10000.0 && eq >= -1000.0 && eq <= 12000.0 && izone >= -24 &&
-           izone <= 24;
+    return year >= 1.0 && year < 10000.0 && eq >= -1000.0 && eq <= 12000.0 && izone >= -24 && izone <= 24;
 }
 
 }  // namespace
@@ -60,17 +60,15 @@ void SUNTIM(const double& EQ, const std::int32_t& IZONE, const std::int32_t& IYE
         SUNLON(eq, year, mon, day, hour, 0.0, 0.0, lon);
         return lon;
     };
-    const bool predicted =
-        predictable(eq, IZONE, YEAR) &&
-        detail::predict_search(lam, IZONE, IYEAR, LON, YEAR, MON, DAY, HOUR, MINUTE, SECOND, IYADD);
+    const bool predicted = predictable(eq, IZONE, YEAR) &&
+                           detail::predict_search(lam, IZONE, IYEAR, LON, YEAR, MON, DAY, HOUR, MINUTE, SECOND, IYADD);
     if (!predicted) {
         detail::scan_search(lam, IZONE, IYEAR, LON, YEAR, MON, DAY, HOUR, MINUTE, SECOND, IYADD);
     }
 }
 
 void SUNTIM(const double& EQ, const std::int32_t& IZONE, const std::int32_t& IYEAR, const double& LON,
-            const double& YEAR, double& MON, double& DAY, double& HOUR, double& MINUTE,
-            double& SECOND) {
+            const double& YEAR, double& MON, double& DAY, double& HOUR, double& MINUTE, double& SECOND) {
     double mon = 0.0, day = 0.0, hour = 0.0, minute = 0.0, second = 0.0;
     std::int32_t iyadd = 0;
     SUNTIM(EQ, IZONE, IYEAR, LON, YEAR, mon, day, hour, minute, second, iyadd);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include <solarlon/io.hpp>
+
 #include "support.hpp"
 
 using testsupport::read_file;
@@ -53,7 +54,9 @@ struct After {
 After out(std::string name, std::string bytes) { return {std::move(name), Left::Bytes, std::move(bytes)}; }
 After absent(std::string name) { return {std::move(name), Left::Absent, ""}; }
 // The output holds exactly what the same dialogue makes of CLEAN as its input file.
-After clean(std::string name, std::string clean_input) { return {std::move(name), Left::SameAsClean, std::move(clean_input)}; }
+After clean(std::string name, std::string clean_input) {
+    return {std::move(name), Left::SameAsClean, std::move(clean_input)};
+}
 
 struct Row {
     const char* what;
@@ -69,6 +72,7 @@ std::string with_zero(const char* text, std::size_t n) { return std::string(text
 const std::string k10k(10000, 'x');
 const std::string kDigits10k = "1" + std::string(9999, '0');
 
+// clang-format off
 std::vector<Row> rows() {
     const std::string mode1 = "1\n0\n";  // mode 1 at the equinox of date
     const std::string sample = kLon + "  79.26941\r\n";
@@ -159,6 +163,7 @@ std::vector<Row> rows() {
         {"a letter in the day columns", "2\n2000\nD.TXT\n", {file("D.TXT", "5310x0.21 first line\n")}, 1,
          kMode2 + "\r\n" + err("input error", "invalid date in line 1 of 'D.TXT': '5310x0.21 first line'"), {out("D.SLG", "")}},
     };
+    // clang-format on
 }
 
 void lay_out(const std::vector<Entry>& entries) {

@@ -98,17 +98,20 @@ TEST(Commands, WhenAndAtAgreeWithModes) {
         const char* lon;
         const char* equinox;
         const char* eqx;
-    } whens[] = {{"1978", "79.26941", "date", "0"}, {"2000", "270", "2000", "2000"}, {"2000", "280", "2000", "2000"},
-                 {"1978", "0", "date", "0"},        {"2027", "359.99", "1950", "1950"}, {"2030", "123.456", "1995.5", "1995.5"}};
+    } whens[] = {{"1978", "79.26941", "date", "0"},  {"2000", "270", "2000", "2000"},
+                 {"2000", "280", "2000", "2000"},    {"1978", "0", "date", "0"},
+                 {"2027", "359.99", "1950", "1950"}, {"2030", "123.456", "1995.5", "1995.5"}};
     for (const auto& c : whens) {
-        const Answer j = command({"when", c.year, c.lon, "--theory", "classic", "--equinox", c.equinox, "--format", "csv"});
+        const Answer j =
+            command({"when", c.year, c.lon, "--theory", "classic", "--equinox", c.equinox, "--format", "csv"});
         ASSERT_EQ(j.status, 0) << j.err;
-        const std::string m3 = iso_of_mode3(mode_answer(std::string("3\n") + c.eqx + "\n" + c.year + " " + c.lon + "\n\n"));
+        const std::string m3 =
+            iso_of_mode3(mode_answer(std::string("3\n") + c.eqx + "\n" + c.year + " " + c.lon + "\n\n"));
         const std::string row = lines(j.out).at(1);
         EXPECT_EQ(row.substr(0, row.rfind(',')), std::string(c.lon) + "," + m3 + "+09:00");
 
-        const Answer u = command({"when", c.year, c.lon, "--theory=classic", "--equinox", c.equinox, "--zone", "UTC",
-                                  "--format", "json"});
+        const Answer u = command(
+            {"when", c.year, c.lon, "--theory=classic", "--equinox", c.equinox, "--zone", "UTC", "--format", "json"});
         ASSERT_EQ(u.status, 0) << u.err;
         int y, mo;
         double d;
@@ -116,7 +119,8 @@ TEST(Commands, WhenAndAtAgreeWithModes) {
         ASSERT_EQ(std::sscanf(u.out.c_str() + at + 8, "%d-%d-%lf", &y, &mo, &d), 3) << u.out;
         char m4[64];
         std::snprintf(m4, sizeof m4, "%5d%3d%7.3f", y, mo, d);
-        EXPECT_EQ(mode_answer(std::string("4\n") + c.eqx + "\n" + c.year + " " + c.lon + "\n\n"), m4) << c.year << " " << c.lon;
+        EXPECT_EQ(mode_answer(std::string("4\n") + c.eqx + "\n" + c.year + " " + c.lon + "\n\n"), m4)
+            << c.year << " " << c.lon;
     }
     const struct {
         const char* datetime;
@@ -144,6 +148,7 @@ TEST(Commands, WhenAndAtAgreeWithModes) {
 
 // The formats byte for byte; text follows the locale's codeset unless --utf8 or --sjis says, csv and
 // json are UTF-8 always.
+// clang-format off
 TEST(Commands, FormatsAndEncodings) {
     const std::string text = "79.26941°  1978-06-10 21:20:00 +09:00\r\n";
     const struct {
@@ -162,6 +167,7 @@ TEST(Commands, FormatsAndEncodings) {
         {{"at", "1978-06-10T12:20:00.25Z", "--format", "json", "--theory", "classic"}, true,
          "[\r\n  {\"instant\": \"1978-06-10T12:20:00.25+00:00\", \"longitude\": 79.26941}\r\n]\r\n"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         const Answer a = command(c.args, c.locale_utf8);
         EXPECT_EQ(a.status, 0) << a.err;
@@ -173,7 +179,8 @@ TEST(Commands, FormatsAndEncodings) {
     const auto rows = lines(command({"terms", "2027", "--format", "json", "--theory", "classic"}, false).out);
     EXPECT_EQ(rows.at(1), "  {\"name\": \"小寒\", \"longitude\": 285, \"instant\": \"2027-01-05T23:06:41+09:00\"},");
     EXPECT_EQ(rows.at(24), "  {\"name\": \"冬至\", \"longitude\": 270, \"instant\": \"2027-12-22T11:40:06+09:00\"}");
-    EXPECT_EQ(lines(command({"terms", "2027", "--theory", "classic"}).out).at(5), "春分    0°  2027-03-21 05:21:29 +09:00");
+    EXPECT_EQ(lines(command({"terms", "2027", "--theory", "classic"}).out).at(5),
+              "春分    0°  2027-03-21 05:21:29 +09:00");
     // A zone with minutes: the JST instants moved by 14 h 30 min, to the second.
     EXPECT_EQ(lines(command({"terms", "2027", "--zone", "-05:30", "--format", "csv", "--theory", "classic"}).out).at(1),
               "小寒,285,2027-01-05T08:36:41-05:30");
@@ -259,21 +266,23 @@ TEST(Commands, ApparentTheoryIsTheDefault) {
         const char* year;
         const char* lon;
         int month, day, hour, minute;  // published, UT
-    } published[] = {{"2000", "0", 3, 20, 7, 35},   {"2000", "270", 12, 21, 13, 37}, {"2021", "180", 9, 22, 19, 21},
-                     {"2024", "0", 3, 20, 3, 6},    {"2024", "90", 6, 20, 20, 51},   {"2025", "270", 12, 21, 15, 3},
+    } published[] = {{"2000", "0", 3, 20, 7, 35}, {"2000", "270", 12, 21, 13, 37}, {"2021", "180", 9, 22, 19, 21},
+                     {"2024", "0", 3, 20, 3, 6},  {"2024", "90", 6, 20, 20, 51},   {"2025", "270", 12, 21, 15, 3},
                      {"2026", "180", 9, 23, 0, 5}};
     for (const auto& p : published) {
         const auto row = lines(command({"when", p.year, p.lon, "--zone", "UTC", "--format", "csv"}).out).at(1);
         int y, mo, d, h, mi, sec;
-        ASSERT_EQ(std::sscanf(row.c_str() + row.find(',') + 1, "%d-%d-%dT%d:%d:%d", &y, &mo, &d, &h, &mi, &sec), 6) << row;
+        ASSERT_EQ(std::sscanf(row.c_str() + row.find(',') + 1, "%d-%d-%dT%d:%d:%d", &y, &mo, &d, &h, &mi, &sec), 6)
+            << row;
         EXPECT_EQ(mo * 100 + d, p.month * 100 + p.day) << row;
         EXPECT_LE(std::abs((h * 3600 + mi * 60 + sec) - (p.hour * 3600 + p.minute * 60)), 30) << row;
     }
     const auto text = lines(command({"terms", "2027"}).out);
     EXPECT_EQ(text.at(0), solarlon::texts::UTF8.APPARENT_HEAD);
     EXPECT_EQ(text.at(1), "小寒  285°  2027-01-05 23:09:58 +09:00");
-    EXPECT_EQ(command({"at", "2027-12-22T11:42", "--format", "json", "--theory", "apparent"}).out,
-              "[\r\n  {\"instant\": \"2027-12-22T11:42:00+09:00\", \"longitude\": 269.99989, \"theory\": \"apparent\"}\r\n]\r\n");
+    EXPECT_EQ(
+        command({"at", "2027-12-22T11:42", "--format", "json", "--theory", "apparent"}).out,
+        "[\r\n  {\"instant\": \"2027-12-22T11:42:00+09:00\", \"longitude\": 269.99989, \"theory\": \"apparent\"}\r\n]\r\n");
 }
 
 // What the apparent theory does not answer: another equinox, an instant before 1600-01-01 00:00 UTC
@@ -281,8 +290,9 @@ TEST(Commands, ApparentTheoryIsTheDefault) {
 // included); in a build without ERFA, anything.
 TEST(Commands, ApparentTheoryRefusals) {
     const bool erfa = solarlon::apparent::available();
-    const char* equinox = "equinox '2000' is not taken by the apparent theory (true equinox of date only): "
-                          "other equinoxes belong to the classic theory (--theory classic)";
+    const char* equinox =
+        "equinox '2000' is not taken by the apparent theory (true equinox of date only): "
+        "other equinoxes belong to the classic theory (--theory classic)";
     const std::string classic = " (--theory classic answers from -2000 to 14000)";
     const std::string range = " is out of range: the apparent theory answers from 1600-01-01 00:00 UTC on" + classic;
     const std::string end = " is out of range: the apparent theory answers up to 3000-12-31 24:00 UTC" + classic;

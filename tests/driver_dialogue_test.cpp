@@ -34,8 +34,8 @@ TEST(Dialogue, GoldenSessions) {
         const char* name;
         int status;
     } cases[] = {
-        {"menu_blank", 0}, {"explain_twice", 0}, {"mode1_sample", 0},
-        {"mode3_sample", 0}, {"equinox_abc", 1}, {"eof_at_menu", 1},
+        {"menu_blank", 0},   {"explain_twice", 0}, {"mode1_sample", 0},
+        {"mode3_sample", 0}, {"equinox_abc", 1},   {"eof_at_menu", 1},
     };
     for (const auto& c : cases) {
         const Outcome o = dialogue(testsupport::golden(std::string(c.name) + ".in"));
@@ -53,7 +53,7 @@ TEST(Dialogue, MenuAnswers) {
         int status;
     } cases[] = {
         {"\n", kMenu, 0},
-        {" 1\n", kMenu, 0},                                  // a leading blank ends, digit or not
+        {" 1\n", kMenu, 0},  // a leading blank ends, digit or not
         // An answer that names no mode is named, and the menu comes again.
         {"x\n\n", kMenu + no_mode + "x\r\n" + kMenu, 0},
         {"6\n\n", kMenu + no_mode + "6\r\n" + kMenu, 0},
@@ -69,8 +69,8 @@ TEST(Dialogue, MenuAnswers) {
         {"1\n0.0\n\n", kMenu + kEqx + kOfDate + m1, 0},
         {"1\n0.3\n\n", kMenu + kEqx + kOfDate + m1, 0},
         {"1\n-0.4\n\n", kMenu + kEqx + kOfDate + m1, 0},
-        {"1\n0.5\n\n", kMenu + kEqx + m1, 0},               // rounds to 1: the mean equinox of year 0.5
-        {"1\n/\n\n", kMenu + kEqx + kOfDate + m1, 0},       // a slash leaves the equinox of date
+        {"1\n0.5\n\n", kMenu + kEqx + m1, 0},          // rounds to 1: the mean equinox of year 0.5
+        {"1\n/\n\n", kMenu + kEqx + kOfDate + m1, 0},  // a slash leaves the equinox of date
         {"1\n1950\n\n", kMenu + kEqx + m1, 0},
         {"1\n2000 1950\n\n", kMenu + kEqx + m1, 0},
         // A blank line, or a text that is not a number, asks again.
@@ -80,7 +80,7 @@ TEST(Dialogue, MenuAnswers) {
         {"1\n)\n0\n\n", kMenu + kEqx + sjis(" 数値として読めません: ") + ")\r\n" + kEqx + kOfDate + m1, 0},
         {"12\n0\n\n", kMenu + kEqx + kOfDate + m1, 0},
         {"5abc\n0\n", kMenu + kEqx + kOfDate + sjis(" 太陽黄経ファイル名 :") + "\r\n" + kEofErr, 1},
-        {"3\n", kMenu + kEqx + "\r\n" + kEofErr, 1},         // end of input at the equinox prompt
+        {"3\n", kMenu + kEqx + "\r\n" + kEofErr, 1},  // end of input at the equinox prompt
     };
     for (const auto& c : cases) {
         const Outcome o = dialogue(c.input);
@@ -122,11 +122,11 @@ TEST(Dialogue, TypedLineNotices) {
         {"1", "1978-06-10 21:20:00", bad + "1978-06-10\r\n"},
         {"1", "1978/6/10 21:20", bad + "1978/6/10\r\n"},
         {"1", "q", bad + "q\r\n"},
-        {"1", "1978 6 1O 21 20 0", bad + "1O\r\n"},            // a letter O for a zero
+        {"1", "1978 6 1O 21 20 0", bad + "1O\r\n"},  // a letter O for a zero
         {"1", "1978 6 10 21 20 x 7", bad + "x\r\n"},
-        {"1", "1978 q, 10 x", bad + "q\r\n"},                  // the first in typed order, without its comma
-        {"1", "1978 , 6", bad + ",\r\n"},                      // a lone comma is shown
-        {"1", "1978 6 10 21 20 00 junk", lon},                 // a seventh field is not used
+        {"1", "1978 q, 10 x", bad + "q\r\n"},   // the first in typed order, without its comma
+        {"1", "1978 , 6", bad + ",\r\n"},       // a lone comma is shown
+        {"1", "1978 6 10 21 20 00 junk", lon},  // a seventh field is not used
         {"1", "1978, 6, 10, 21, 20, 00", lon},
         {"3", "2000 abc", bad + "abc\r\n"},
         {"3", "2000 \x82\x51\x82\x56\x82\x4f", bad + "\x82\x51\x82\x56\x82\x4f\r\n"},  // full-width digits
@@ -161,11 +161,11 @@ TEST(Dialogue, PrintedInstantsCarry) {
         const char* input;
         const char* want;  // the result after " = "
     } cases[] = {
-        {"3\n2000\n1990 110.63\n", "1990  7 13 12 23  0"},    // 22 min 59.5 s and more
+        {"3\n2000\n1990 110.63\n", "1990  7 13 12 23  0"},  // 22 min 59.5 s and more
         {"3\n2000\n1990 142.82\n", "1990  8 16  4  3  0"},
-        {"3\n2000\n-1000 90\n", "-1000  5 10 23 26 43"},    // negative years as typed
+        {"3\n2000\n-1000 90\n", "-1000  5 10 23 26 43"},  // negative years as typed
         {"3\n2000\n-1 90\n", "-1  5 24 19 24 53"},
-        {"4\n2000\n2000 311.42666\n", "2000  2  1.000"},        // would read 1 32.000
+        {"4\n2000\n2000 311.42666\n", "2000  2  1.000"},  // would read 1 32.000
         {"3\n2000\n2000 311.42666\n", "2000  2  1  8 59 40"},
     };
     for (const auto& c : cases) {

@@ -6,22 +6,20 @@
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <regex>
 #include <sstream>
-#include <thread>
-#include <vector>
-
-#include <cstring>
-
-#include <fcntl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
+#include <vector>
 
 #include "support.hpp"
 
@@ -64,7 +62,8 @@ int finish(pid_t pid) {
 std::vector<std::string> temporaries() {
     std::vector<std::string> t;
     for (const auto& e : fs::directory_iterator("."))
-        if (e.path().filename().string().find(".unfinished-") != std::string::npos) t.push_back(e.path().filename().string());
+        if (e.path().filename().string().find(".unfinished-") != std::string::npos)
+            t.push_back(e.path().filename().string());
     return t;
 }
 
@@ -106,8 +105,8 @@ bool have_strace() {
 // them; 0 when there is none. From a traced run, whose output is then put back to the old one.
 int ordinal(const std::string& input, const std::string& syscall, int nth, const std::string& name = "unfinished") {
     write_file(".stdin", input);
-    const std::string cmd = kTraced + "-o .trace -e trace=openat," + syscall + " \"" + SOLARLON_EXE +
-                            "\" < .stdin > /dev/null 2>&1";
+    const std::string cmd =
+        kTraced + "-o .trace -e trace=openat," + syscall + " \"" + SOLARLON_EXE + "\" < .stdin > /dev/null 2>&1";
     const int rc = std::system(cmd.c_str());
     write_file("D.SLG", kOld);
     if (rc != 0) return 0;
@@ -157,7 +156,8 @@ bool ends_with(const std::string& s, const std::string& tail) {
 
 std::vector<Fault> faults() {
     return {
-        {"SIGKILL at several moments: the old output or the whole new one", false, kLines, [] {
+        {"SIGKILL at several moments: the old output or the whole new one", false, kLines,
+         [] {
              const std::string all = whole(kLines);
              for (int moment = 0; moment < 4; ++moment) {
                  write_file("D.SLG", kOld);
@@ -174,7 +174,8 @@ std::vector<Fault> faults() {
                  for (const auto& t : temporaries()) fs::remove(t);  // what a kill may leave, named as such
              }
          }},
-        {"SIGTERM, SIGINT, SIGHUP while writing: 128 + signal, no temporary, old output kept", false, kLines, [] {
+        {"SIGTERM, SIGINT, SIGHUP while writing: 128 + signal, no temporary, old output kept", false, kLines,
+         [] {
              for (int sig : {SIGTERM, SIGINT, SIGHUP}) {
                  const pid_t pid = start(kMode2);
                  wait_writing();
@@ -184,7 +185,8 @@ std::vector<Fault> faults() {
                  EXPECT_TRUE(read_file("D.SLG") == kOld) << sig;
              }
          }},
-        {"two runs at once: each whole, one of them under the name", false, kLines, [] {
+        {"two runs at once: each whole, one of them under the name", false, kLines,
+         [] {
              const pid_t a = start(kMode2, ".out1");
              const pid_t b = start(kMode2, ".out2");
              EXPECT_EQ(finish(a), 0);
@@ -192,7 +194,8 @@ std::vector<Fault> faults() {
              EXPECT_TRUE(read_file("D.SLG") == whole(kLines)) << "the whole output";
              EXPECT_TRUE(temporaries().empty());
          }},
-        {"a link at the output name is replaced, its target untouched", false, kShort, [] {
+        {"a link at the output name is replaced, its target untouched", false, kShort,
+         [] {
              write_file("VICTIM", "precious\n");
              fs::remove("D.SLG");
              fs::create_symlink("VICTIM", "D.SLG");
@@ -202,7 +205,8 @@ std::vector<Fault> faults() {
              EXPECT_EQ(read_file("VICTIM"), "precious\n");
              EXPECT_TRUE(read_file("D.SLG") == whole(kShort)) << "the whole output";
          }},
-        {"a FIFO at the output name is refused at once", false, kShort, [] {
+        {"a FIFO at the output name is refused at once", false, kShort,
+         [] {
              fs::remove("D.SLG");
              ASSERT_EQ(mkfifo("D.SLG", 0600), 0);
              const auto r = testsupport::run_program(kMode2);
@@ -211,7 +215,8 @@ std::vector<Fault> faults() {
              EXPECT_TRUE(fs::is_fifo("D.SLG"));
              EXPECT_TRUE(temporaries().empty());
          }},
-        {"a socket as the input is refused; a FIFO is read as a stream", false, kShort, [] {
+        {"a socket as the input is refused; a FIFO is read as a stream", false, kShort,
+         [] {
              const int sock = socket(AF_UNIX, SOCK_STREAM, 0);
              sockaddr_un addr{};
              addr.sun_family = AF_UNIX;
@@ -229,32 +234,39 @@ std::vector<Fault> faults() {
              EXPECT_EQ(f.status, 0);
              EXPECT_EQ(read_file("F.SLG"), kRec);
          }},
-        {"an old output's permission bits are kept", false, kShort, [] {
+        {"an old output's permission bits are kept", false, kShort,
+         [] {
              fs::permissions("D.SLG", fs::perms::owner_read | fs::perms::owner_write);
              EXPECT_EQ(testsupport::run_program(kMode2).status, 0);
-             EXPECT_EQ(fs::status("D.SLG").permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
+             EXPECT_EQ(fs::status("D.SLG").permissions() & fs::perms::all,
+                       fs::perms::owner_read | fs::perms::owner_write);
          }},
-        {"a write that fails part-way: whole records once each, none after", true, kShort, [] {
+        {"a write that fails part-way: whole records once each, none after", true, kShort,
+         [] {
              const int when = ordinal(kMode2, "write", 3);
              ASSERT_GT(when, 0);
              const auto r = injected(kMode2, "write", when, "ENOSPC");
              EXPECT_EQ(r.status, 1);
-             EXPECT_TRUE(ends_with(r.out, "*ERR* file error: cannot write to D.SLG: No space left on device\r\n")) << r.out;
+             EXPECT_TRUE(ends_with(r.out, "*ERR* file error: cannot write to D.SLG: No space left on device\r\n"))
+                 << r.out;
              const std::string got = read_file("D.SLG");
              EXPECT_EQ(got.size(), 2 * 65536 / kRec.size() * kRec.size()) << "the two buffers written, cut back";
              EXPECT_TRUE(got == whole(static_cast<int>(got.size() / kRec.size()))) << "records in order, once each";
              EXPECT_TRUE(temporaries().empty());
          }},
-        {"fsync fails: status 1, the old output kept", true, kShort, [] {
+        {"fsync fails: status 1, the old output kept", true, kShort,
+         [] {
              const int when = ordinal(kMode2, "fsync", 1);
              ASSERT_GT(when, 0);
              const auto r = injected(kMode2, "fsync", when, "EIO");
              EXPECT_EQ(r.status, 1);
-             EXPECT_TRUE(ends_with(r.out, "*ERR* file error: cannot flush to disk 'D.SLG': Input/output error\r\n")) << r.out;
+             EXPECT_TRUE(ends_with(r.out, "*ERR* file error: cannot flush to disk 'D.SLG': Input/output error\r\n"))
+                 << r.out;
              EXPECT_TRUE(read_file("D.SLG") == kOld) << "the old output";
              EXPECT_TRUE(temporaries().empty());
          }},
-        {"close fails: status 1, the old output kept", true, kShort, [] {
+        {"close fails: status 1, the old output kept", true, kShort,
+         [] {
              const int when = ordinal(kMode2, "close", 1);
              ASSERT_GT(when, 0);
              const auto r = injected(kMode2, "close", when, "EIO");
@@ -263,15 +275,18 @@ std::vector<Fault> faults() {
              EXPECT_TRUE(read_file("D.SLG") == kOld) << "the old output";
              EXPECT_TRUE(temporaries().empty());
          }},
-        {"rename fails: status 1, the old output kept", true, kShort, [] {
+        {"rename fails: status 1, the old output kept", true, kShort,
+         [] {
              const auto r = injected(kMode2, "rename", 1, "EACCES");
              EXPECT_EQ(r.status, 1);
              EXPECT_NE(r.out.find("*ERR* file error: cannot rename the new 'D.SLG' into place: Permission denied"),
-                       std::string::npos) << r.out;
+                       std::string::npos)
+                 << r.out;
              EXPECT_TRUE(read_file("D.SLG") == kOld) << "the old output";
              EXPECT_TRUE(temporaries().empty());
          }},
-        {"the input cannot be read: the report names it", true, kShort, [] {
+        {"the input cannot be read: the report names it", true, kShort,
+         [] {
              const int when = ordinal(kMode2, "read", 2, "D.TXT");
              ASSERT_GT(when, 0);
              const auto r = injected(kMode2, "read", when, "EIO");

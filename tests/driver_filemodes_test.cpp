@@ -5,9 +5,10 @@
 #include <sstream>
 #include <vector>
 
-#include "dialogue.hpp"
 #include <solarlon/io.hpp>
 #include <solarlon/solar.hpp>
+
+#include "dialogue.hpp"
 #include "support.hpp"
 
 using testsupport::file_exists;
@@ -47,7 +48,8 @@ TEST(DatesFile, ConvertsDateLinesAndCopiesTheRest) {
                "521024.39       \n"
                "\n"
                "   \r\n" +
-                   longline + "\r\n"
+                   longline +
+                   "\r\n"
                    "290101.00\n"
                    "300101.00\n"
                    "HEAD.1 is a heading that looks like a date line? no: column 7 is ' '\n"
@@ -56,6 +58,7 @@ TEST(DatesFile, ConvertsDateLinesAndCopiesTheRest) {
     const Outcome o = dialogue("2\n2000\nDATA.TXT\n");
     EXPECT_EQ(o.status, 0);
     EXPECT_EQ(after_equinox(o.out), sjis(" 年月日(UT)ファイル名 :")) << "nothing after the file-name prompt";
+    // clang-format off
     const std::string want =
         "HEADING LINE\r\n"
         "------.--\r\n"
@@ -68,6 +71,7 @@ TEST(DatesFile, ConvertsDateLinesAndCopiesTheRest) {
         "290101.00 " + F73(lon_at(2000, 2029, 1, 1, 0)) + "\r\n"
         "300101.00 " + F73(lon_at(2000, 1930, 1, 1, 0)) + "\r\n"
         "HEAD.1 is a heading that looks like a date line? no: column 7 is ' '\r\n";
+    // clang-format on
     EXPECT_EQ(read_file("DATA.SLG"), want);
     EXPECT_NE(F73(lon_at(2000, 2029, 1, 1, 0)), F73(lon_at(2000, 1929, 1, 1, 0)));
 }
@@ -118,7 +122,8 @@ TEST(LongitudesFile, NotANumberStopsTheRun) {
     write_file("L.TXT", "15\nabc\n30\n");
     const Outcome o = dialogue("5\n2000\nL.TXT\n");
     EXPECT_EQ(o.status, 1);
-    EXPECT_NE(o.out.find("*ERR* input error: invalid character in the number 'abc' read from L.TXT"), std::string::npos);
+    EXPECT_NE(o.out.find("*ERR* input error: invalid character in the number 'abc' read from L.TXT"),
+              std::string::npos);
     EXPECT_EQ(read_file("L.THJ").substr(0, 5), " 15.0");
     EXPECT_EQ(read_file("L.THJ").size(), 21u);
 }
@@ -134,18 +139,18 @@ TEST(FileNames, OutputNames) {
         {"DATA.TXT", "2", "DATA.SLG"},
         {"DATA.TXT", "5", "DATA.THJ"},
         {"DATA", "2", "DATA.SLG"},
-        {"DATA.TEXT", "2", "DATA.SLGT"},          // the tail of a longer extension stays
+        {"DATA.TEXT", "2", "DATA.SLGT"},  // the tail of a longer extension stays
         {"DATA.T", "5", "DATA.THJ"},
-        {".hidden", "2", ".hidden.SLG"},          // the first character is never examined
-        {"  DATA.TXT  ", "2", "DATA.SLG"},        // blanks around the name are not part of it
-        {"MY DATA.TXT", "2", "MY DATA.SLG"},      // a blank inside it is
+        {".hidden", "2", ".hidden.SLG"},                          // the first character is never examined
+        {"  DATA.TXT  ", "2", "DATA.SLG"},                        // blanks around the name are not part of it
+        {"MY DATA.TXT", "2", "MY DATA.SLG"},                      // a blank inside it is
         {"ABCDEFGHIJKLMNOPQ.TXT", "2", "ABCDEFGHIJKLMNOPQ.SLG"},  // no limit of 20 columns
         {"DATC.TXT.oldversion12", "5", "DATC.THJ.oldversion12"},
         {"my.dir/DATA.TXT", "2", "my.dir/DATA.SLG"},  // only the last component is looked at
         {"../w2/DATA.TXT", "2", "../w2/DATA.SLG"},
         {"my.dir/DATA", "5", "my.dir/DATA.THJ"},
         {"my.dir/.rc", "5", "my.dir/.rc.THJ"},
-        {"DATA.SLG", "2", nullptr},               // would replace its own input
+        {"DATA.SLG", "2", nullptr},  // would replace its own input
         {"DATA.THJ", "5", nullptr},
     };
     for (const auto& c : cases) {

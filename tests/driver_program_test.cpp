@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-
 #include <sys/wait.h>
 
 #include "support.hpp"
@@ -26,14 +25,14 @@ TEST(Program, NormalEndsExitZero) {
 TEST(Program, FailuresExitOneWithOneErrLine) {
     testsupport::Scratch dir;
     const char* inputs[] = {
-        "",                  // end of input at the menu
-        "1\n",               // at the equinox prompt
-        "1\nabc\n",          // not a number
-        "1\n1e400\n",        // out of range
-        "1\n0\n1978 6 10\n", // at the second mode-1 prompt
-        "3\n0\n",            // at the mode-3 prompt
-        "?\n",               // at the Enter prompt
-        "2\n0\n",            // at the file-name prompt
+        "",                   // end of input at the menu
+        "1\n",                // at the equinox prompt
+        "1\nabc\n",           // not a number
+        "1\n1e400\n",         // out of range
+        "1\n0\n1978 6 10\n",  // at the second mode-1 prompt
+        "3\n0\n",             // at the mode-3 prompt
+        "?\n",                // at the Enter prompt
+        "2\n0\n",             // at the file-name prompt
         "2\n0\nNOFILE.TXT\n",
     };
     for (const char* in : inputs) {
@@ -156,7 +155,8 @@ TEST(Program, SizeLimitLeavesWholeRecords) {
     const int rc = std::system(cmd.c_str());
     ASSERT_TRUE(WIFEXITED(rc));
     EXPECT_EQ(WEXITSTATUS(rc), 1);
-    EXPECT_NE(read_file(".stdout").find("\r\n*ERR* file error: cannot write to BIG.SLG: File too large\r\n"), std::string::npos);
+    EXPECT_NE(read_file(".stdout").find("\r\n*ERR* file error: cannot write to BIG.SLG: File too large\r\n"),
+              std::string::npos);
     const std::string out = read_file("BIG.SLG");
     const std::string rec = "531010.21 197.248\r\n";
     ASSERT_GT(out.size(), 0u);

@@ -19,9 +19,9 @@ namespace {
 std::int64_t civilDays(std::int64_t y, unsigned m, unsigned d) {
     y -= m <= 2 ? 1 : 0;
     const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-    const unsigned yoe = static_cast<unsigned>(y - era * 400);                // [0, 399]
-    const unsigned doy = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + d - 1;    // [0, 365]
-    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;              // [0, 146096]
+    const unsigned yoe = static_cast<unsigned>(y - era * 400);             // [0, 399]
+    const unsigned doy = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + d - 1;  // [0, 365]
+    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;            // [0, 146096]
     return era * 146097 + static_cast<std::int64_t>(doe) - 719468;
 }
 
@@ -40,10 +40,10 @@ TEST(Daynum, PublishedValues) {
     struct Case {
         double year, mon, day, n;
     } const cases[] = {
-        {2000, 1, 1, 730485},   {1900, 1, 0, 693960},    {1950, 1, 0, 712222},      {2013, 2, 2, 735266},
-        {1582, 10, 4, 578090},  {1582, 10, 5, 578091},   {1582, 10, 15, 578101},    // no calendar switch
-        {1999.99999995, 1, 1, 730485},                    // near-whole values count as whole
-        {2000, 1, 15.7, 730499},                          // the fraction of the day is dropped
+        {2000, 1, 1, 730485},          {1900, 1, 0, 693960},  {1950, 1, 0, 712222},   {2013, 2, 2, 735266},
+        {1582, 10, 4, 578090},         {1582, 10, 5, 578091}, {1582, 10, 15, 578101},  // no calendar switch
+        {1999.99999995, 1, 1, 730485},  // near-whole values count as whole
+        {2000, 1, 15.7, 730499},        // the fraction of the day is dropped
     };
     for (const auto& c : cases) {
         EXPECT_EQ(daynum(c.year, c.mon, c.day), c.n) << c.year << "-" << c.mon << "-" << c.day;
@@ -88,7 +88,8 @@ TEST(Daynum, DayByDayOverTenThousandYears) {
             const int len = monthLength(y, m);
             for (int d = 1; d <= len; ++d) {
                 const double n = daynum(y, m, d);
-                const double jd = static_cast<double>(civilDays(y, static_cast<unsigned>(m), static_cast<unsigned>(d))) + 2440587.5;
+                const double jd =
+                    static_cast<double>(civilDays(y, static_cast<unsigned>(m), static_cast<unsigned>(d))) + 2440587.5;
                 if (n != prev + 1.0 || n + 1721059.5 != jd) {
                     ADD_FAILURE() << y << "-" << m << "-" << d << ": " << n << " after " << prev;
                     ++bad;

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include <solarlon/equinox.hpp>
+
 #include "support.hpp"
 
 using solarlon::ELM2K;
@@ -59,7 +60,7 @@ void gauss2000(double w, double n, double i, double (&p)[3], double (&q)[3]) {
 void fk4_to_fk5(double e, double (&m)[3][3]) {
     const double as2r = RAD / 3600.0;
     const double T = (2433282.42345905 - 2451545.0) / 36525.0;  // start epoch, centuries from J2000
-    const double t = -T;                                         // centuries of precession
+    const double t = -T;                                        // centuries of precession
     const double w = 2306.2181 + 1.39656 * T - 0.000139 * T * T;
     const double zeta = (w * t + (0.30188 - 0.000344 * T) * t * t + 0.017998 * t * t * t) * as2r;
     const double z = (w * t + (1.09468 + 0.000066 * T) * t * t + 0.018203 * t * t * t) * as2r;
@@ -151,6 +152,7 @@ TEST(Rot2k, OutputMayBeTheInput) {
 
 // Elements to vectors and back, also with omega or Omega at 0 or 180 degrees, where one of the
 // textbook quotients for sin i and cos i divides by zero.
+// clang-format off
 TEST(Pqelm, RecoversElementsIncludingZeroAnd180) {
     const double cases[][3] = {
         {100, 80, 10},  {250, 300, 120}, {30, 45, 179},   {60, 200, 90},                    // general
@@ -159,6 +161,7 @@ TEST(Pqelm, RecoversElementsIncludingZeroAnd180) {
         {0, 0, 10},     {180, 180, 30},  {0, 180, 90},    {180, 0, 150},   {90, 0, 45},    // both
         {1e-9, 1e-9, 5}, {179.9999999, 180.0000001, 5},                                   // near
     };
+    // clang-format on
     for (const auto& c : cases) {
         double p[3], q[3];
         gauss2000(c[0], c[1], c[2], p, q);
@@ -183,8 +186,8 @@ TEST(Pqelm, RecoversElementsIncludingZeroAnd180) {
 
 TEST(Elm2k, PublishedValues) {
     struct Case {
-        double w, n, i;           // 1950
-        double w1, n1, i1;        // 2000
+        double w, n, i;     // 1950
+        double w1, n1, i1;  // 2000
         double tol_w, tol_n, tol_i;
     } const cases[] = {
         {100, 80, 10, 100.03741, 80.66170, 10.00055, 6e-6, 6e-6, 6e-6},

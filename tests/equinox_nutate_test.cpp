@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include <solarlon/equinox.hpp>
+
 #include "support.hpp"
 
 using solarlon::ABERR;

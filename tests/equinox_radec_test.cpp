@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include <solarlon/equinox.hpp>
+
 #include "support.hpp"
 
 using solarlon::NUTRD;
@@ -60,9 +61,8 @@ TEST(Precrs, IsPrecrdRoundedToSingle) {
     struct Case {
         float ep0, ep1, ra, dec;
     } const cases[] = {
-        {1950.0f, 2000.0f, 0.0f, 0.0f},     {2000.0f, 1950.0f, 0.0f, 0.0f},
-        {1950.0f, 2000.0f, 101.25f, -16.7f}, {1950.0f, 1978.5f, 279.2f, 38.8f},
-        {2000.0f, 2050.0f, 37.9f, 89.26f},
+        {1950.0f, 2000.0f, 0.0f, 0.0f},    {2000.0f, 1950.0f, 0.0f, 0.0f},    {1950.0f, 2000.0f, 101.25f, -16.7f},
+        {1950.0f, 1978.5f, 279.2f, 38.8f}, {2000.0f, 2050.0f, 37.9f, 89.26f},
     };
     for (const auto& c : cases) {
         float ra = c.ra, dec = c.dec;
@@ -85,8 +85,7 @@ TEST(Nutrd, ApplyThenRemoveReturnsThePosition) {
             NUTRD(1, t.y, t.mo, t.d, t.h, t.mi, t.s, ra, dec);
             EXPECT_GT(std::fabs(angdiff(ra, p[0])) + std::fabs(dec - p[1]), 1e-4);  // it did move
             NUTRD(-1, t.y, t.mo, t.d, t.h, t.mi, t.s, ra, dec);
-            EXPECT_NEAR(angdiff(ra, p[0]) * std::cos(p[1] * std::acos(-1.0) / 180.0), 0.0, 5e-7)
-                << t.y << " " << p[0];
+            EXPECT_NEAR(angdiff(ra, p[0]) * std::cos(p[1] * std::acos(-1.0) / 180.0), 0.0, 5e-7) << t.y << " " << p[0];
             EXPECT_NEAR(dec, p[1], 5e-7) << t.y << " " << p[0];
         }
     }

@@ -26,13 +26,13 @@ TEST(FieldOutput, FixedPoint) {
     const FOut cases[] = {
         {79.26941, 10, 5, "  79.26941"},
         {79.2694067, 10, 5, "  79.26941"},
-        {0.26, 5, 1, "  0.3"},       // rounded, leading 0 kept
-        {0.25, 3, 2, ".25"},         // no room for the 0
+        {0.26, 5, 1, "  0.3"},  // rounded, leading 0 kept
+        {0.25, 3, 2, ".25"},    // no room for the 0
         {-0.25, 4, 2, "-.25"},
         {-0.25, 5, 2, "-0.25"},
         {123456.0, 5, 1, "*****"},
         {-0.26, 6, 1, "  -0.3"},
-        {999.95, 5, 1, "*****"},     // rounds up out of the field
+        {999.95, 5, 1, "*****"},  // rounds up out of the field
         {999.94, 5, 1, "999.9"},
         {-99.9, 5, 1, "-99.9"},
         {-100.0, 5, 1, "*****"},
@@ -40,10 +40,10 @@ TEST(FieldOutput, FixedPoint) {
         {360.0, 7, 3, "360.000"},
         {0.0, 7, 3, "  0.000"},
         {10.5, 7, 3, " 10.500"},
-        {0.125, 4, 2, "0.12"},       // exact halfway: ties to even
+        {0.125, 4, 2, "0.12"},  // exact halfway: ties to even
         {0.375, 4, 2, "0.38"},
         {2.5, 3, 0, " 2."},
-        {0.25, 1, 0, "*"},         // Fw.0 keeps its only digit, the zero
+        {0.25, 1, 0, "*"},  // Fw.0 keeps its only digit, the zero
         {0.25, 2, 0, "0."},
         {-0.375, 2, 0, "**"},
         {-0.375, 3, 0, "-0."},
@@ -54,6 +54,7 @@ TEST(FieldOutput, FixedPoint) {
     for (const auto& c : cases) EXPECT_EQ(io::format_f(c.v, c.w, c.d), c.want) << c.v << " F" << c.w << "." << c.d;
 }
 
+// clang-format off
 TEST(FieldOutput, Integer) {
     const struct {
         double v;
@@ -65,6 +66,7 @@ TEST(FieldOutput, Integer) {
         {std::nan(""), 3, "***"}, {std::numeric_limits<double>::infinity(), 3, "***"},
         {7.307637931476403e20, 21, "730763793147640283136"},  // past 2^64, and the width holds it
     };
+    // clang-format on
     for (const auto& c : cases) EXPECT_EQ(io::format_i(c.v, c.w), c.want) << c.v;
 }
 
@@ -91,6 +93,7 @@ std::string printf_i(double v, int w) {
 }
 
 TEST(FieldOutput, SameDigitsAsPrintf) {
+    // clang-format off
     std::vector<double> values = {
         0.0, -0.0, -0.0004, 0.0005, 0.0015, 0.0025, -0.0025,                 // zeros and signs
         0.125, 0.375, 2.5, 3.5, -2.5, 1e15 + 0.5, 4503599627370495.5,        // exact halves: even digit
@@ -100,6 +103,7 @@ TEST(FieldOutput, SameDigitsAsPrintf) {
         std::ldexp(1.0, -11), std::ldexp(1.0, -64), std::ldexp(1.0, -65), 5e-324, 2.2250738585072014e-308,
         1e18, 1e19, 1.8446744073709552e19, 1e22, 1e23, 1e30, 1.3848408780201824e32, 1e300, 1.7976931348623157e308,
     };
+    // clang-format on
     std::mt19937_64 g(17);
     std::uniform_real_distribution<double> lon(-400.0, 400.0), mant(1.0, 10.0);
     std::uniform_int_distribution<int> ten(-25, 25);
@@ -134,13 +138,13 @@ struct FIn {
 TEST(FieldInput, NumericField) {
     using S = io::Status;
     const FIn cases[] = {
-        {"2439", 2, S::Ok, 24.39},     // implied decimals
-        {"24.39", 2, S::Ok, 24.39},    // a point overrides them
+        {"2439", 2, S::Ok, 24.39},   // implied decimals
+        {"24.39", 2, S::Ok, 24.39},  // a point overrides them
         {"10.21", 2, S::Ok, 10.21},
-        {"1021 ", 2, S::Ok, 10.21},    // blanks ignored, anywhere
+        {"1021 ", 2, S::Ok, 10.21},  // blanks ignored, anywhere
         {" 5", 0, S::Ok, 5},
         {"5 3", 0, S::Ok, 53},
-        {"     ", 2, S::Ok, 0},        // all blank is 0
+        {"     ", 2, S::Ok, 0},  // all blank is 0
         {"", 0, S::Ok, 0},
         {"-7", 0, S::Ok, -7},
         {"+7.5", 0, S::Ok, 7.5},
@@ -148,7 +152,7 @@ TEST(FieldInput, NumericField) {
         {"1.5e1", 0, S::Ok, 15},
         {"1.5D+1", 0, S::Ok, 15},
         {"25q-1", 0, S::Ok, 2.5},
-        {"15e-1", 1, S::Ok, 0.15},     // implied decimals with an exponent
+        {"15e-1", 1, S::Ok, 0.15},  // implied decimals with an exponent
         {".5", 0, S::Ok, 0.5},
         {"5.", 0, S::Ok, 5},
         {"007", 0, S::Ok, 7},
@@ -162,7 +166,7 @@ TEST(FieldInput, NumericField) {
         {"5-", 0, S::Invalid, 0},
         {"5e+", 0, S::Invalid, 0},
         {"1.2.3", 0, S::Invalid, 0},
-        {"1978,", 0, S::Invalid, 0},   // a comma does not end a field
+        {"1978,", 0, S::Invalid, 0},  // a comma does not end a field
         {"abc", 0, S::Invalid, 0},
         {"5\t", 0, S::Invalid, 0},
         {"1e400", 0, S::OutOfRange, 0},
@@ -174,20 +178,20 @@ TEST(FieldInput, NumericField) {
         double v = -123.0;
         const S st = io::read_f(c.field, c.d, v);
         EXPECT_EQ(static_cast<int>(st), static_cast<int>(c.status)) << "'" << c.field << "'";
-        if (c.status == S::Ok)
-            EXPECT_NEAR(v, c.want, 1e-15 * std::fabs(c.want)) << "'" << c.field << "'";
-        else
-            EXPECT_EQ(v, -123.0) << "nothing is stored for '" << c.field << "'";
+        if (c.status == S::Ok) EXPECT_NEAR(v, c.want, 1e-15 * std::fabs(c.want)) << "'" << c.field << "'";
+        else EXPECT_EQ(v, -123.0) << "nothing is stored for '" << c.field << "'";
     }
 }
 
 // The value as strtod reads the same digits, point and exponent: the path that every field once took.
 TEST(FieldInput, SameValuesAsStrtod) {
     std::mt19937_64 g(16);
+    // clang-format off
     std::vector<std::string> fields = {"9007199254740993", "9007199254740992", "9007199254740991.5",
                                        "123456789012345678901234567890", "0.000000000000000000000001",
                                        "1e22", "1e23", "123456789e-22", "123456789e-23", "4.9e-324",
                                        "2.2250738585072011e-308", "1.7976931348623157e308", "0.1", "0.3"};
+    // clang-format on
     for (int i = 0; i < 50000; ++i) {
         std::string f;
         const int digits = 1 + static_cast<int>(g() % 22);

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include <solarlon/io.hpp>
+
 #include "support.hpp"
 
 using namespace solarlon;

@@ -28,17 +28,19 @@ using V = std::vector<std::string>;
 TEST(Records, LineEnds) {
     EXPECT_EQ(records("a\r\nb\r\n"), records("a\nb\n"));
     EXPECT_EQ(records("a\r\nb\r\n"), (V{"a", "b"}));
-    EXPECT_EQ(records("a\nlast"), (V{"a", "last"}));           // a last line without its end
+    EXPECT_EQ(records("a\nlast"), (V{"a", "last"}));  // a last line without its end
     EXPECT_EQ(records(""), V{});
     EXPECT_EQ(records("\n\n"), (V{"", ""}));
-    EXPECT_EQ(records("a\rb\r"), (V{"a\rb\r"}));                // CR alone is no line end
+    EXPECT_EQ(records("a\rb\r"), (V{"a\rb\r"}));  // CR alone is no line end
     EXPECT_EQ(records("a\r\r\n"), (V{"a\r"}));
     EXPECT_EQ(records(std::string("x\0y\n", 4)), (V{std::string("x\0y", 3)}));
 }
 
 TEST(Records, EndOfFileMark) {
-    EXPECT_EQ(records("a\n\x1a\nb\n"), (V{"a"}));               // 26 at the start ends the file
-    EXPECT_EQ(records("ab\x1a" "cd\r\nef\n"), (V{"ab", "ef"}));  // 26 later ends that record only
+    EXPECT_EQ(records("a\n\x1a\nb\n"), (V{"a"}));  // 26 at the start ends the file
+    EXPECT_EQ(records("ab\x1a"
+                      "cd\r\nef\n"),
+              (V{"ab", "ef"}));  // 26 later ends that record only
     EXPECT_EQ(records("\x1a"), V{});
 }
 
@@ -56,10 +58,10 @@ TEST(Records, LongRecordsAreCutNotOverrun) {
 // A stream buffer that hands its bytes over a few at a time (SIZE bytes per refill), or with no
 // buffer at all (SIZE 0: every byte through uflow), as a pipe or a console may.
 class Dribble : public std::streambuf {
-public:
+  public:
     Dribble(std::string bytes, std::size_t size) : bytes_(std::move(bytes)), size_(size) {}
 
-protected:
+  protected:
     int_type underflow() override {
         if (at_ >= bytes_.size()) return traits_type::eof();
         if (size_ == 0) return traits_type::to_int_type(bytes_[at_]);
@@ -75,7 +77,7 @@ protected:
         return traits_type::to_int_type(bytes_[at_++]);
     }
 
-private:
+  private:
     std::string bytes_;
     std::size_t size_;
     std::size_t at_ = 0;
@@ -136,11 +138,11 @@ TEST(Records, OutputEndsWithCrLfAndPromptsStayOpen) {
 // A stream buffer with a put area of SIZE bytes that passes what it holds on to OUT, and fails once
 // LIMIT bytes have gone.
 class Small : public std::streambuf {
-public:
+  public:
     Small(std::size_t size, std::size_t limit) : size_(size), limit_(limit) { setp(buf_, buf_ + size_); }
     std::string out;
 
-protected:
+  protected:
     int_type overflow(int_type c) override {
         if (sync() != 0) return traits_type::eof();
         if (!traits_type::eq_int_type(c, traits_type::eof())) {
@@ -155,7 +157,7 @@ protected:
         return out.size() > limit_ ? -1 : 0;
     }
 
-private:
+  private:
     char buf_[16];
     std::size_t size_, limit_;
 };
@@ -193,18 +195,18 @@ struct FreeCase {
 TEST(FreeForm, OneNumber) {
     using F = io::Free;
     const FreeCase cases[] = {
-        {"\n1950\nz\n", F::Stored, 1950, "z"},      // empty lines are passed over
+        {"\n1950\nz\n", F::Stored, 1950, "z"},  // empty lines are passed over
         {"   \n \t 1950\nz\n", F::Stored, 1950, "z"},
-        {"2000 1950\nz\n", F::Stored, 2000, "z"},   // the rest of the line is dropped
+        {"2000 1950\nz\n", F::Stored, 2000, "z"},  // the rest of the line is dropped
         {"2000,1950\nz\n", F::Stored, 2000, "z"},
         {"2000/\nz\n", F::Stored, 2000, "z"},
         {"2000)\nz\n", F::Stored, 2000, "z"},
         {"2000\tx\nz\n", F::Stored, 2000, "z"},
         {"-1.5e1\nz\n", F::Stored, -15, "z"},
         {"0.0\nz\n", F::Stored, 0, "z"},
-        {"/\nz\n", F::Kept, 7, "z"},                // slash: the value stays
+        {"/\nz\n", F::Kept, 7, "z"},  // slash: the value stays
         {"  / 5\nz\n", F::Kept, 7, "z"},
-        {",5\nz\n", F::Kept, 7, "z"},               // null value
+        {",5\nz\n", F::Kept, 7, "z"},  // null value
         {"", F::End, 7, nullptr},
         {"\n  \n", F::End, 7, nullptr},
     };

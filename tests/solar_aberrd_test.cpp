@@ -7,6 +7,7 @@
 
 #include <solarlon/equinox.hpp>
 #include <solarlon/solar.hpp>
+
 #include "support.hpp"
 
 using solarlon::ABERDT;

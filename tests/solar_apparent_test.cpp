@@ -6,6 +6,7 @@
 #include <cstddef>
 
 #include <solarlon/equinox.hpp>
+
 #include "solar/apparent.hpp"
 #include "support.hpp"
 
@@ -70,6 +71,7 @@ TEST(ApparentTheory, TtMinusUtc) {
         double utc;
         double tt_utc, tol;
     };
+    // clang-format off
     const Row rows[] = {
         {jd(1972, 1, 1), 42.184, 1e-9},           {jd(1972, 6, 30, 23, 59, 59), 42.184, 1e-9},
         {jd(1972, 7, 1), 43.184, 1e-9},           {jd(1999, 1, 1), 64.184, 1e-9},
@@ -78,13 +80,14 @@ TEST(ApparentTheory, TtMinusUtc) {
         {jd(1971, 12, 31, 23), 42.25, 0.01},  // the model meets the leap seconds within 0.07 s
         {jd(1900, 1, 1), -2.79, 0.01},            {jd(1600, 1, 1), 120.0, 1e-9},
     };
+    // clang-format on
     for (const Row& r : rows) EXPECT_NEAR(ap::tt_minus_utc(r.utc, 0.0), r.tt_utc, r.tol) << r.utc;
 }
 
 // The model against Delta T as observed (F. Espenak and J. Meeus 2006, table of historical values,
 // after L. V. Morrison and F. R. Stephenson 2004, and the Astronomical Almanac), to 1 s; NaN outside.
 TEST(ApparentTheory, DeltaTModel) {
-    const double rows[][2] = {{1650, 50}, {1700, 9}, {1750, 13}, {1800, 14}, {1850, 7}, {1900, -3},
+    const double rows[][2] = {{1650, 50}, {1700, 9},  {1750, 13}, {1800, 14}, {1850, 7}, {1900, -3},
                               {1920, 21}, {1950, 29}, {1960, 33}, {1970, 40}, {1980, 51}};
     for (const auto& r : rows) EXPECT_NEAR(ap::delta_t_model(r[0]), r[1], 1.0) << r[0];
     // Each expression meets the next within half a second.
@@ -100,12 +103,12 @@ TEST(ApparentTheory, InstantOfFromTheYearStart) {
     NEEDS_THEORY();
     struct Row {
         double year, zone, lon_after_start;  // degrees past the longitude at the start (or before)
-        double days_min, days_max;            // answer, days after the start
+        double days_min, days_max;           // answer, days after the start
     };
     const Row rows[] = {
-        {2027, 9, 0.0, 0.0, 1e-6},     {2027, 0, 1e-4, 0.0, 0.01},  {2027, -5, 20.0, 19.0, 22.0},
+        {2027, 9, 0.0, 0.0, 1e-6},      {2027, 0, 1e-4, 0.0, 0.01},     {2027, -5, 20.0, 19.0, 22.0},
         {2027, 9, -0.1, 365.0, 365.24}, {2026, 0, -0.1, 365.0, 365.24},  // common years: after the end
-        {2028, 0, 0.5, 0.0, 1.0},      {2028, 9, 180.0, 180.0, 190.0},
+        {2028, 0, 0.5, 0.0, 1.0},       {2028, 9, 180.0, 180.0, 190.0},
     };
     for (const Row& r : rows) {
         const double start = jd(static_cast<int>(r.year), 1, 1) - r.zone / 24.0;
@@ -114,8 +117,7 @@ TEST(ApparentTheory, InstantOfFromTheYearStart) {
         const double days = seconds(t, start) / 86400.0;
         EXPECT_GE(days, r.days_min) << r.year << " " << r.zone << " " << r.lon_after_start;
         EXPECT_LE(days, r.days_max) << r.year << " " << r.zone << " " << r.lon_after_start;
-        EXPECT_NEAR(testsupport::angdiff(ap::longitude(t.d1, t.d2), std::fmod(lon + 360.0, 360.0)), 0.0,
-                    1e-8);
+        EXPECT_NEAR(testsupport::angdiff(ap::longitude(t.d1, t.d2), std::fmod(lon + 360.0, 360.0)), 0.0, 1e-8);
     }
     // A leap year covers more than a turn: the January crossing is answered, not December's.
     const double start = jd(2028, 1, 1);
@@ -139,8 +141,9 @@ TEST(ApparentTheory, SolarTermsOfAYear) {
                 EXPECT_LT(seconds(a, end), 0.0);
                 EXPECT_NEAR(testsupport::angdiff(ap::longitude(a.d1, a.d2), ap::term_longitude(k)), 0.0, 1e-8);
                 if (k > 0) {
-                    const double gap = seconds(a, t[static_cast<std::size_t>(k - 1)].d1 +
-                                                      t[static_cast<std::size_t>(k - 1)].d2) / 86400.0;
+                    const double gap =
+                        seconds(a, t[static_cast<std::size_t>(k - 1)].d1 + t[static_cast<std::size_t>(k - 1)].d2) /
+                        86400.0;
                     EXPECT_GT(gap, 14.0);
                     EXPECT_LT(gap, 16.0);
                 }

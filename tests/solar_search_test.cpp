@@ -19,6 +19,7 @@
 #include <solarlon/equinox.hpp>
 #include <solarlon/solar.hpp>
 #include <solarlon/util.hpp>
+
 #include "solar/detail.hpp"
 #include "solar/tables.hpp"
 #include "support_solar.hpp"
@@ -37,8 +38,7 @@ struct Question {
 std::ostream& operator<<(std::ostream& os, const Question& q) {
     std::ostringstream s;
     s.precision(17);
-    s << "EQ " << q.eq << " zone " << q.zone << " IYEAR " << q.iyear << " LON " << q.lon << " YEAR "
-      << q.year;
+    s << "EQ " << q.eq << " zone " << q.zone << " IYEAR " << q.iyear << " LON " << q.lon << " YEAR " << q.year;
     return os << s.str();
 }
 
@@ -50,15 +50,14 @@ struct Answer {
 
 using solarlon::detail::LongitudeFn;
 
-using Kernel = void (*)(const LongitudeFn&, const std::int32_t&, const std::int32_t&, const double&,
-                        const double&, double&, double&, double&, double&, double&, std::int32_t&);
+using Kernel = void (*)(const LongitudeFn&, const std::int32_t&, const std::int32_t&, const double&, const double&,
+                        double&, double&, double&, double&, double&, std::int32_t&);
 
 // The predictor as SUNTIM runs it inside its bounds: where it gives up, the scan answers.
-void predicted(const LongitudeFn& lam, const std::int32_t& zone, const std::int32_t& iyear,
-               const double& lon, const double& year, double& mon, double& day, double& hour,
-               double& minute, double& second, std::int32_t& iyadd) {
-    if (!solarlon::detail::predict_search(lam, zone, iyear, lon, year, mon, day, hour, minute, second,
-                                          iyadd)) {
+void predicted(const LongitudeFn& lam, const std::int32_t& zone, const std::int32_t& iyear, const double& lon,
+               const double& year, double& mon, double& day, double& hour, double& minute, double& second,
+               std::int32_t& iyadd) {
+    if (!solarlon::detail::predict_search(lam, zone, iyear, lon, year, mon, day, hour, minute, second, iyadd)) {
         solarlon::detail::scan_search(lam, zone, iyear, lon, year, mon, day, hour, minute, second, iyadd);
     }
 }
@@ -83,15 +82,15 @@ Answer ask(Kernel kernel, const Question& q) {
     if (grid && (nan || std::fabs(t1 - t2) <= 1e-9)) return ::testing::AssertionSuccess();
     std::ostringstream s;
     s.precision(17);
-    s << "fast " << fast.iyadd << " " << fast.mon << " " << fast.day << " " << fast.hour << " " << fast.minute
-      << " " << fast.second << ", scan " << scan.iyadd << " " << scan.mon << " " << scan.day << " "
-      << scan.hour << " " << scan.minute << " " << scan.second;
+    s << "fast " << fast.iyadd << " " << fast.mon << " " << fast.day << " " << fast.hour << " " << fast.minute << " "
+      << fast.second << ", scan " << scan.iyadd << " " << scan.mon << " " << scan.day << " " << scan.hour << " "
+      << scan.minute << " " << scan.second;
     return ::testing::AssertionFailure() << s.str();
 }
 
 // Random and adversarial questions, drawn from a fixed starting value.
 class Questions {
-public:
+  public:
     explicit Questions(std::uint32_t start) : gen_(start) {}
 
     Question next() {
@@ -112,7 +111,7 @@ public:
         return q;
     }
 
-private:
+  private:
     bool pick(double p) { return unit_(gen_) < p; }
     int whole(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(gen_); }
     double uniform(double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(gen_); }
@@ -147,18 +146,12 @@ private:
         const double mon = whole(1, 12);
         const double day = whole(1, 31);
         switch (whole(0, 5)) {
-            case 0:
-                return sun_longitude(q.eq, q.year, mon, 1, -z);  // month grid
-            case 1:
-                return sun_longitude(q.eq, q.year, mon, day, -z);  // day grid
-            case 2:
-                return sun_longitude(q.eq, q.year, mon, day, whole(1, 23) - z);  // hour grid
-            case 3:
-                return sun_longitude(q.eq, q.year, mon, day, 24 - z);  // hour 24, below the next day
-            case 4:
-                return sun_longitude(q.eq, q.year + 1, 1, 1, whole(0, 24) - z);  // next January 1
-            default:
-                return sun_longitude(q.eq, q.year, 12, 31, whole(0, 24) - z);  // the year's last day
+            case 0: return sun_longitude(q.eq, q.year, mon, 1, -z);                  // month grid
+            case 1: return sun_longitude(q.eq, q.year, mon, day, -z);                // day grid
+            case 2: return sun_longitude(q.eq, q.year, mon, day, whole(1, 23) - z);  // hour grid
+            case 3: return sun_longitude(q.eq, q.year, mon, day, 24 - z);            // hour 24, below the next day
+            case 4: return sun_longitude(q.eq, q.year + 1, 1, 1, whole(0, 24) - z);  // next January 1
+            default: return sun_longitude(q.eq, q.year, 12, 31, whole(0, 24) - z);   // the year's last day
         }
     }
 
@@ -184,8 +177,7 @@ private:
             return v;
         }
         if (u < 0.9) {
-            const double exact[] = {0.0,   360.0, std::nextafter(360.0, 0.0), std::nextafter(0.0, 1.0),
-                                    180.0, 90.0};
+            const double exact[] = {0.0, 360.0, std::nextafter(360.0, 0.0), std::nextafter(0.0, 1.0), 180.0, 90.0};
             return exact[whole(0, 5)];
         }
         if (u < 0.97) return uniform(0.0, 360.0) + 360.0 * whole(-3, 3);  // whole turns off
@@ -272,16 +264,14 @@ TEST(SearchKernel, SuntimAnswersAsTheScan) {
     };
     for (const Question& q : table) {
         Answer a;
-        solarlon::SUNTIM(q.eq, q.zone, q.iyear, q.lon, q.year, a.mon, a.day, a.hour, a.minute, a.second,
-                         a.iyadd);
+        solarlon::SUNTIM(q.eq, q.zone, q.iyear, q.lon, q.year, a.mon, a.day, a.hour, a.minute, a.second, a.iyadd);
         EXPECT_TRUE(same(a, ask(solarlon::detail::scan_search, q))) << q;
     }
     Questions questions(19780610u);
     for (int i = 0; i < 2000; ++i) {
         const Question q = questions.next();
         Answer a;
-        solarlon::SUNTIM(q.eq, q.zone, q.iyear, q.lon, q.year, a.mon, a.day, a.hour, a.minute, a.second,
-                         a.iyadd);
+        solarlon::SUNTIM(q.eq, q.zone, q.iyear, q.lon, q.year, a.mon, a.day, a.hour, a.minute, a.second, a.iyadd);
         ASSERT_TRUE(same(a, ask(solarlon::detail::scan_search, q))) << q;
     }
 }
@@ -321,10 +311,10 @@ TEST(SearchKernel, OddEvaluatorsFallBackToTheScan) {
             const double lon = (i % 3 == 0) ? m(1978, 1 + i % 12, 1 + i % 28, i % 25) : any(gen);
             for (std::int32_t zone : {0, 9}) {
                 Answer fast, scan;
-                predicted(m, zone, 1978, lon, 1978.0, fast.mon, fast.day, fast.hour, fast.minute,
-                          fast.second, fast.iyadd);
-                solarlon::detail::scan_search(m, zone, 1978, lon, 1978.0, scan.mon, scan.day, scan.hour,
-                                              scan.minute, scan.second, scan.iyadd);
+                predicted(m, zone, 1978, lon, 1978.0, fast.mon, fast.day, fast.hour, fast.minute, fast.second,
+                          fast.iyadd);
+                solarlon::detail::scan_search(m, zone, 1978, lon, 1978.0, scan.mon, scan.day, scan.hour, scan.minute,
+                                              scan.second, scan.iyadd);
                 ASSERT_TRUE(same(fast, scan)) << "model " << m.jump << " " << m.scale << " lon " << lon;
             }
         }

@@ -12,6 +12,7 @@
 #include <string>
 
 #include <solarlon/solar.hpp>
+
 #include "solar/detail.hpp"
 #include "solar/trig.hpp"
 #include "tests/support/sunlng_literal.hpp"
@@ -33,8 +34,8 @@ struct SunlngInput {
 std::string show(const SunlngInput& t) {
     std::ostringstream s;
     s.precision(17);
-    s << "EQ " << t.eq << " at " << t.year << " " << t.mon << " " << t.day << " " << t.hour << " " << t.minute
-      << " " << t.second;
+    s << "EQ " << t.eq << " at " << t.year << " " << t.mon << " " << t.day << " " << t.hour << " " << t.minute << " "
+      << t.second;
     return s.str();
 }
 
@@ -47,16 +48,12 @@ Sun evaluate(F f, const SunlngInput& t) {
 
 // Instants over years 1 to 9999 with every equinox choice, carried hours and day fractions.
 class Instants {
-public:
+  public:
     explicit Instants(std::uint32_t start) : gen_(start) {}
     SunlngInput next() {
         SunlngInput t{};
         const double u = unit();
-        t.eq = u < 0.3    ? 1950.0
-               : u < 0.6  ? 0.0
-               : u < 0.7  ? 2000.0
-               : u < 0.75 ? any(-1.49, 0.49)
-                          : any(-1000, 12000);
+        t.eq = u < 0.3 ? 1950.0 : u < 0.6 ? 0.0 : u < 0.7 ? 2000.0 : u < 0.75 ? any(-1.49, 0.49) : any(-1000, 12000);
         t.year = unit() < 0.5 ? whole(1900, 2100) : whole(1, 9999);
         if (unit() < 0.1) t.year += unit();
         t.mon = whole(1, 12);
@@ -67,16 +64,14 @@ public:
         return t;
     }
 
-private:
+  private:
     double unit() { return std::uniform_real_distribution<double>(0.0, 1.0)(gen_); }
     double any(double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(gen_); }
     double whole(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(gen_); }
     std::mt19937 gen_;
 };
 
-bool identical(double a, double b) {
-    return std::memcmp(&a, &b, sizeof a) == 0 || (std::isnan(a) && std::isnan(b));
-}
+bool identical(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0 || (std::isnan(a) && std::isnan(b)); }
 
 }  // namespace
 
@@ -90,8 +85,7 @@ TEST(Series, AgreesWithTheLiteralFormulas) {
         const Sun fast = evaluate(SUNLNG, t), lit = evaluate(solarlon::detail::sunlng_literal, t);
         const double dlon = std::fabs(std::remainder(fast.lon - lit.lon, 360.0));
         const double drv = std::fabs(fast.rv - lit.rv);
-        const double dxyz =
-            std::max({std::fabs(fast.x - lit.x), std::fabs(fast.y - lit.y), std::fabs(fast.z - lit.z)});
+        const double dxyz = std::max({std::fabs(fast.x - lit.x), std::fabs(fast.y - lit.y), std::fabs(fast.z - lit.z)});
         ASSERT_LE(dlon, 1e-10) << show(t);
         ASSERT_LE(drv, 1e-12) << show(t);
         ASSERT_LE(dxyz, 1e-12) << show(t);
@@ -101,8 +95,8 @@ TEST(Series, AgreesWithTheLiteralFormulas) {
         worstRv = std::max(worstRv, drv);
         worstXyz = std::max(worstXyz, dxyz);
     }
-    std::printf("largest differences: longitude %.3g degree, radius %.3g AU, coordinates %.3g AU\n", worstLon,
-                worstRv, worstXyz);
+    std::printf("largest differences: longitude %.3g degree, radius %.3g AU, coordinates %.3g AU\n", worstLon, worstRv,
+                worstXyz);
 }
 
 // SUNLON is SUNLNG's longitude to the last bit: the reverse search relies on it, since a wanted

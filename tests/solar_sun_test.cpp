@@ -84,10 +84,10 @@ TEST(Sun, PrintedCarry) {
         sun::Instant in;
         double y, mo, d, h, mi, s;
     } cases[] = {
-        {{2027, 12, 31, 23, 59, 59.6, 9}, 2028, 1, 1, 0, 0, 0},   // into the next year
-        {{2024, 2, 28, 23, 59, 59.5, 9}, 2024, 2, 29, 0, 0, 0},   // leap day
-        {{1900, 2, 28, 23, 59, 59.5, 9}, 1900, 3, 1, 0, 0, 0},    // 1900 is no leap year
-        {{-500, 3, 1, -1, 0, 0, 0}, -500, 2, 28, 23, 0, 0},       // a negative year stays as it is
+        {{2027, 12, 31, 23, 59, 59.6, 9}, 2028, 1, 1, 0, 0, 0},  // into the next year
+        {{2024, 2, 28, 23, 59, 59.5, 9}, 2024, 2, 29, 0, 0, 0},  // leap day
+        {{1900, 2, 28, 23, 59, 59.5, 9}, 1900, 3, 1, 0, 0, 0},   // 1900 is no leap year
+        {{-500, 3, 1, -1, 0, 0, 0}, -500, 2, 28, 23, 0, 0},      // a negative year stays as it is
         {{2027, 6, 10, 21, 20, 0.3, 9}, 2027, 6, 10, 21, 20, 0},
         {{2027, 6, 10, 21, 20, NAN, 9}, 2027, 6, 10, 21, 20, NAN},  // no date: fields kept
     };
@@ -159,7 +159,8 @@ TEST(Sun, ApparentTheory) {
     EXPECT_EQ(sun::refusal(1600, 279.7, date, 0, A), sun::Refusal::none);
     EXPECT_EQ(sun::refusal(sun::utc(3001, 1, 1), date, A), sun::Refusal::after_range);
     EXPECT_EQ(sun::refusal(3001, 90, date, 9, A), sun::Refusal::after_range);
-    EXPECT_STREQ(sun::refusal_text(sun::Refusal::before_range), "the apparent theory answers from 1600-01-01 00:00 UTC on");
+    EXPECT_STREQ(sun::refusal_text(sun::Refusal::before_range),
+                 "the apparent theory answers from 1600-01-01 00:00 UTC on");
 }
 
 }  // namespace

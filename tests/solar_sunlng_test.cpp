@@ -7,6 +7,7 @@
 #include <limits>
 
 #include <solarlon/solar.hpp>
+
 #include "support.hpp"
 
 using solarlon::DELTAT;
@@ -67,10 +68,7 @@ TEST(Deltat, PublishedValuesAndStepAt1990) {
         double year, mon, day, delt;
     } const cases[] = {
         {1978, 6, 10, 48.544444},  // t = 1978.44444
-        {1989, 12, 31, 60.10278},
-        {1990, 1, 1, 58.00222},
-        {1975, 1, 0, 45.1},
-        {2000, 1, 1, 66.00222},
+        {1989, 12, 31, 60.10278}, {1990, 1, 1, 58.00222}, {1975, 1, 0, 45.1}, {2000, 1, 1, 66.00222},
     };
     for (const auto& c : cases) {
         double delt = 0.0;
@@ -92,12 +90,14 @@ TEST(Sunlng, EquinoxChoice) {
     struct Case {
         double eq;
         enum { Y1950, DATE, YEAR } branch;
+        // clang-format off
     } const cases[] = {
         {1949.5, Case::Y1950}, {1950.3, Case::Y1950}, {1950.4999, Case::Y1950}, {1950.5, Case::YEAR},
         {1949.4999, Case::YEAR}, {0.0, Case::DATE},     {0.4999, Case::DATE},     {-1.0, Case::DATE},
         {-1.4999, Case::DATE},   {0.5, Case::YEAR},     {-1.5, Case::YEAR},       {2000.25, Case::YEAR},
         {2000.0, Case::YEAR},    {1.0, Case::YEAR},
     };
+    // clang-format on
     for (const auto& c : cases) {
         const double lon = sunlng(c.eq, 1978, 6, 10, 12, 20, 0).lon;
         switch (c.branch) {
@@ -140,12 +140,9 @@ TEST(Sunlng, CarriedHours) {
         double year, mon, day, hour, minute, second;
         double year2, mon2, day2, hour2, minute2, second2;
     } const cases[] = {
-        {2000, 1, 1, -9, 0, 0, 1999, 12, 31, 15, 0, 0},
-        {1978, 6, 10, 24, 0, 0, 1978, 6, 11, 0, 0, 0},
-        {1978, 6, 10, 0, 90, 0, 1978, 6, 10, 1, 30, 0},
-        {1978, 6, 10, 0, 0, 7200, 1978, 6, 10, 2, 0, 0},
-        {1978, 3, 0, 12, 0, 0, 1978, 2, 28, 12, 0, 0},
-        {1978, 13, 1, 0, 0, 0, 1979, 1, 1, 0, 0, 0},
+        {2000, 1, 1, -9, 0, 0, 1999, 12, 31, 15, 0, 0}, {1978, 6, 10, 24, 0, 0, 1978, 6, 11, 0, 0, 0},
+        {1978, 6, 10, 0, 90, 0, 1978, 6, 10, 1, 30, 0}, {1978, 6, 10, 0, 0, 7200, 1978, 6, 10, 2, 0, 0},
+        {1978, 3, 0, 12, 0, 0, 1978, 2, 28, 12, 0, 0},  {1978, 13, 1, 0, 0, 0, 1979, 1, 1, 0, 0, 0},
     };
     for (const auto& c : cases) {
         double deltA = 0.0, deltB = 0.0;
@@ -156,8 +153,7 @@ TEST(Sunlng, CarriedHours) {
         for (double eq : {1950.0, 0.0, 2000.0}) {
             const Result a = sunlng(eq, c.year, c.mon, c.day, c.hour, c.minute, c.second);
             const Result b = sunlng(eq, c.year2, c.mon2, c.day2, c.hour2, c.minute2, c.second2);
-            EXPECT_NEAR(angdiff(a.lon, b.lon), 0.0, tol)
-                << eq << " " << c.year << "-" << c.mon << "-" << c.day;
+            EXPECT_NEAR(angdiff(a.lon, b.lon), 0.0, tol) << eq << " " << c.year << "-" << c.mon << "-" << c.day;
             EXPECT_NEAR(a.rv, b.rv, 1e-9);
         }
     }
@@ -244,8 +240,7 @@ TEST(Sunlng, UnsafeInputsAreHarmless) {
                 a[0] = eq;
                 a[arg] = value;
                 double out[6] = {-7.0, -7.0, -7.0, -7.0, -7.0, -7.0};
-                SUNLNG(a[0], a[1], a[2], a[3], a[4], a[5], a[6], out[0], out[1], out[2], out[3], out[4],
-                       out[5]);
+                SUNLNG(a[0], a[1], a[2], a[3], a[4], a[5], a[6], out[0], out[1], out[2], out[3], out[4], out[5]);
                 for (double o : out) EXPECT_NE(o, -7.0) << "arg " << arg << " = " << value;
             }
         }

@@ -13,6 +13,7 @@
 #include <solarlon/equinox.hpp>
 #include <solarlon/solar.hpp>
 #include <solarlon/util.hpp>
+
 #include "solar/detail.hpp"
 #include "support_solar.hpp"
 
@@ -32,13 +33,12 @@ struct Answer {
 Answer suntim(double eq, std::int32_t zone, double year, double lon) {
     Answer a;
     const std::int32_t iyear = solarlon::to_int32(solarlon::nint(year));
-    const solarlon::detail::LongitudeFn counted = [&](const double& y, const double& m,
-                                                      const double& d, const double& h) {
+    const solarlon::detail::LongitudeFn counted = [&](const double& y, const double& m, const double& d,
+                                                      const double& h) {
         ++a.calls;
         return sun_longitude(eq, y, m, d, h);
     };
-    solarlon::detail::scan_search(counted, zone, iyear, lon, year, a.mon, a.day, a.hour, a.minute,
-                                  a.second, a.iyadd);
+    solarlon::detail::scan_search(counted, zone, iyear, lon, year, a.mon, a.day, a.hour, a.minute, a.second, a.iyadd);
     return a;
 }
 
@@ -54,15 +54,14 @@ bool leapColumn(double year) { return static_cast<std::int64_t>(year) % 4 == 0; 
 ::testing::AssertionResult inRange(double year, const Answer& a) {
     static const int days[2][12] = {{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31},
                                     {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31}};
-    const bool ok = a.mon >= 1 && a.mon <= 12 && a.mon == std::trunc(a.mon) && a.day >= 1 &&
-                    a.day == std::trunc(a.day) &&
-                    a.day <= days[leapColumn(year + a.iyadd) ? 1 : 0][static_cast<int>(a.mon) - 1] &&
-                    a.hour >= 0 && a.hour <= 23 && a.hour == std::trunc(a.hour) && a.minute >= 0 &&
-                    a.minute <= 59 && a.minute == std::trunc(a.minute) && a.second >= 0 && a.second < 60 &&
-                    (a.iyadd == 0 || (a.iyadd == 1 && a.mon == 1 && a.day == 1));
+    const bool ok =
+        a.mon >= 1 && a.mon <= 12 && a.mon == std::trunc(a.mon) && a.day >= 1 && a.day == std::trunc(a.day) &&
+        a.day <= days[leapColumn(year + a.iyadd) ? 1 : 0][static_cast<int>(a.mon) - 1] && a.hour >= 0 && a.hour <= 23 &&
+        a.hour == std::trunc(a.hour) && a.minute >= 0 && a.minute <= 59 && a.minute == std::trunc(a.minute) &&
+        a.second >= 0 && a.second < 60 && (a.iyadd == 0 || (a.iyadd == 1 && a.mon == 1 && a.day == 1));
     if (ok) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "year " << year << " + " << a.iyadd << ": " << a.mon << " " << a.day
-                                         << " " << a.hour << " " << a.minute << " " << a.second;
+    return ::testing::AssertionFailure() << "year " << year << " + " << a.iyadd << ": " << a.mon << " " << a.day << " "
+                                         << a.hour << " " << a.minute << " " << a.second;
 }
 
 }  // namespace
@@ -75,10 +74,8 @@ TEST(Suntim, PublishedInstants) {
         double mon, day, hour, minute, second, tol;
     } const cases[] = {
         {0.0, 9, 1978, 79.26941, 6, 10, 21, 20, 0.30, 0.01},  // inverse of 1978-06-10 12:20 UT
-        {0.0, 9, 1978, 0.0, 3, 21, 8, 26, 9.55, 0.005},
-        {0.0, 9, 1978, 360.0, 3, 21, 8, 26, 9.55, 0.005},
-        {2000.0, 0, 2000, 270.0, 12, 21, 13, 42, 43.0, 0.05},
-        {2000.0, 0, 2000, 280.0, 1, 1, 3, 6, 0.88, 0.005},
+        {0.0, 9, 1978, 0.0, 3, 21, 8, 26, 9.55, 0.005},       {0.0, 9, 1978, 360.0, 3, 21, 8, 26, 9.55, 0.005},
+        {2000.0, 0, 2000, 270.0, 12, 21, 13, 42, 43.0, 0.05}, {2000.0, 0, 2000, 280.0, 1, 1, 3, 6, 0.88, 0.005},
     };
     for (const auto& c : cases) {
         const Answer a = suntim(c.eq, c.zone, c.year, c.lon);
@@ -151,8 +148,8 @@ TEST(Suntim, LongitudeAtMidnightGoesToTheNextDay) {
     struct Case {
         double eq;
         std::int32_t zone;
-        double year, mon, day;     // the day whose hour 24 (zone) gives the longitude
-        double mon2, day2;         // the answer's day
+        double year, mon, day;  // the day whose hour 24 (zone) gives the longitude
+        double mon2, day2;      // the answer's day
     } const cases[] = {
         {0.0, 9, 1978, 6, 10, 6, 11},  // 1978-06-10 15 h UT, mode 3 with the equinox of date
         {0.0, 0, 1978, 6, 10, 6, 11},  {1950.0, 9, 1978, 4, 30, 5, 1},  {2000.0, 0, 2001, 2, 28, 3, 1},
@@ -345,10 +342,10 @@ TEST(Suntim, UnsafeInputsAreHarmless) {
         std::int32_t zone, iyear;
         double lon, year;
     } const cases[] = {
-        {0.0, 9, 1978, nan, 1978},  {0.0, 9, 1978, inf, 1978},     {0.0, 9, 1978, -inf, 1978},
-        {0.0, 9, 1978, 1e300, 1978}, {0.0, big, 1978, 10, 1978},   {0.0, small, 1978, 10, 1978},
-        {0.0, 9, small, 10, 1978},   {0.0, 9, big, 10, 1e12},      {1950.0, 0, 0, 10, 1e12},
-        {nan, 9, 1978, 10, 1978},    {0.0, 9, 1978, 10, nan},      {inf, 0, 1978, 10, -inf},
+        {0.0, 9, 1978, nan, 1978},   {0.0, 9, 1978, inf, 1978},  {0.0, 9, 1978, -inf, 1978},
+        {0.0, 9, 1978, 1e300, 1978}, {0.0, big, 1978, 10, 1978}, {0.0, small, 1978, 10, 1978},
+        {0.0, 9, small, 10, 1978},   {0.0, 9, big, 10, 1e12},    {1950.0, 0, 0, 10, 1e12},
+        {nan, 9, 1978, 10, 1978},    {0.0, 9, 1978, 10, nan},    {inf, 0, 1978, 10, -inf},
     };
     for (const auto& c : cases) {
         double out[5] = {-7, -7, -7, -7, -7};
@@ -368,13 +365,11 @@ TEST(Suntim, UnsafeInputsAreHarmless) {
 namespace {
 Answer search(const UniformSun& model, std::int32_t zone, double lon) {
     Answer a;
-    const solarlon::detail::LongitudeFn f = [&](const double& y, const double& m, const double& d,
-                                                const double& h) {
+    const solarlon::detail::LongitudeFn f = [&](const double& y, const double& m, const double& d, const double& h) {
         ++a.calls;
         return model(y, m, d, h);
     };
-    solarlon::detail::scan_search(f, zone, 1978, lon, 1978.0, a.mon, a.day, a.hour, a.minute, a.second,
-                                  a.iyadd);
+    solarlon::detail::scan_search(f, zone, 1978, lon, 1978.0, a.mon, a.day, a.hour, a.minute, a.second, a.iyadd);
     return a;
 }
 }  // namespace

@@ -21,7 +21,8 @@ namespace testsupport {
 Scratch::Scratch() {
     previous_ = fs::current_path().string();
     std::random_device rd;
-    const fs::path p = fs::temp_directory_path() / ("solarlon-test-" + std::to_string(rd()) + "-" + std::to_string(rd()));
+    const fs::path p =
+        fs::temp_directory_path() / ("solarlon-test-" + std::to_string(rd()) + "-" + std::to_string(rd()));
     fs::create_directories(p);
     path_ = p.string();
     fs::current_path(p);

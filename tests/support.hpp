@@ -10,14 +10,14 @@ namespace testsupport {
 // A fresh empty directory that the current directory is moved into; the old one is restored and the
 // scratch directory removed when it goes out of scope.
 class Scratch {
-public:
+  public:
     Scratch();
     ~Scratch();
     Scratch(const Scratch&) = delete;
     Scratch& operator=(const Scratch&) = delete;
     const std::string& path() const { return path_; }
 
-private:
+  private:
     std::string path_;
     std::string previous_;
 };
@@ -27,9 +27,9 @@ void write_file(const std::string& name, const std::string& bytes);  // replaces
 bool file_exists(const std::string& name);
 
 struct RunResult {
-    int status = -1;    // exit status, -1 when the process did not exit normally
-    std::string out;    // standard output, bytes
-    std::string err;    // standard error, bytes
+    int status = -1;  // exit status, -1 when the process did not exit normally
+    std::string out;  // standard output, bytes
+    std::string err;  // standard error, bytes
 };
 
 // Runs the program built by this tree with INPUT as its standard input and ARGS (shell words) as its

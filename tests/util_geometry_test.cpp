@@ -23,7 +23,7 @@ TEST(WholeNumbers, RoundingToWhole) {
     EXPECT_EQ(nint(59.5), 60.0);
     EXPECT_EQ(nint(1978.4), 1978.0);
     EXPECT_EQ(nint(1978.6), 1979.0);
-    EXPECT_EQ(nint(-0.4), 0.0);   // truncation toward zero after adding 0.5
+    EXPECT_EQ(nint(-0.4), 0.0);  // truncation toward zero after adding 0.5
     EXPECT_EQ(nint(-1.5), -1.0);
     EXPECT_EQ(nint(-1.6), -1.0);
 }
@@ -31,19 +31,24 @@ TEST(WholeNumbers, RoundingToWhole) {
 TEST(Sexagesimal, PublishedValues) {
     EXPECT_NEAR(HMSDEG(6, 0, 0), 90.0, 1e-13);
     EXPECT_NEAR(HMSDEG(1, 2, 3.6), 15.515, 1e-13);
+    // clang-format off
     const struct { std::int32_t d, m; double s, deg; } dms[] = {
         {0, -30, 0, -0.5}, {-12, 30, 0, -12.5}, {12, -30, 0, -12.5}, {0, 0, -36, -0.01}, {23, 26, 45, 23.4458333333333},
     };
+    // clang-format on
     for (const auto& t : dms) EXPECT_NEAR(DMSDEG(t.d, t.m, t.s), t.deg, 1e-12) << t.d << " " << t.m << " " << t.s;
 
+    // clang-format off
     const struct { double deg; std::int32_t d, m; double s; bool hms; } split[] = {
         {-12.5, -12, 30, 0, false}, {-0.5, 0, -30, 0, false}, {-0.01, 0, 0, -36, false}, {23.4458333333333, 23, 26, 45, false},
         {-15, 23, 0, 0, true}, {90, 6, 0, 0, true}, {187.5, 12, 30, 0, true}, {360, 24, 0, 0, true}, {-375, -1, 0, 0, true},
     };
+    // clang-format on
     for (const auto& t : split) {
         std::int32_t d = 99, m = 99;
         double s = 99;
-        if (t.hms) DEGHMS(t.deg, d, m, s); else DEGDMS(t.deg, d, m, s);
+        if (t.hms) DEGHMS(t.deg, d, m, s);
+        else DEGDMS(t.deg, d, m, s);
         EXPECT_EQ(d, t.d) << t.deg;
         EXPECT_EQ(m, t.m) << t.deg;
         EXPECT_NEAR(s, t.s, 1e-9) << t.deg;
@@ -91,7 +96,9 @@ TEST(Vectors, AnglesAndProducts) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
     const double kN = std::sqrt(0.53 * 0.53 * 2 + 1.02 * 1.02);
-    const struct { double x[3], y[3], z[3]; } cross[] = {
+    const struct {
+        double x[3], y[3], z[3];
+    } cross[] = {
         {{2, 0, 0}, {0, 3, 0}, {0, 0, 1}},
         {{0, 0, 1}, {1, 0, 0}, {0, 1, 0}},
         {{1, 2, 3}, {2, 4, 6}, {0, 0, 0}},  // parallel: no direction
@@ -149,21 +156,26 @@ TEST(Gaussj, SolvesBySubstitution) {
     EXPECT_EQ(swapped[1][2], 5.0);
 
     // Zero on the diagonal and widely mixed magnitudes: both row and column exchanges happen.
-    const double m[6][7] = {{0, 2, -1, 4, 0.5, 3, 7},     {1e-3, 0, 5, -2, 1, 0, -1},
-                            {8, 1, 0, 0, -3, 2, 4},       {-2, 6, 1, 9, 0, -1, 2},
-                            {3, -4, 2, 1, 12, 0, -5},     {0.25, 1, -7, 0, 2, 5, 3}};
+    const double m[6][7] = {{0, 2, -1, 4, 0.5, 3, 7}, {1e-3, 0, 5, -2, 1, 0, -1}, {8, 1, 0, 0, -3, 2, 4},
+                            {-2, 6, 1, 9, 0, -1, 2},  {3, -4, 2, 1, 12, 0, -5},   {0.25, 1, -7, 0, 2, 5, 3}};
     double aa[6][7];
-    for (int k = 0; k < 6; ++k) for (int j = 0; j < 7; ++j) aa[k][j] = m[k][j];
+    for (int k = 0; k < 6; ++k)
+        for (int j = 0; j < 7; ++j) aa[k][j] = m[k][j];
     GAUSSJ(aa, 6);
     expect_solves(m, aa, 6);
     // A 3 x 3 system inside the larger declared array leaves the other elements alone.
-    for (int k = 0; k < 6; ++k) for (int j = 0; j < 7; ++j) aa[k][j] = m[k][j];
-    aa[0][3] = 7; aa[1][3] = -1; aa[2][3] = 4;
+    for (int k = 0; k < 6; ++k)
+        for (int j = 0; j < 7; ++j) aa[k][j] = m[k][j];
+    aa[0][3] = 7;
+    aa[1][3] = -1;
+    aa[2][3] = 4;
     double m3[6][7];
-    for (int k = 0; k < 6; ++k) for (int j = 0; j < 7; ++j) m3[k][j] = aa[k][j];
+    for (int k = 0; k < 6; ++k)
+        for (int j = 0; j < 7; ++j) m3[k][j] = aa[k][j];
     GAUSSJ(aa, 3);
     expect_solves(m3, aa, 3);
-    for (int k = 3; k < 6; ++k) for (int j = 0; j < 7; ++j) EXPECT_EQ(aa[k][j], m3[k][j]);
+    for (int k = 3; k < 6; ++k)
+        for (int j = 0; j < 7; ++j) EXPECT_EQ(aa[k][j], m3[k][j]);
 }
 
 TEST(Gaussj, DegenerateInputIsDefined) {

@@ -47,13 +47,13 @@ TEST(Getnum, TypedLines) {
         {"1978-6", 40, 1, {0.001978}, "T"},
         {"1.5e1 +5", 40, 2, {15, 5}, "TT"},
         {". + 5-", 40, 3, {0, 0, 0}, "FFF"},
-        {"1978\t6", 40, 1, {0}, "F"},                          // a tab separates nothing
-        {"1e999 5", 40, 2, {0, 5}, "FT"},                       // out of range: the slot keeps 0
+        {"1978\t6", 40, 1, {0}, "F"},                                  // a tab separates nothing
+        {"1e999 5", 40, 2, {0, 5}, "FT"},                              // out of range: the slot keeps 0
         {at({{1, "1978"}, {37, "2000"}}), 40, 2, {1978, 0}, "TE"},     // last character in column 40: not converted
         {at({{1, "1978"}, {36, "2000"}}), 40, 2, {1978, 2000}, "TT"},  // ends in column 39
         {at({{1, "1978"}, {40, "5"}}), 40, 1, {1978}, "TE"},           // a start in column 40 counts nothing
         {at({{1, "1978"}, {41, "55"}}), 40, 1, {1978}, "T"},           // column 41 on is never looked at
-        {"1 2 3 4 5 6 7 8", 40, 8, {1, 2, 3, 4, 5, 6}, "TTTTTT"},   // fields 7 and 8 counted, values dropped
+        {"1 2 3 4 5 6 7 8", 40, 8, {1, 2, 3, 4, 5, 6}, "TTTTTT"},      // fields 7 and 8 counted, values dropped
         {"1 2", 0, 0, {}, ""},
         {"1 2", -5, 0, {}, ""},
         {"1 2", 200, 2, {1, 2}, "TT"},

@@ -97,10 +97,12 @@ TEST(Rdpert, DisplacesByExactlyTheErrorAngle) {
     RDSET set;
     set.IPERT = 1;
     set.ZANSDK[2] = 3600.0;  // a standard error of 1 degree, well conditioned for the dot product
+    // clang-format off
     const struct { std::int32_t h, m; double s; std::int32_t d, dm; double ds, sdk; std::int32_t izan; } stars[] = {
         {0, 0, 0, 0, 0, 0, 0, 3}, {5, 35, 17.3, -5, 23, 28, 0, 3}, {2, 31, 49, 89, 15, 51, 0, 3},
         {18, 36, 56.3, 38, 47, 1, 0, 3}, {12, 0, 0, -45, 0, 0, 0, 3}, {21, 10, 5, 10, 0, 0, 0, 1},
     };
+    // clang-format on
     for (const auto& t : stars) {
         set.IZAN = t.izan;
         URRESET();  // the deviates RDPERT will draw: one uniform, then fifty for the error

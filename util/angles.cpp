@@ -12,8 +12,8 @@ double HMSDEG(const std::int32_t& H, const std::int32_t& M, const double& S) {
 }
 
 double DMSDEG(const std::int32_t& D, const std::int32_t& M, const double& S) {
-    const double d = std::fabs(static_cast<double>(D)) + std::fabs(static_cast<double>(M)) / 60.0 +
-                     std::fabs(S) / 3600.0;
+    const double d =
+        std::fabs(static_cast<double>(D)) + std::fabs(static_cast<double>(M)) / 60.0 + std::fabs(S) / 3600.0;
     return (D < 0 || M < 0 || S < 0.0) ? -d : d;
 }
 

@@ -17,8 +17,7 @@ void GAUSSJ(double* AA, const std::int32_t& NROW, const std::int32_t& NCOL, cons
 
     // Element (i, j), 1-based, of the caller's row-by-row matrix.
     auto aa = [AA, ncol](std::int32_t i, std::int32_t j) -> double& {
-        return AA[static_cast<std::size_t>(i - 1) * static_cast<std::size_t>(ncol) +
-                  static_cast<std::size_t>(j - 1)];
+        return AA[static_cast<std::size_t>(i - 1) * static_cast<std::size_t>(ncol) + static_cast<std::size_t>(j - 1)];
     };
     auto unsolved = [&aa, n]() {
         for (std::int32_t i = 1; i <= n; ++i) aa(i, n + 1) = std::numeric_limits<double>::quiet_NaN();

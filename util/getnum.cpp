@@ -17,8 +17,7 @@ constexpr std::int32_t kSlots = 6;  // values kept
 bool separator(char c) { return c == ' ' || c == ','; }
 
 // The scan of GETNUM; F receives what became of each of the first six fields.
-void scan(const std::string& LINE, std::int32_t N, std::int32_t& COUNT, double (&V)[kSlots],
-          NUMFLD (&F)[kSlots]) {
+void scan(const std::string& LINE, std::int32_t N, std::int32_t& COUNT, double (&V)[kSlots], NUMFLD (&F)[kSlots]) {
     // The line as exactly 80 characters, blank-padded.
     std::string line = LINE.substr(0, static_cast<std::size_t>(kLine));
     line.resize(static_cast<std::size_t>(kLine), ' ');
@@ -63,14 +62,14 @@ void scan(const std::string& LINE, std::int32_t N, std::int32_t& COUNT, double (
 
 }  // namespace
 
-void GETNUM(const std::string& LINE, const std::int32_t& N, std::int32_t& COUNT, double& V1, double& V2,
-            double& V3, double& V4, double& V5, double& V6) {
+void GETNUM(const std::string& LINE, const std::int32_t& N, std::int32_t& COUNT, double& V1, double& V2, double& V3,
+            double& V4, double& V5, double& V6) {
     NUMFLD unused[kSlots];
     GETNUM(LINE, N, COUNT, V1, V2, V3, V4, V5, V6, unused);
 }
 
-void GETNUM(const std::string& LINE, const std::int32_t& N, std::int32_t& COUNT, double& V1, double& V2,
-            double& V3, double& V4, double& V5, double& V6, NUMFLD (&F)[6]) {
+void GETNUM(const std::string& LINE, const std::int32_t& N, std::int32_t& COUNT, double& V1, double& V2, double& V3,
+            double& V4, double& V5, double& V6, NUMFLD (&F)[6]) {
     double v[kSlots];
     NUMFLD f[kSlots];
     std::int32_t count = 0;

@@ -5,8 +5,8 @@
 
 namespace solarlon {
 
-void ROTAXS(const double& A1, const double& A2, const double& A3, const double& UX, const double& UY,
-            const double& UZ, const double& THETA, double& B1, double& B2, double& B3) {
+void ROTAXS(const double& A1, const double& A2, const double& A3, const double& UX, const double& UY, const double& UZ,
+            const double& THETA, double& B1, double& B2, double& B3) {
     const double c = std::cos(THETA);
     const double s = std::sin(THETA);
     const double v = 1.0 - c;  // versine

@@ -15,8 +15,7 @@ void SPHVEC(const double& ALPHA, const double& DELTA, double& X, double& Y, doub
     Z = z;
 }
 
-void VECSPH(const double& X, const double& Y, const double& Z, double& ALPHA, double& DELTA,
-            const RDSET& SET) {
+void VECSPH(const double& X, const double& Y, const double& Z, double& ALPHA, double& DELTA, const RDSET& SET) {
     double alpha = std::atan2(Y, X);
     if (alpha < 0.0) alpha = alpha + 2.0 * SET.PI;
     // A unit vector built by rotations may have |Z| a rounding step above 1; NaN is kept.

@@ -28,8 +28,8 @@ bool unit_scaled(double& a, double& b, double& c) {
 
 }  // namespace
 
-void UCROSS(const double& X1, const double& X2, const double& X3, const double& Y1, const double& Y2,
-            const double& Y3, double& Z1, double& Z2, double& Z3) {
+void UCROSS(const double& X1, const double& X2, const double& X3, const double& Y1, const double& Y2, const double& Y3,
+            double& Z1, double& Z2, double& Z3) {
     double x1 = X1, x2 = X2, x3 = X3, y1 = Y1, y2 = Y2, y3 = Y3;
     double z1 = std::numeric_limits<double>::quiet_NaN(), z2 = z1, z3 = z1;
     // A NaN or infinite component: no direction, and the caller must see it rather than take the

@@ -14,8 +14,6 @@ std::int64_t whole_saturated(double x, std::int64_t lo, std::int64_t hi) {
     return static_cast<std::int64_t>(t);
 }
 
-std::int32_t to_int32(double x) {
-    return static_cast<std::int32_t>(whole_saturated(x, INT32_MIN, INT32_MAX));
-}
+std::int32_t to_int32(double x) { return static_cast<std::int32_t>(whole_saturated(x, INT32_MIN, INT32_MAX)); }
 
 }  // namespace solarlon

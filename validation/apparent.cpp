@@ -14,14 +14,15 @@
 //            a few tenths of a second, so an instant within 1 s of the half minute may round either way.
 //  Called:   solar_terms, instant_of, eraEpv00, eraAb, eraEcm06, eraNut06a, eraDtdb, eraUtctai,
 //            eraTaitt, eraTttai, eraTaiutc, eraCal2jd
-#include <erfa.h>
-#include <erfam.h>
+#include "solar/apparent.hpp"
 
 #include <cmath>
 #include <limits>
 #include <string>
 
-#include "solar/apparent.hpp"
+#include <erfa.h>
+#include <erfam.h>
+
 #include "validation/validation.hpp"
 
 namespace solarlon::validation {

@@ -14,13 +14,13 @@
 //            so ERFA's mean ecliptic and equinox are taken at B1950.0 and B2000.0.
 //  Called:   SUNLNG, SUNTIM, DELTAT, reference_longitude, reference_longitude_fixed, reference_instant,
 //            tabdt, eraCal2jd, eraEpb2jd
-#include <erfa.h>
-#include <erfam.h>
-
 #include <cmath>
 #include <string>
 
+#include <erfa.h>
+#include <erfam.h>
 #include <solarlon/solar.hpp>
+
 #include "validation/validation.hpp"
 
 namespace solarlon::validation {
@@ -80,8 +80,7 @@ void term(std::int32_t iyear, double lon, Term& out) {
     SUNTIM(EQDATE, UT, iyear, lon, year, t.mon, t.day, t.hour, t.minute, t.second, t.iyadd);
 
     // The answer as UT, and as the TT that the program's series used.
-    const double ut = mjd0(iyear + t.iyadd, static_cast<std::int32_t>(t.mon),
-                           static_cast<std::int32_t>(t.day)) +
+    const double ut = mjd0(iyear + t.iyadd, static_cast<std::int32_t>(t.mon), static_cast<std::int32_t>(t.day)) +
                       (t.hour + t.minute / 60.0 + t.second / 3600.0) / 24.0;
     const double y = iyear + t.iyadd;
     double dtp = 0.0;

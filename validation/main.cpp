@@ -23,7 +23,7 @@
 
 namespace {
 
-constexpr std::int32_t FIRST = 1800, LAST = 2200, STEP = 10;  // years, days
+constexpr std::int32_t FIRST = 1800, LAST = 2200, STEP = 10;         // years, days
 constexpr std::int32_t APPARENT_FIRST = 1972, APPARENT_LAST = 2100;  // years of the leap seconds on
 
 std::string slurp(const std::string& name) {
@@ -74,8 +74,7 @@ int main(int argc, char** argv) {
             spill(out_dir + "/terms.csv", terms.str());
             spill(out_dir + "/summary.md", summary + "\n\n" + apparent + "\n");
         }
-        if (!update_doc.empty())
-            spill(update_doc, replace_block(replace_block(slurp(update_doc), summary), apparent));
+        if (!update_doc.empty()) spill(update_doc, replace_block(replace_block(slurp(update_doc), summary), apparent));
         if (check_doc.empty()) {
             if (update_doc.empty()) std::cout << summary << "\n\n" << apparent << '\n';
             return 0;

@@ -9,10 +9,10 @@
 //          3 reference_instant: the Sun moves 0.95 to 1.02 degree a day; Newton steps with the rate at
 //            the first guess converge to well below a microsecond of time within a few steps.
 //  Called:   eraEpv00, eraEcm06, eraRxp, eraAnp
+#include <cmath>
+
 #include <erfa.h>
 #include <erfam.h>
-
-#include <cmath>
 
 #include "validation/validation.hpp"
 
@@ -36,9 +36,7 @@ double sunlon(double d1, double d2, double e1, double e2) {
 
 double reference_longitude(double d1, double d2) { return sunlon(d1, d2, d1, d2); }
 
-double reference_longitude_fixed(double d1, double d2, double e1, double e2) {
-    return sunlon(d1, d2, e1, e2);
-}
+double reference_longitude_fixed(double d1, double d2, double e1, double e2) { return sunlon(d1, d2, e1, e2); }
 
 void reference_instant(double d1, double d2, double lon, double& t2) {
     const double h = 0.05;  // days, for the rate
@@ -60,8 +58,6 @@ double lngdif(double a, double b) {
     return d;
 }
 
-double decimal_year(double d1, double d2) {
-    return 2000.0 + ((d1 - ERFA_DJ00) + d2) / ERFA_DJY;
-}
+double decimal_year(double d1, double d2) { return 2000.0 + ((d1 - ERFA_DJ00) + d2) / ERFA_DJY; }
 
 }  // namespace solarlon::validation

@@ -60,8 +60,7 @@ std::vector<std::string> cells(const std::string& line) {
 }
 
 // The text between the markers.
-bool block_of(const std::string& doc, std::string& block, const char* begin = BEGIN,
-              const char* end = END) {
+bool block_of(const std::string& doc, std::string& block, const char* begin = BEGIN, const char* end = END) {
     const auto b = doc.find(begin);
     if (b == std::string::npos) return false;
     const auto e = doc.find(end, b);
@@ -83,8 +82,7 @@ bool figure(const std::string& text, double& value, double& allow) {
     return true;
 }
 
-void check_cell(const std::string& where, const std::string& doc_cell, const Stat& s,
-                std::vector<std::string>& msgs) {
+void check_cell(const std::string& where, const std::string& doc_cell, const Stat& s, std::vector<std::string>& msgs) {
     if (doc_cell == "n/a") {
         if (s.n > 0) msgs.push_back(where + ": documented n/a, now " + fixed(s.max, 3));
         return;
@@ -105,8 +103,8 @@ void write_samples_csv(std::ostream& os, const Report& r) {
     os << "year,jd_tt,lon_erfa_deg,lon_program_deg,err_theory_arcsec,deltat_program_s,"
           "deltat_table_s,err_with_deltat_arcsec,err_eq1950_arcsec,err_eq2000_arcsec\n";
     for (const Sample& s : r.samples) {
-        os << fixed(s.year, 5) << ',' << fixed(s.jd, 1) << ',' << fixed(s.lon_ref, 7) << ','
-           << fixed(s.lon_prog, 7) << ',' << fixed(s.err, 4) << ',' << fixed(s.dt_prog, 3) << ',';
+        os << fixed(s.year, 5) << ',' << fixed(s.jd, 1) << ',' << fixed(s.lon_ref, 7) << ',' << fixed(s.lon_prog, 7)
+           << ',' << fixed(s.err, 4) << ',' << fixed(s.dt_prog, 3) << ',';
         if (s.has_dt) os << fixed(s.dt_tab, 3) << ',' << fixed(s.err_dt, 4);
         else os << ',';
         os << ',' << fixed(s.err1950, 4) << ',' << fixed(s.err2000, 4) << '\n';
@@ -118,9 +116,9 @@ void write_terms_csv(std::ostream& os, const Report& r) {
           "err_theory_s,err_with_deltat_s\n";
     for (const Term& t : r.terms) {
         const double dy = decimal_year(t.jd_ut, 0.0);
-        os << t.year << ',' << fixed(t.lon, 0) << ',' << (t.year + t.iyadd) << ',' << fixed(t.mon, 0)
-           << ',' << fixed(t.day, 0) << ',' << fixed(t.hour, 0) << ',' << fixed(t.minute, 0) << ','
-           << fixed(t.second, 2) << ',' << fixed(dy, 5) << ',' << fixed(t.err, 2) << ',';
+        os << t.year << ',' << fixed(t.lon, 0) << ',' << (t.year + t.iyadd) << ',' << fixed(t.mon, 0) << ','
+           << fixed(t.day, 0) << ',' << fixed(t.hour, 0) << ',' << fixed(t.minute, 0) << ',' << fixed(t.second, 2)
+           << ',' << fixed(dy, 5) << ',' << fixed(t.err, 2) << ',';
         if (t.has_dt) os << fixed(t.err_dt, 2);
         os << '\n';
     }
@@ -135,10 +133,10 @@ std::string summary_markdown(const Report& r) {
     for (const Row& row : r.rows) {
         const bool whole = &row == &r.rows.back();
         const std::string label = whole ? "**" + row.label + "**" : row.label;
-        os << "| " << label << " | " << cell(row.lon, false, 2) << " | " << cell(row.lon, true, 2)
-           << " | " << cell(row.time, false, 1) << " | " << cell(row.time, true, 1) << " | "
-           << cell(row.lon_dt, false, 2) << " | " << cell(row.lon_dt, true, 2) << " | "
-           << cell(row.time_dt, false, 1) << " | " << cell(row.time_dt, true, 1) << " |\n";
+        os << "| " << label << " | " << cell(row.lon, false, 2) << " | " << cell(row.lon, true, 2) << " | "
+           << cell(row.time, false, 1) << " | " << cell(row.time, true, 1) << " | " << cell(row.lon_dt, false, 2)
+           << " | " << cell(row.lon_dt, true, 2) << " | " << cell(row.time_dt, false, 1) << " | "
+           << cell(row.time_dt, true, 1) << " |\n";
     }
     os << "\n| equinox answered | compared with ERFA's mean ecliptic and equinox of | max (\") | rms (\") |\n";
     os << "|---|---|---:|---:|\n";
@@ -146,9 +144,9 @@ std::string summary_markdown(const Report& r) {
     os << "| 2000 | B2000.0 | " << cell(r.eq2000, false, 2) << " | " << cell(r.eq2000, true, 2) << " |\n";
     const Row& all = r.rows.back();
     os << "| 0 | the date | " << cell(all.lon, false, 2) << " | " << cell(all.lon, true, 2) << " |\n";
-    os << "\n" << r.samples.size() << " instants every 10 days (12 h TT) and " << r.terms.size()
-       << " solar terms; Delta T table " << fixed(tabdt_first(), 0) << "-" << fixed(tabdt_last(), 0)
-       << ".\n\n";
+    os << "\n"
+       << r.samples.size() << " instants every 10 days (12 h TT) and " << r.terms.size()
+       << " solar terms; Delta T table " << fixed(tabdt_first(), 0) << "-" << fixed(tabdt_last(), 0) << ".\n\n";
     os << END;
     return os.str();
 }
@@ -181,8 +179,7 @@ bool check(const Report& r, const std::string& doc, std::vector<std::string>& ou
         std::vector<std::string> c = cells(line);
         if (c.empty()) continue;
         std::string& label = c[0];
-        if (label.size() > 4 && label.compare(0, 2, "**") == 0 &&
-            label.compare(label.size() - 2, 2, "**") == 0)
+        if (label.size() > 4 && label.compare(0, 2, "**") == 0 && label.compare(label.size() - 2, 2, "**") == 0)
             label = label.substr(2, label.size() - 4);
         lines.push_back(c);
     }
@@ -236,13 +233,12 @@ std::string apparent_markdown(const ApparentReport& r) {
         const double m = c.p.hour * 60.0 + c.p.minute + std::floor(s / 60.0);
         std::snprintf(got, sizeof got, "%02d:%02d:%02d", static_cast<int>(std::floor(m / 60.0)) % 24,
                       static_cast<int>(std::fmod(m, 60.0)), static_cast<int>(s - 60.0 * std::floor(s / 60.0)));
-        os << "| " << when << " | " << fixed(c.p.lon, 0) << " | " << got << " | " << fixed(c.second, 1)
-           << " |\n";
+        os << "| " << when << " | " << fixed(c.p.lon, 0) << " | " << got << " | " << fixed(c.second, 1) << " |\n";
         if (c.reproduced) ++reproduced;
     }
-    os << "\n" << reproduced << " of " << r.published.size()
-       << " published times reproduced to the printed minute; " << r.missing
-       << " solar terms unanswered.\n\n";
+    os << "\n"
+       << reproduced << " of " << r.published.size() << " published times reproduced to the printed minute; "
+       << r.missing << " solar terms unanswered.\n\n";
     os << APPARENT_END;
     return os.str();
 }

@@ -58,29 +58,29 @@ double lngdif(double a, double b);
 
 // One comparison at an instant sampled every few days.
 struct Sample {
-    double year = 0.0;       // decimal year of the instant (TT)
-    double jd = 0.0;         // TT Julian Date
-    double lon_ref = 0.0;    // ERFA, degrees
-    double lon_prog = 0.0;   // program at the same TT, degrees
-    double err = 0.0;        // program - ERFA at the same TT, arc seconds ("theory alone")
-    double dt_prog = 0.0;    // the program's Delta T estimate, s
-    bool has_dt = false;     // the instant lies within the Delta T table
-    double dt_tab = 0.0;     // tabulated Delta T, s
-    double err_dt = 0.0;     // program given the true UT - ERFA at TT, arc seconds
-    double err1950 = 0.0;    // theory alone with the equinox answered 1950, against B1950.0
-    double err2000 = 0.0;    // the same for 2000, against B2000.0
+    double year = 0.0;      // decimal year of the instant (TT)
+    double jd = 0.0;        // TT Julian Date
+    double lon_ref = 0.0;   // ERFA, degrees
+    double lon_prog = 0.0;  // program at the same TT, degrees
+    double err = 0.0;       // program - ERFA at the same TT, arc seconds ("theory alone")
+    double dt_prog = 0.0;   // the program's Delta T estimate, s
+    bool has_dt = false;    // the instant lies within the Delta T table
+    double dt_tab = 0.0;    // tabulated Delta T, s
+    double err_dt = 0.0;    // program given the true UT - ERFA at TT, arc seconds
+    double err1950 = 0.0;   // theory alone with the equinox answered 1950, against B1950.0
+    double err2000 = 0.0;   // the same for 2000, against B2000.0
 };
 
 // One solar term (a multiple of 15 degrees) as the program's instant search finds it.
 struct Term {
-    std::int32_t year = 0;   // calendar year searched
-    double lon = 0.0;        // wanted longitude, degrees
+    std::int32_t year = 0;                                                // calendar year searched
+    double lon = 0.0;                                                     // wanted longitude, degrees
     double mon = 0.0, day = 0.0, hour = 0.0, minute = 0.0, second = 0.0;  // UT found (its year +
     std::int32_t iyadd = 0;                                               //  iyadd)
-    double jd_ut = 0.0;      // UT found, as a Julian Date
-    double err = 0.0;        // found instant (TT by the program's Delta T) - true TT, seconds
+    double jd_ut = 0.0;                                                   // UT found, as a Julian Date
+    double err = 0.0;  // found instant (TT by the program's Delta T) - true TT, seconds
     bool has_dt = false;
-    double err_dt = 0.0;     // found UT - true UT (true TT less tabulated Delta T), seconds
+    double err_dt = 0.0;  // found UT - true UT (true TT less tabulated Delta T), seconds
 };
 
 // sample  Program and reference longitude at TT 12 h of a calendar date: equinox of date, and the
@@ -98,28 +98,28 @@ void term(std::int32_t iyear, double lon, Term& out);
 // Maximum of the magnitude and root mean square of a set of errors.
 struct Stat {
     std::size_t n = 0;
-    double max = 0.0;   // largest magnitude
+    double max = 0.0;  // largest magnitude
     double rms = 0.0;
     void add(double v);
-    void finish();      // turns the running sum into the rms
-private:
+    void finish();  // turns the running sum into the rms
+  private:
     double sum2_ = 0.0;
 };
 
 // One row of the summary: a span of years with the four error sets.
 struct Row {
-    std::string label;          // "1800-1849"
+    std::string label;  // "1800-1849"
     std::int32_t first = 0, last = 0;
-    Stat lon, time;             // theory alone: arc seconds, seconds of time
-    Stat lon_dt, time_dt;       // with the Delta T estimate (empty beyond the table)
+    Stat lon, time;        // theory alone: arc seconds, seconds of time
+    Stat lon_dt, time_dt;  // with the Delta T estimate (empty beyond the table)
 };
 
 // The whole comparison.
 struct Report {
     std::vector<Sample> samples;
     std::vector<Term> terms;
-    std::vector<Row> rows;      // half-centuries, then the whole span last
-    Stat eq1950, eq2000;        // fixed equinoxes against ERFA's, arc seconds (theory alone)
+    std::vector<Row> rows;  // half-centuries, then the whole span last
+    Stat eq1950, eq2000;    // fixed equinoxes against ERFA's, arc seconds (theory alone)
 };
 
 // The rms of every set of the report taken from its running sums (Stat::finish on each).
@@ -180,14 +180,14 @@ const char* published_source();
 // One published time against the apparent theory.
 struct PublishedCheck {
     Published p;
-    double second = 0.0;     // the theory's instant: seconds after the printed minute's start
-    bool reproduced = false; // rounds to the printed minute, 1 s allowed (validation/apparent.cpp)
+    double second = 0.0;      // the theory's instant: seconds after the printed minute's start
+    bool reproduced = false;  // rounds to the printed minute, 1 s allowed (validation/apparent.cpp)
 };
 
 // The apparent theory against the second route and the published times.
 struct ApparentReport {
-    std::vector<Row> rows;   // spans of years, the whole span last; time: theory - reference, s
-    std::size_t missing = 0; // terms either side did not answer (the check fails on any)
+    std::vector<Row> rows;    // spans of years, the whole span last; time: theory - reference, s
+    std::size_t missing = 0;  // terms either side did not answer (the check fails on any)
     std::vector<PublishedCheck> published;
 };
 

@@ -2,15 +2,15 @@
 // table against observed values, the same-instant comparisons, and the regression check.
 #include <gtest/gtest.h>
 
-#include <erfa.h>
-#include <erfam.h>
-
 #include <cmath>
 #include <limits>
 #include <string>
 #include <vector>
 
+#include <erfa.h>
+#include <erfam.h>
 #include <solarlon/solar.hpp>
+
 #include "validation/validation.hpp"
 
 namespace v = solarlon::validation;
@@ -21,13 +21,16 @@ TEST(Reference, AgreesWithVsop87) {
     // The geometric Sun from the full VSOP87 theory (Earth's heliocentric position plus 180 degrees),
     // referred to the ecliptic and equinox J2000, computed independently of ERFA. The reference must
     // agree to 0.1 arc second over the whole span of the report.
-    struct Case { double jd, lon; };
+    struct Case {
+        double jd, lon;
+    };
     const Case cases[] = {
         {2396758.5, 282.3905910}, {2415020.0, 281.0410202}, {2448908.5, 200.0081089},
         {2460000.5, 335.7910651}, {2524593.5, 277.5331066}, {2542856.0, 277.2008076},
     };
     for (const Case& c : cases) {
-        EXPECT_NEAR(v::lngdif(v::reference_longitude_fixed(c.jd, 0.0, ERFA_DJ00, 0.0), c.lon) * 3600.0, 0.0, 0.1) << c.jd;
+        EXPECT_NEAR(v::lngdif(v::reference_longitude_fixed(c.jd, 0.0, ERFA_DJ00, 0.0), c.lon) * 3600.0, 0.0, 0.1)
+            << c.jd;
     }
     // The same position split differently between the two parts of the date.
     EXPECT_NEAR(v::reference_longitude(2400000.5, 48908.0), v::reference_longitude(2448908.5, 0.0), 1.0e-9);
@@ -40,17 +43,21 @@ TEST(Reference, FixedEquinoxDiffersByPrecession) {
     eraEpb2jd(1950.0, &e1, &e2);
     for (double mjd : {33281.9, 51544.5, -14.5, 124000.0}) {
         const double years = ((ERFA_DJM0 - e1) + (mjd - e2)) / 365.2422;
-        const double diff = v::lngdif(v::reference_longitude(ERFA_DJM0, mjd), v::reference_longitude_fixed(ERFA_DJM0, mjd, e1, e2));
+        const double diff =
+            v::lngdif(v::reference_longitude(ERFA_DJM0, mjd), v::reference_longitude_fixed(ERFA_DJM0, mjd, e1, e2));
         EXPECT_NEAR(diff * 3600.0, 50.28 * years, 0.05 * std::fabs(years) + 0.5) << mjd;
     }
 }
 
 TEST(Reference, InstantOfLongitude) {
     // From guesses days away on either side, across 0 degrees too.
-    struct Case { double guess; double lon; };
+    struct Case {
+        double guess;
+        double lon;
+    };
     const Case cases[] = {
-        {51623.0, 0.0},   {51626.0, 0.0},     {51620.0, 359.9999}, {51715.0, 90.0},
-        {51900.0, 270.0}, {-7000.0, 180.0},   {124000.0, 55.0},    {51626.0, 360.0},
+        {51623.0, 0.0},   {51626.0, 0.0},   {51620.0, 359.9999}, {51715.0, 90.0},
+        {51900.0, 270.0}, {-7000.0, 180.0}, {124000.0, 55.0},    {51626.0, 360.0},
     };
     for (const Case& c : cases) {
         double t = 0.0;
@@ -61,9 +68,11 @@ TEST(Reference, InstantOfLongitude) {
 }
 
 TEST(Reference, LongitudeDifference) {
-    struct Case { double a, b, d; };
+    struct Case {
+        double a, b, d;
+    };
     const Case cases[] = {
-        {359.0, 1.0, -2.0}, {1.0, 359.0, 2.0}, {180.0, 0.0, 180.0}, {0.0, 180.0, 180.0},
+        {359.0, 1.0, -2.0},  {1.0, 359.0, 2.0},     {180.0, 0.0, 180.0}, {0.0, 180.0, 180.0},
         {-720.5, 0.0, -0.5}, {720.25, 360.0, 0.25}, {10.0, 10.0, 0.0},
     };
     for (const Case& c : cases) EXPECT_NEAR(v::lngdif(c.a, c.b), c.d, 1.0e-12) << c.a << " " << c.b;
@@ -72,11 +81,12 @@ TEST(Reference, LongitudeDifference) {
 TEST(DeltaTTable, ObservedValuesBetweenEntries) {
     // Observed TT - UT1 at years that are not table entries (TT - UTC less UT1 - UTC), and the
     // table's structure near 1870, where Delta T fell fastest.
-    struct Case { double year, dt, tol; };
+    struct Case {
+        double year, dt, tol;
+    };
     const Case cases[] = {
-        {1972.0, 42.2, 0.5}, {1999.0, 63.5, 0.5}, {2017.0, 68.6, 0.5},
-        {1900.0, -2.8, 0.1}, {1870.0, 0.9, 0.1},  {1880.0, -5.0, 0.1},
-        {1800.0, 13.7, 0.1}, {2020.0, 69.36, 0.01},
+        {1972.0, 42.2, 0.5}, {1999.0, 63.5, 0.5}, {2017.0, 68.6, 0.5}, {1900.0, -2.8, 0.1},
+        {1870.0, 0.9, 0.1},  {1880.0, -5.0, 0.1}, {1800.0, 13.7, 0.1}, {2020.0, 69.36, 0.01},
     };
     for (const Case& c : cases) {
         double dt = 0.0;
@@ -103,14 +113,17 @@ TEST(DeltaTTable, ContinuousInsideAndSilentOutside) {
 TEST(Compare, SameInstantAndTrueUt) {
     // Theory alone and with Delta T differ only by the program's Delta T error times the Sun's rate
     // (about 0.041 arc second per second of time): the signs of both shifts are right.
-    struct Case { int y, m, d; };
-    for (const Case& c : {Case{1800, 1, 1}, Case{1868, 7, 4}, Case{1925, 2, 28}, Case{1989, 12, 31},
-                          Case{1990, 1, 1}, Case{2019, 12, 21}}) {
+    struct Case {
+        int y, m, d;
+    };
+    for (const Case& c : {Case{1800, 1, 1}, Case{1868, 7, 4}, Case{1925, 2, 28}, Case{1989, 12, 31}, Case{1990, 1, 1},
+                          Case{2019, 12, 21}}) {
         v::Sample s;
         v::sample(c.y, c.m, c.d, s);
         ASSERT_TRUE(s.has_dt);
-        const double rate = (v::lngdif(v::reference_longitude(s.jd, 0.01), v::reference_longitude(s.jd, -0.01)) / 0.02) * 3600.0 /
-                            86400.0;  // arc seconds per second
+        const double rate =
+            (v::lngdif(v::reference_longitude(s.jd, 0.01), v::reference_longitude(s.jd, -0.01)) / 0.02) * 3600.0 /
+            86400.0;  // arc seconds per second
         EXPECT_NEAR(s.err_dt - s.err, (s.dt_prog - s.dt_tab) * rate, 0.005) << c.y;
         EXPECT_LT(std::fabs(s.err), 3.0) << c.y << ": the theory alone stays within arc seconds";
     }
@@ -124,10 +137,14 @@ TEST(Compare, SolarTerms) {
     // The found UT lies in the searched year, in the month of the term's usual date. Both errors are
     // checked through SUNLNG itself: shifted back by its time error, the program's instant gives a
     // longitude that misses the term by that error times the Sun's rate, the sign included.
-    struct Case { int year; double lon; int month; };
+    struct Case {
+        int year;
+        double lon;
+        int month;
+    };
     const Case cases[] = {
-        {1978, 0.0, 3},    {2000, 270.0, 12}, {2000, 285.0, 1},  {1801, 90.0, 6},
-        {2199, 180.0, 9},  {1900, 330.0, 2},  {2023, 285.0, 1},  {1850, 135.0, 8},
+        {1978, 0.0, 3},   {2000, 270.0, 12}, {2000, 285.0, 1}, {1801, 90.0, 6},
+        {2199, 180.0, 9}, {1900, 330.0, 2},  {2023, 285.0, 1}, {1850, 135.0, 8},
     };
     for (const Case& c : cases) {
         v::Term t;
@@ -136,12 +153,13 @@ TEST(Compare, SolarTerms) {
         EXPECT_EQ(t.mon, c.month) << c.year << " " << c.lon;
         // The theory drifts to some 10 arc seconds, four minutes of time, by 2200.
         EXPECT_LT(std::fabs(t.err), c.year < 2100 ? 120.0 : 300.0) << c.year << " " << c.lon;
-        const double rate = (v::lngdif(v::reference_longitude(t.jd_ut, 0.01), v::reference_longitude(t.jd_ut, -0.01)) / 0.02) *
-                            3600.0 / 86400.0;  // arc seconds per second
+        const double rate =
+            (v::lngdif(v::reference_longitude(t.jd_ut, 0.01), v::reference_longitude(t.jd_ut, -0.01)) / 0.02) * 3600.0 /
+            86400.0;                        // arc seconds per second
         auto lon_at = [&t](double shift) {  // program's longitude SHIFT seconds after its answer
             double delt = 0.0, lon = 0.0, rv = 0.0, x = 0.0, y = 0.0, z = 0.0;
-            solarlon::SUNLNG(0.0, t.year + t.iyadd, t.mon, t.day, t.hour, t.minute, t.second + shift,
-                             delt, lon, rv, x, y, z);
+            solarlon::SUNLNG(0.0, t.year + t.iyadd, t.mon, t.day, t.hour, t.minute, t.second + shift, delt, lon, rv, x,
+                             y, z);
             return lon;
         };
         EXPECT_NEAR(v::lngdif(lon_at(0.0), c.lon) * 3600.0, 0.0, 0.001) << "the program's own instant";
@@ -203,7 +221,11 @@ TEST(Check, DocumentedMaximaAreBounds) {
     ASSERT_NE(doc.find("| 1800-1849 | 1.23 |"), std::string::npos) << doc;
     ASSERT_NE(doc.find("| **1800-2200** |"), std::string::npos) << doc;
 
-    struct Case { const char* what; std::string doc; bool ok; };
+    struct Case {
+        const char* what;
+        std::string doc;
+        bool ok;
+    };
     const Case cases[] = {
         {"as written", doc, true},
         {"a bound raised", replaced(doc, "5.68", "6.00"), true},

@@ -23,8 +23,8 @@ double DAYNUM(const double& YEAR, const double& MON, const double& DAY);
 //  Given:    YEAR..SECOND  instant (any time scale; nothing here corrects for it)
 //  Returned: D   days from 1900 January 0.5 (JD - 2415020.0)
 //            T   Julian centuries of 36525 days from the same instant
-void TIMARG(const double& YEAR, const double& MON, const double& DAY, const double& HOUR,
-            const double& MINUTE, const double& SECOND, double& D, double& T);
+void TIMARG(const double& YEAR, const double& MON, const double& DAY, const double& HOUR, const double& MINUTE,
+            const double& SECOND, double& D, double& T);
 
 // OBLIQ  Newcomb's mean obliquity of the ecliptic.
 //  Given:    T   Julian centuries from 1900 January 0.5
@@ -53,9 +53,8 @@ void NUTARG(const double& D, double& EL, double& ELP, double& F, double& DM, dou
 //            YEAR..SECOND   instant; no time scale or zone correction is made
 //  Given and returned: X, Y, Z   equatorial vector of date, any length; not renormalised; each read
 //                      before any is written
-void NUTATE(const std::int32_t& ISIGN, const double& YEAR, const double& MON, const double& DAY,
-            const double& HOUR, const double& MINUTE, const double& SECOND, double& X, double& Y,
-            double& Z);
+void NUTATE(const std::int32_t& ISIGN, const double& YEAR, const double& MON, const double& DAY, const double& HOUR,
+            const double& MINUTE, const double& SECOND, double& X, double& Y, double& Z);
 
 // ABERR  Annual aberration of a unit direction, circular orbit of the Earth.
 //  Given:    ISIGN          +1 adds the aberration (geometric to apparent), -1 removes it to first
@@ -64,9 +63,8 @@ void NUTATE(const std::int32_t& ISIGN, const double& YEAR, const double& MON, co
 //            SUNLON         Sun's ecliptic longitude, degrees
 //  Given and returned: X, Y, Z   unit equatorial vector of date (direction cosines); not renormalised;
 //                      each read before any is written
-void ABERR(const std::int32_t& ISIGN, const double& YEAR, const double& MON, const double& DAY,
-           const double& HOUR, const double& MINUTE, const double& SECOND, double& X, double& Y,
-           double& Z, const double& SUNLON);
+void ABERR(const std::int32_t& ISIGN, const double& YEAR, const double& MON, const double& DAY, const double& HOUR,
+           const double& MINUTE, const double& SECOND, double& X, double& Y, double& Z, const double& SUNLON);
 
 // PRECRD  Precession of right ascension and declination between two mean equinoxes.
 //  Given:    EP0, EP1   epochs of the mean equinox given and wanted (years)
@@ -87,8 +85,8 @@ void PRECRS(const float& EP0, const float& EP1, float& RA, float& DEC);
 //  Given and returned:
 //            RA            right ascension, degrees; returned in [0, 360)
 //            DEC           declination, degrees; returned in [-90, 90]
-void NUTRD(const std::int32_t& ISIGN, const double& YEAR, const double& MON, const double& DAY,
-           const double& HOUR, const double& MINUTE, const double& SECOND, double& RA, double& DEC);
+void NUTRD(const std::int32_t& ISIGN, const double& YEAR, const double& MON, const double& DAY, const double& HOUR,
+           const double& MINUTE, const double& SECOND, double& RA, double& DEC);
 
 // ELM2K  Orientation elements of an orbit from the equator and equinox 1950 (FK4) to 2000 (FK5).
 //  Given and returned:
@@ -110,8 +108,7 @@ void ELM2KS(float& PERI, float& NODE, float& INCL);
 //            INCL   inclination i to the ecliptic of 1950, radians
 //  Returned: EPXYZ  P, unit vector from the focus toward perihelion
 //            EQXYZ  Q, unit vector in the orbital plane 90 degrees ahead of P in the motion
-void ELMPQ(const double& PERI, const double& NODE, const double& INCL, double (&EPXYZ)[3],
-           double (&EQXYZ)[3]);
+void ELMPQ(const double& PERI, const double& NODE, const double& INCL, double (&EPXYZ)[3], double (&EQXYZ)[3]);
 
 // ROT2K  FK4 B1950.0 to FK5 J2000.0 rotation of a position at epoch B1950.0 (no E-terms).
 //  Given:    R0   rectangular equatorial vector, FK4, equator and equinox B1950.0, epoch B1950.0

@@ -25,11 +25,11 @@ namespace solarlon::io {
 enum class Kind { File, Input };
 
 class Failure : public std::runtime_error {
-public:
+  public:
     Failure(Kind kind, const std::string& detail);
     Kind kind() const noexcept { return kind_; }
 
-private:
+  private:
     Kind kind_;
 };
 
@@ -50,7 +50,7 @@ class OutputFile;
 
 // ByteSource  Where a reader's bytes come from.
 class ByteSource {
-public:
+  public:
     virtual ~ByteSource() = default;
     // fill  Up to CAP (> 0) bytes into TO, waiting for at least one.
     //  Result:   the number of bytes; 0 at the end of the source
@@ -59,7 +59,7 @@ public:
 };
 
 class RecordReader {
-public:
+  public:
     // IN is read as raw bytes through its public interface; WHAT names the source in error reports
     // ("console" or a file name). Bytes are taken ahead only as far as IN holds them already.
     RecordReader(std::istream& in, std::string what);
@@ -93,7 +93,7 @@ public:
     //      the screen before the program waits for an answer. The console's reader is tied to its writer.
     void tie(RecordWriter& out) noexcept { tied_ = &out; }
 
-private:
+  private:
     bool refill();
     void lone_cr() const;
     std::unique_ptr<ByteSource> own_;  // the stream's source, when given a stream
@@ -110,7 +110,7 @@ private:
 };
 
 class RecordWriter {
-public:
+  public:
     // OUT receives raw bytes; WHAT names the destination in error reports.
     RecordWriter(std::ostream& out, std::string what);
     // The output file of a file mode: records go to its own buffer.
@@ -124,7 +124,7 @@ public:
     void fresh_line();
     void flush();
 
-private:
+  private:
     void check();
     std::ostream* out_ = nullptr;
     OutputFile* file_ = nullptr;
@@ -192,7 +192,7 @@ std::string trimmed(std::string_view name);
 
 // InputFile  An input file of the file modes, read through the platform's own calls.
 class InputFile : public ByteSource {
-public:
+  public:
     ~InputFile() override;
     InputFile(const InputFile&) = delete;
     InputFile& operator=(const InputFile&) = delete;
@@ -200,7 +200,7 @@ public:
     std::size_t fill(char* to, std::size_t cap) override;
     const std::string& name() const noexcept { return name_; }
 
-private:
+  private:
     friend std::unique_ptr<InputFile> open_old(std::string_view name);
     InputFile(std::string name, std::intptr_t handle) : name_(std::move(name)), h_(handle) {}
     std::string name_;
@@ -220,7 +220,7 @@ std::unique_ptr<InputFile> open_old(std::string_view name);
 // system confirms them and never written twice. While the temporary exists, SIGINT, SIGTERM and
 // SIGHUP remove it and end the program with status 128 + the signal number (POSIX).
 class OutputFile {
-public:
+  public:
     // Creates the temporary. A directory, FIFO, device or socket at NAME, and a temporary that cannot
     // be created, are file failures naming NAME; nothing is created then.
     explicit OutputFile(std::string name);
@@ -244,7 +244,7 @@ public:
     const std::string& name() const noexcept { return name_; }
     const std::string& temporary() const noexcept { return temp_; }
 
-private:
+  private:
     struct Impl;
     void drain();
     void place();

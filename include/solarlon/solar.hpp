@@ -38,16 +38,16 @@ void DELTAT(const double& YEAR, const double& MON, const double& DAY, double& DE
 //                    instant with annual aberration for EQ 0
 //  Notes:    No input is rejected and every output is written (NaN for NaN). The outputs are stored
 //            last: an input may also be passed as an output.
-void SUNLNG(const double& EQ, const double& YEAR, const double& MON, const double& DAY,
-            const double& HOUR, const double& MINUTE, const double& SECOND, double& DELT, double& LON,
-            double& RV, double& X, double& Y, double& Z);
+void SUNLNG(const double& EQ, const double& YEAR, const double& MON, const double& DAY, const double& HOUR,
+            const double& MINUTE, const double& SECOND, double& DELT, double& LON, double& RV, double& X, double& Y,
+            double& Z);
 
 // SUNLON  The longitude of SUNLNG alone, bit for bit the same, for callers that use nothing else.
 //  Given:    EQ, YEAR..SECOND   as SUNLNG
 //  Returned: LON     as SUNLNG
 //  Notes:    An input may also be passed as the output.
-void SUNLON(const double& EQ, const double& YEAR, const double& MON, const double& DAY,
-            const double& HOUR, const double& MINUTE, const double& SECOND, double& LON);
+void SUNLON(const double& EQ, const double& YEAR, const double& MON, const double& DAY, const double& HOUR,
+            const double& MINUTE, const double& SECOND, double& LON);
 
 // SUNTIM  Instant within a calendar year of a zone at which the Sun's longitude, for the chosen
 //         equinox, reaches LON.
@@ -82,17 +82,16 @@ void SUNTIM(const double& EQ, const std::int32_t& IZONE, const std::int32_t& IYE
 //            YEAR..SECOND  instant, UT
 //  Given and returned:
 //            X, Y, Z       unit rectangular equatorial vector of date; not renormalised
-void ABERDT(const std::int32_t& ISIGN, const double& YEAR, const double& MON, const double& DAY,
-            const double& HOUR, const double& MINUTE, const double& SECOND, double& X, double& Y,
-            double& Z);
+void ABERDT(const std::int32_t& ISIGN, const double& YEAR, const double& MON, const double& DAY, const double& HOUR,
+            const double& MINUTE, const double& SECOND, double& X, double& Y, double& Z);
 
 // ABERRD  Annual aberration of right ascension and declination, applied (+1) or removed (-1).
 //  Given:    ISIGN, YEAR..SECOND   as ABERDT
 //  Given and returned:
 //            RA            right ascension, degrees; returned in [0, 360)
 //            DEC           declination, degrees; returned in [-90, 90]
-void ABERRD(const std::int32_t& ISIGN, const double& YEAR, const double& MON, const double& DAY,
-            const double& HOUR, const double& MINUTE, const double& SECOND, double& RA, double& DEC);
+void ABERRD(const std::int32_t& ISIGN, const double& YEAR, const double& MON, const double& DAY, const double& HOUR,
+            const double& MINUTE, const double& SECOND, double& RA, double& DEC);
 
 }  // namespace solarlon
 

@@ -38,10 +38,10 @@ Instant jst(double year, double month, double day, double hour = 0, double minut
 
 // The equinox to which longitudes are referred.
 class Equinox {
-public:
-    static Equinox mean_1950();            // mean equinox of 1950.0
-    static Equinox mean_2000();            // mean equinox of 2000.0
-    static Equinox of_date();              // mean equinox of the instant itself
+  public:
+    static Equinox mean_1950();  // mean equinox of 1950.0
+    static Equinox mean_2000();  // mean equinox of 2000.0
+    static Equinox of_date();    // mean equinox of the instant itself
     // of_year  Mean equinox of the year YEAR, fraction included. Years from 1949.5 up to 1950.5 are
     //          1950.0, as the program has it; a year above -1.5 and below 0.5 cannot be told from the
     //          program's 0 (the equinox of date) and gives an equinox whose longitudes are NaN.
@@ -53,7 +53,7 @@ public:
     double eq() const { return eq_; }  // the EQ value that SUNLNG and SUNTIM are given
     bool is_of_date() const;           // the answer selects the equinox of the instant
 
-private:
+  private:
     explicit Equinox(double eq) : eq_(eq) {}
     double eq_;
 };
@@ -81,8 +81,7 @@ double longitude(const Instant& at, const Equinox& eq, Theory theory = Theory::c
 //            within the zone's odd minutes of the year's end may lie in the neighbouring year.
 //            Apparent: the first instant from 0 h of January 1 of YEAR in ZONE on, any zone, to well
 //            under 0.1 s; hour and minute whole, the second with its fraction.
-Instant instant_of(std::int32_t year, double lon, const Equinox& eq, double zone,
-                   Theory theory = Theory::classic);
+Instant instant_of(std::int32_t year, double lon, const Equinox& eq, double zone, Theory theory = Theory::classic);
 
 // to_second  AT as the program prints it: rounded to the whole second, seconds carried into
 //            minutes, minutes into hours, hours into days and days into months and years by the
@@ -118,8 +117,7 @@ struct Term {
 
 // solar_terms  The 24 terms of the calendar year YEAR of the zone ZONE, in calendar order: 小寒
 //              (285 degrees) first, 冬至 (270 degrees) last.
-std::array<Term, 24> solar_terms(std::int32_t year, const Equinox& eq, double zone,
-                                 Theory theory = Theory::classic);
+std::array<Term, 24> solar_terms(std::int32_t year, const Equinox& eq, double zone, Theory theory = Theory::classic);
 
 // Why a theory gives NaN.
 enum class Refusal {

@@ -34,8 +34,8 @@ class RecordWriter;
 //            comma after a blank, or a second comma, is a field of its own (value 0); a field that
 //            reaches column N is counted but not converted. Only blanks and commas separate: a tab
 //            is part of a field. Fields after the sixth are counted and their values dropped.
-void GETNUM(const std::string& LINE, const std::int32_t& N, std::int32_t& COUNT, double& V1, double& V2,
-            double& V3, double& V4, double& V5, double& V6);
+void GETNUM(const std::string& LINE, const std::int32_t& N, std::int32_t& COUNT, double& V1, double& V2, double& V3,
+            double& V4, double& V5, double& V6);
 
 // What GETNUM made of one of the first six fields of a line.
 struct NUMFLD {
@@ -53,8 +53,8 @@ struct NUMFLD {
 //                       its ending comma ("1978, 6") does not undo the first. F(COUNT+1) may
 //                       describe one field more: a text alone in column N, which starts no counted
 //                       field (EDGE, not TOOK).
-void GETNUM(const std::string& LINE, const std::int32_t& N, std::int32_t& COUNT, double& V1, double& V2,
-            double& V3, double& V4, double& V5, double& V6, NUMFLD (&F)[6]);
+void GETNUM(const std::string& LINE, const std::int32_t& N, std::int32_t& COUNT, double& V1, double& V2, double& V3,
+            double& V4, double& V5, double& V6, NUMFLD (&F)[6]);
 
 // PUTLIN  Writes a line without its trailing blanks as one record.
 //  Given:    LINE    the line, taken as 80 characters (blank-padded, longer text ignored)
@@ -156,16 +156,16 @@ void SPHXYZ(double& X, double& Y, double& Z, const double& ALPHA, const double& 
 //  Notes:    Any finite, non-parallel pair gives the unit normal to rounding, however large or
 //            small the components. Parallel vectors (or a zero vector) have no such direction: the
 //            result is (0, 0, 0). A NaN or infinite component gives (NaN, NaN, NaN).
-void UCROSS(const double& X1, const double& X2, const double& X3, const double& Y1, const double& Y2,
-            const double& Y3, double& Z1, double& Z2, double& Z3);
+void UCROSS(const double& X1, const double& X2, const double& X3, const double& Y1, const double& Y2, const double& Y3,
+            double& Z1, double& Z2, double& Z3);
 
 // ROTAXS  Rotation of a vector about an arbitrary axis, right-handed.
 //  Given:    A1, A2, A3     vector
 //            UX, UY, UZ     axis, unit vector (not checked)
 //            THETA          angle, radians (positive turns X toward Y about +Z)
 //  Returned: B1, B2, B3     rotated vector; may be the same variables as A1, A2, A3
-void ROTAXS(const double& A1, const double& A2, const double& A3, const double& UX, const double& UY,
-            const double& UZ, const double& THETA, double& B1, double& B2, double& B3);
+void ROTAXS(const double& A1, const double& A2, const double& A3, const double& UX, const double& UY, const double& UZ,
+            const double& THETA, double& B1, double& B2, double& B3);
 
 // ---------------------------------------------------------------- linear equations
 
@@ -228,8 +228,7 @@ void URRESET();
 //            1..3, the converted angles are returned and nothing is drawn.
 //  Called:   HMSDEG, DMSDEG, SPHVEC, UCROSS, URAND, GAUSRN, ROTAXS, VECSPH
 void RDPERT(const std::int32_t& H, const std::int32_t& M, const double& S, const std::int32_t& D,
-            const std::int32_t& DM, const double& DS, double& ALPHA, double& DELTA,
-            const RDSET& SET = RDSET());
+            const std::int32_t& DM, const double& DS, double& ALPHA, double& DELTA, const RDSET& SET = RDSET());
 
 // TURNRD  A right ascension and declination turned through a routine that acts on their unit vector.
 //  Given:    TURN       called as TURN(x, y, z) with the unit vector, which it turns in place

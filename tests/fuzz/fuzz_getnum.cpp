@@ -71,7 +71,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (count < 0 || count > scan - 1) fail("count out of range", line, n);
     if (count != want) fail("count differs from the column tests", line, n);
     for (int k = 0; k < 6; ++k) {
-        if (std::memcmp(&slots[k + 1], &a[k], sizeof(double)) != 0) fail("value differs from the column tests", line, n);
+        if (std::memcmp(&slots[k + 1], &a[k], sizeof(double)) != 0)
+            fail("value differs from the column tests", line, n);
         if (k >= count && slots[k + 1] != 0.0) fail("a value without a field", line, n);
     }
     return 0;

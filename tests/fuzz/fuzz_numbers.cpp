@@ -143,7 +143,8 @@ void check_free(const std::string& bytes) {
             if (f.kind() != io::Kind::Input) fail("free-form read failed as a file failure", token);
             if (end || keep) fail("free-form read failed on a slash, a null value or the end", token);
             double v = 0.0;
-            if (!token.empty() && io::read_f(token, 0, v) == io::Status::Ok) fail("free-form read failed on a number", token);
+            if (!token.empty() && io::read_f(token, 0, v) == io::Status::Ok)
+                fail("free-form read failed on a number", token);
             if (value != before) fail("a failed read stored a value", token);
             return;
         }
@@ -156,7 +157,8 @@ void check_free(const std::string& bytes) {
             continue;
         }
         double v = 0.0;
-        if (r != io::Free::Stored || token.empty() || io::read_f(token, 0, v) != io::Status::Ok || v != value || !std::isfinite(value))
+        if (r != io::Free::Stored || token.empty() || io::read_f(token, 0, v) != io::Status::Ok || v != value ||
+            !std::isfinite(value))
             fail("free-form read stored something else than the first number", token);
     }
 }

@@ -11,8 +11,6 @@
 // free-form input), elsewhere it becomes "_". Only the first 32 lines are used, since every typed line of
 // the longitude modes is a full search of the year. Run it with an absolute -artifact_prefix: the
 // current directory is the scratch directory while a run is in progress.
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -22,6 +20,7 @@
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <unistd.h>
 #include <utility>
 
 #include <solarlon/driver.hpp>
@@ -57,7 +56,8 @@ fs::path g_scratch;
 fs::path g_home;
 
 void fail(const char* what, const std::string& input, const std::string& out) {
-    std::fprintf(stderr, "fuzz_program: %s\n  input:  %s\n  output tail: %s\n", what, solarlon::io::shown(input).c_str(),
+    std::fprintf(stderr, "fuzz_program: %s\n  input:  %s\n  output tail: %s\n", what,
+                 solarlon::io::shown(input).c_str(),
                  solarlon::io::shown(out.size() > 60 ? out.substr(out.size() - 60) : out).c_str());
     std::abort();
 }
@@ -144,7 +144,8 @@ void check_files(const std::string& input, const std::string& out) {
         if (input_file) continue;
         const std::string bytes = bytes_of(e.path());
         if (name.find(".SLG") != std::string::npos) {
-            if (!records_ok(bytes, [](const std::string& r) { return r.size() <= 78 && (r.empty() || r.back() != ' '); }))
+            if (!records_ok(bytes,
+                            [](const std::string& r) { return r.size() <= 78 && (r.empty() || r.back() != ' '); }))
                 fail(".SLG record longer than 78 columns or with a trailing blank", input, out);
         } else if (name.find(".THJ") != std::string::npos) {
             if (!records_ok(bytes, [](const std::string& r) { return r.size() == 19; }))

@@ -5,8 +5,8 @@
 // Input: byte 0 chooses the length kept, the rest is the file.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>

@@ -8,9 +8,9 @@ namespace solarlon::detail {
 
 // sunlng_literal  SUNLNG by its formulas taken literally.
 //  Given and returned: as SUNLNG
-void sunlng_literal(const double& EQ, const double& YEAR, const double& MON, const double& DAY,
-                    const double& HOUR, const double& MINUTE, const double& SECOND, double& DELT,
-                    double& LON, double& RV, double& X, double& Y, double& Z);
+void sunlng_literal(const double& EQ, const double& YEAR, const double& MON, const double& DAY, const double& HOUR,
+                    const double& MINUTE, const double& SECOND, double& DELT, double& LON, double& RV, double& X,
+                    double& Y, double& Z);
 
 }  // namespace solarlon::detail
 
