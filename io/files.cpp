@@ -6,20 +6,7 @@
 #include <solarlon/io.hpp>
 
 #include "io/detail.hpp"
-
-#ifdef _WIN32
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-#else
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
+#include "io/os.hpp"
 
 namespace solarlon::io {
 

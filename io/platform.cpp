@@ -4,16 +4,7 @@
 #include <system_error>
 
 #include "io/detail.hpp"
-
-#ifdef _WIN32
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-#endif
+#include "io/os.hpp"
 
 namespace solarlon::io::detail {
 
