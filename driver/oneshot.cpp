@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -16,67 +15,12 @@ namespace solarlon::driver {
 
 namespace {
 
-enum class Format { Text, Csv, Json };
-
 // A bad command line: what is wrong, and what is expected.
 struct Bad {
     std::string what;
 };
 
 std::string quoted(std::string_view text) { return io::shown(text); }
-
-// Whole numbers of an instant, zero-padded to WIDTH; NaN and the like print as they are.
-std::string padded(double v, int width) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%0*.0f", width, v);
-    return buf;
-}
-
-std::string year_text(double y) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, y >= 0.0 && y <= 9999.0 ? "%04.0f" : "%+05.0f", y);
-    return buf;
-}
-
-std::string zone_text(int minutes) {
-    const int m = minutes < 0 ? -minutes : minutes;
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%c%02d:%02d", minutes < 0 ? '-' : '+', m / 60, m % 60);
-    return buf;
-}
-
-// ISO 8601: 2027-01-05T23:06:41+09:00, or with a blank between the parts for people.
-std::string instant_text(const sun::Instant& t, const std::string& second, int zone_minutes, bool iso) {
-    return year_text(t.year) + "-" + padded(t.month, 2) + "-" + padded(t.day, 2) + (iso ? "T" : " ") +
-           padded(t.hour, 2) + ":" + padded(t.minute, 2) + ":" + second + (iso ? "" : " ") + zone_text(zone_minutes);
-}
-
-std::string shown_instant(const sun::Instant& t, int zone_minutes, bool iso) {
-    return instant_text(t, padded(t.second, 2), zone_minutes, iso);
-}
-
-// A date with a decimal day as the longitude-to-UT mode prints it (F7.3): 1978-03-20.976.
-std::string day_text(const sun::DecimalDate& d) {
-    const std::string f = io::format_f(d.day, 7, 3);
-    const std::string day = f.substr(f.find_first_not_of(' '));
-    return year_text(d.year) + "-" + padded(d.month, 2) + "-" + (day.size() < 6 ? "0" : "") + day;
-}
-
-// A longitude as given: shortest of up to 15 significant digits.
-std::string degrees_text(double v) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.15g", v);
-    return buf;
-}
-
-// The longitude as the date-to-longitude mode prints it (F10.5), without its leading blanks.
-std::string longitude_text(double lon) {
-    const std::string f = io::format_f(lon, 10, 5);
-    return f.substr(f.find_first_not_of(' '));
-}
-
-// A JSON string of UTF-8 bytes without quotes or controls, as every text here is.
-std::string json_string(std::string_view s) { return "\"" + std::string(s) + "\""; }
 
 struct Options {
     std::vector<std::string_view> words;  // the positional arguments after the command's name
@@ -199,50 +143,8 @@ sun::Refusal or_out(sun::Refusal r, std::int32_t year) {
 
 bool found(const sun::Instant& t) { return std::isfinite(t.year + t.month + t.day + t.hour + t.minute + t.second); }
 
-// The answer's records: a header and rows of cells (csv), objects (json), lines (text).
-struct Column {
-    const char* name;
-    bool string;  // a JSON string (quoted), else a JSON number
-};
-
-// The apparent theory names itself: a first line of text, a last column "theory". The classic theory's
-// answers are as they always were.
-std::vector<std::string> table(const Options& o, const texts::Texts& T, std::vector<Column> cols,
-                               std::vector<std::vector<std::string>> rows, std::vector<std::string> text_lines) {
-    const Format format = o.format;
-    std::vector<std::string> out;
-    if (o.theory == sun::Theory::apparent) {
-        text_lines.insert(text_lines.begin(), std::string(T.APPARENT_HEAD));
-        cols.push_back({"theory", true});
-        for (auto& r : rows) r.push_back("apparent");
-    }
-    if (format == Format::Text) return text_lines;
-    if (format == Format::Csv) {
-        std::string head;
-        for (const auto& c : cols) head += (head.empty() ? "" : ",") + std::string(c.name);
-        out.push_back(head);
-        for (const auto& r : rows) {
-            std::string line;
-            for (std::size_t i = 0; i < r.size(); ++i) line += (i ? "," : "") + r[i];
-            out.push_back(line);
-        }
-        return out;
-    }
-    out.push_back("[");
-    for (std::size_t k = 0; k < rows.size(); ++k) {
-        std::string line = "  {";
-        for (std::size_t i = 0; i < cols.size(); ++i) {
-            line += (i ? ", " : "") + json_string(cols[i].name) + ": " +
-                    (cols[i].string ? json_string(rows[k][i]) : rows[k][i]);
-        }
-        out.push_back(line + (k + 1 < rows.size() ? "}," : "}"));
-    }
-    out.push_back("]");
-    return out;
-}
-
 std::vector<std::string> terms(const Options& o, const texts::Texts& T) {
-    const char* usage = "solarlon terms YEAR [--equinox E] [--zone Z] [--format text|csv|json]";
+    const char* usage = "solarlon terms YEAR [--theory T] [--equinox E] [--zone Z] [--format text|csv|json]";
     arity("terms", o, 1, usage);
     const std::int32_t year = year_of("terms", o.words[0]);
     const double zone = o.zone_minutes / 60.0;
@@ -262,11 +164,11 @@ std::vector<std::string> terms(const Options& o, const texts::Texts& T) {
         lines.push_back(std::string(T.TERMS[k]) + "  " + std::string(3 - std::min<std::size_t>(3, lon.size()), ' ') +
                         lon + std::string(T.DEGREE) + "  " + shown_instant(s, o.zone_minutes, false));
     }
-    return table(o, T, {{"name", true}, {"longitude", false}, {"instant", true}}, rows, lines);
+    return table(o.format, o.theory, T, {{"name", true}, {"longitude", false}, {"instant", true}}, rows, lines);
 }
 
 std::vector<std::string> at(const Options& o, const texts::Texts& T) {
-    arity("at", o, 1, "solarlon at DATETIME [--equinox E] [--format text|csv|json]");
+    arity("at", o, 1, "solarlon at DATETIME [--theory T] [--equinox E] [--format text|csv|json]");
     const auto typed = read_instant(o.words[0]);
     if (!typed) {
         throw Bad{"at: bad date and time " + quoted(o.words[0]) +
@@ -277,13 +179,13 @@ std::vector<std::string> at(const Options& o, const texts::Texts& T) {
     const double lon = sun::longitude(typed->at, o.equinox, o.theory);
     const std::string second = typed->second_text.empty() ? "00" : typed->second_text;
     const std::string l = longitude_text(lon);
-    return table(o, T, {{"instant", true}, {"longitude", false}},
+    return table(o.format, o.theory, T, {{"instant", true}, {"longitude", false}},
                  {{instant_text(typed->at, second, typed->zone_minutes, true), l}},
                  {instant_text(typed->at, second, typed->zone_minutes, false) + "  " + l + std::string(T.DEGREE)});
 }
 
 std::vector<std::string> when(const Options& o, const texts::Texts& T) {
-    arity("when", o, 2, "solarlon when YEAR LONGITUDE [--equinox E] [--zone Z] [--format text|csv|json]");
+    arity("when", o, 2, "solarlon when YEAR LONGITUDE [--theory T] [--equinox E] [--zone Z] [--format text|csv|json]");
     const std::int32_t year = year_of("when", o.words[0]);
     const double lon = degrees_of("when", o.words[1]);
     const double zone = o.zone_minutes / 60.0;
@@ -293,7 +195,7 @@ std::vector<std::string> when(const Options& o, const texts::Texts& T) {
     if (o.theory == sun::Theory::apparent && !found(at)) refuse("when", o, or_out(sun::Refusal::none, year), what);
     const sun::Instant s = sun::to_second(at);
     const std::string l = degrees_text(lon);
-    return table(o, T, {{"longitude", false}, {"instant", true}, {"day", true}},
+    return table(o.format, o.theory, T, {{"longitude", false}, {"instant", true}, {"day", true}},
                  {{l, shown_instant(s, o.zone_minutes, true), day_text(sun::decimal_date(at))}},
                  {l + std::string(T.DEGREE) + "  " + shown_instant(s, o.zone_minutes, false)});
 }

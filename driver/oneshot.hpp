@@ -1,5 +1,5 @@
-// oneshot.hpp  The one-shot commands (terms, at, when): their values read from the command line, and
-//              the commands themselves. Private to the driver.
+// oneshot.hpp  The one-shot commands (terms, at, when): their values read from the command line, their
+//              answers as records, and the commands themselves. Private to the driver.
 #ifndef SOLARLON_DRIVER_ONESHOT_HPP
 #define SOLARLON_DRIVER_ONESHOT_HPP
 
@@ -8,9 +8,12 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <solarlon/driver.hpp>
 #include <solarlon/sun.hpp>
+
+#include "driver/texts.hpp"
 
 namespace solarlon::driver {
 
@@ -34,6 +37,37 @@ std::optional<sun::Equinox> read_equinox(std::string_view text);  // date, or a 
 //               (JST when no offset is given); month, day, hour, minute and second in their ranges,
 //               24:00 as the end of the day.
 std::optional<TypedInstant> read_instant(std::string_view text);
+
+// The answer's form: text lines for people, csv with a header line, or one json array of objects.
+enum class Format { Text, Csv, Json };
+
+// instant_text  An instant as ISO 8601, 2027-01-05T23:06:41+09:00 (ISO), or with blanks between the
+//               parts for people, 2027-01-05 23:06:41 +09:00; SECOND as it is to be shown.
+std::string instant_text(const sun::Instant& t, const std::string& second, int zone_minutes, bool iso);
+// shown_instant  The same with the whole second of T.
+std::string shown_instant(const sun::Instant& t, int zone_minutes, bool iso);
+// day_text  A date with a decimal day as the longitude-to-UT mode prints it (F7.3): 1978-03-20.976.
+std::string day_text(const sun::DecimalDate& d);
+// degrees_text  A longitude as given: the shortest of up to 15 significant digits.
+std::string degrees_text(double v);
+// longitude_text  A longitude as the date-to-longitude mode prints it (F10.5), without leading blanks.
+std::string longitude_text(double lon);
+
+// A column of an answer: its name, and whether its cells are json strings (quoted) or numbers.
+struct Column {
+    const char* name;
+    bool string;
+};
+
+// table  The records of an answer.
+//  Given:    FORMAT       text, csv or json
+//            THEORY       the theory that answered: the apparent theory names itself (a first line of
+//                         text, T's APPARENT_HEAD; a last column "theory"), the classic one does not
+//            COLS, ROWS   the answer's cells, for csv and json
+//            TEXT_LINES   the answer for people
+//  Result:   the records, each without its line end
+std::vector<std::string> table(Format format, sun::Theory theory, const texts::Texts& T, std::vector<Column> cols,
+                               std::vector<std::vector<std::string>> rows, std::vector<std::string> text_lines);
 
 // one_shot  A one-shot command.
 //  Given:    ARGS     the command's name and its arguments (the program's arguments from the name on)
