@@ -8,35 +8,11 @@
 #include <solarlon/sun.hpp>
 #include <solarlon/util.hpp>
 
+#include "solar/detail.hpp"
+
 namespace solarlon::sun {
 
 namespace {
-
-// Day count of a proleptic Gregorian date from 1970-01-01 (negative before), any year: Hinnant's
-// count by eras of 400 years, exact in 64-bit integers. The display's own: it alone needs the way back
-// (civil_from_days) and years before 1, and it only carries an instant already found into a valid
-// date, so neither DAYNUM (the equinox routines') nor the series' MJD feeds it or is fed by it.
-std::int64_t days_from_civil(std::int64_t y, std::int64_t m, std::int64_t d) {
-    y -= m <= 2;
-    const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-    const std::int64_t yoe = y - era * 400;                                   // [0, 399]
-    const std::int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;  // [0, 365]
-    const std::int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;           // [0, 146096]
-    return era * 146097 + doe - 719468;
-}
-
-// The date of a day count from 1970-01-01.
-void civil_from_days(std::int64_t z, std::int64_t& y, std::int64_t& m, std::int64_t& d) {
-    z += 719468;
-    const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-    const std::int64_t doe = z - era * 146097;                                       // [0, 146096]
-    const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;  // [0, 399]
-    const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);                // [0, 365]
-    const std::int64_t mp = (5 * doy + 2) / 153;                                     // [0, 11], March first
-    d = doy - (153 * mp + 2) / 5 + 1;                                                // [1, 31]
-    m = mp < 10 ? mp + 3 : mp - 9;                                                   // [1, 12]
-    y = yoe + era * 400 + (m <= 2);
-}
 
 // Whole numbers that the day arithmetic can carry without overflow.
 constexpr double kYears = 1.0e7;
@@ -63,10 +39,10 @@ Instant to_second(const Instant& at) {
     }
     const double carry = std::floor(secs / 86400.0);
     const double rest = secs - carry * 86400.0;  // [0, 86399]
-    const std::int64_t z = days_from_civil(static_cast<std::int64_t>(year), static_cast<std::int64_t>(mon), 1) +
+    const std::int64_t z = detail::days_from_civil(static_cast<std::int64_t>(year), static_cast<std::int64_t>(mon), 1) +
                            static_cast<std::int64_t>(day) - 1 + static_cast<std::int64_t>(carry);
     std::int64_t y = 0, m = 0, d = 0;
-    civil_from_days(z, y, m, d);
+    detail::civil_from_days(z, y, m, d);
     r.year = static_cast<double>(y);
     r.month = static_cast<double>(m);
     r.day = static_cast<double>(d);
@@ -83,12 +59,12 @@ DecimalDate decimal_date(const Instant& at) {
     if (text.find('*') != std::string::npos || !carriable(r.year, r.month, std::floor(r.day))) return r;
     const double printed = std::strtod(text.c_str(), nullptr);
     const std::int64_t y0 = static_cast<std::int64_t>(r.year), m0 = static_cast<std::int64_t>(r.month);
-    const std::int64_t first = days_from_civil(y0, m0, 1);
-    const std::int64_t length = days_from_civil(m0 == 12 ? y0 + 1 : y0, m0 == 12 ? 1 : m0 + 1, 1) - first;
+    const std::int64_t first = detail::days_from_civil(y0, m0, 1);
+    const std::int64_t length = detail::days_from_civil(m0 == 12 ? y0 + 1 : y0, m0 == 12 ? 1 : m0 + 1, 1) - first;
     if (printed < static_cast<double>(length + 1)) return r;  // a day of this month as it reads
     std::int64_t y = 0, m = 0, d = 0;
-    civil_from_days(first + static_cast<std::int64_t>(std::floor(printed)) - 1, y, m, d);
-    const std::int64_t shift = days_from_civil(y, m, 1) - first;  // days moved into the months after
+    detail::civil_from_days(first + static_cast<std::int64_t>(std::floor(printed)) - 1, y, m, d);
+    const std::int64_t shift = detail::days_from_civil(y, m, 1) - first;  // days moved into the months after
     r.year = static_cast<double>(y);
     r.month = static_cast<double>(m);
     r.day -= static_cast<double>(shift);

@@ -3,9 +3,10 @@
 //
 //  Method:   To a Julian Date: d1 is 0 h UTC of the date (DAYNUM of the whole year, month and day),
 //            d2 the day's fraction and the time of day less the zone, in days. Back: the days in d2
-//            plus the zone give the date from d1 by whole days (Hinnant's civil_from_days) and the
+//            plus the zone give the date from d1 by whole days (civil_from_days) and the
 //            time of day from their fraction, to the microsecond without the roundings of printing.
-//  Called:   DAYNUM, apparent::place, apparent::instant_of, apparent::solar_terms, apparent::coverage
+//  Called:   DAYNUM, civil_from_days, apparent::place, apparent::instant_of, apparent::solar_terms,
+//            apparent::coverage
 #include "solar/sun_apparent.hpp"
 
 #include <cmath>
@@ -14,6 +15,7 @@
 #include <solarlon/equinox.hpp>
 
 #include "solar/apparent.hpp"
+#include "solar/detail.hpp"
 
 namespace solarlon::sun::by_apparent {
 
@@ -30,19 +32,6 @@ apparent::Jd to_jd(const Instant& at) {
     return {d1, d2};
 }
 
-// The date of a day count from 1970-01-01 (Hinnant).
-void civil_from_days(std::int64_t z, std::int64_t& y, std::int64_t& m, std::int64_t& d) {
-    z += 719468;
-    const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-    const std::int64_t doe = z - era * 146097;
-    const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const std::int64_t mp = (5 * doy + 2) / 153;
-    d = doy - (153 * mp + 2) / 5 + 1;
-    m = mp < 10 ? mp + 3 : mp - 9;
-    y = yoe + era * 400 + (m <= 2);
-}
-
 // A UTC Julian Date whose d1 is a day boundary (x.5), as an instant of ZONE.
 Instant from_jd(apparent::Jd t, double zone) {
     if (!std::isfinite(t.d1) || !std::isfinite(t.d2) || !std::isfinite(zone)) {
@@ -57,7 +46,7 @@ Instant from_jd(apparent::Jd t, double zone) {
         us -= 86400.0e6;
     }
     std::int64_t y = 0, m = 0, d = 0;
-    civil_from_days(static_cast<std::int64_t>(t.d1 - kJd1970 + whole), y, m, d);
+    detail::civil_from_days(static_cast<std::int64_t>(t.d1 - kJd1970 + whole), y, m, d);
     const double hour = std::floor(us / 3600.0e6);
     const double minute = std::floor((us - hour * 3600.0e6) / 60.0e6);
     const double second = (us - hour * 3600.0e6 - minute * 60.0e6) / 1.0e6;

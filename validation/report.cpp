@@ -69,6 +69,21 @@ bool block_of(const std::string& doc, std::string& block, const char* begin = BE
     return true;
 }
 
+// The table lines of a documented block, as cells, the bold marks of a first cell dropped.
+std::vector<std::vector<std::string>> documented(const std::string& block) {
+    std::vector<std::vector<std::string>> lines;
+    std::istringstream is(block);
+    for (std::string line; std::getline(is, line);) {
+        std::vector<std::string> c = cells(line);
+        if (c.empty()) continue;
+        std::string& label = c[0];
+        if (label.size() > 4 && label.compare(0, 2, "**") == 0 && label.compare(label.size() - 2, 2, "**") == 0)
+            label = label.substr(2, label.size() - 4);
+        lines.push_back(c);
+    }
+    return lines;
+}
+
 // A documented figure and the allowance of half a unit of its last decimal.
 bool figure(const std::string& text, double& value, double& allow) {
     if (text.empty()) return false;
@@ -172,17 +187,7 @@ bool check(const Report& r, const std::string& doc, std::vector<std::string>& ou
         return false;
     }
 
-    // Documented table lines by their first cell (bold marks dropped).
-    std::vector<std::vector<std::string>> lines;
-    std::istringstream is(block);
-    for (std::string line; std::getline(is, line);) {
-        std::vector<std::string> c = cells(line);
-        if (c.empty()) continue;
-        std::string& label = c[0];
-        if (label.size() > 4 && label.compare(0, 2, "**") == 0 && label.compare(label.size() - 2, 2, "**") == 0)
-            label = label.substr(2, label.size() - 4);
-        lines.push_back(c);
-    }
+    const std::vector<std::vector<std::string>> lines = documented(block);
     auto find = [&lines](const std::string& label, std::size_t ncells) -> const std::vector<std::string>* {
         for (const auto& c : lines)
             if (c[0] == label && c.size() == ncells) return &c;
@@ -251,19 +256,11 @@ bool check_apparent(const ApparentReport& r, const std::string& doc, std::vector
         msgs = out;
         return false;
     }
-    std::vector<std::vector<std::string>> lines;
-    std::istringstream is(block);
-    for (std::string line; std::getline(is, line);) {
-        std::vector<std::string> c = cells(line);
-        if (c.size() != 4) continue;
-        std::string& label = c[0];
-        if (label.size() > 4 && label.compare(0, 2, "**") == 0) label = label.substr(2, label.size() - 4);
-        lines.push_back(c);
-    }
+    const std::vector<std::vector<std::string>> lines = documented(block);
     for (const Row& row : r.rows) {
         const std::vector<std::string>* found = nullptr;
         for (const auto& c : lines)
-            if (c[0] == row.label) found = &c;
+            if (c[0] == row.label && c.size() == 4) found = &c;
         if (found == nullptr) out.push_back("apparent row " + row.label + " not documented");
         else check_cell("apparent " + row.label + ", seconds of time", (*found)[2], row.time, out);
     }
