@@ -78,9 +78,10 @@ void say_done(Console& con, const FilePair& f, const FileCounts& n, bool convert
 //  Given:    STEP  bool(io::RecordReader& in, io::RecordWriter& out, FileCounts& n): one step of the
 //                  conversion; false at the end of the input
 //            CONVERTED  whether the closing word gives the count of converted records too
-//  Notes:    after a failure (a bad line, a full disk) the output holds the whole records written up
-//            to it, and the failure goes on to the caller. A record holding a CR without its LF is
-//            such a bad line.
+//  Notes:    after a failure (a bad line, a full disk, a size limit) an old output stays as it was,
+//            and the failure's report says so; where there was none, the output holds the whole
+//            records written up to it. The failure goes on to the caller. A record holding a CR
+//            without its LF is such a bad line.
 template <class Step>
 void convert_file(Console& con, std::string_view prompt, std::string_view ext, bool converted, Step&& step) {
     FilePair f = open_file_pair(con, prompt, ext);
@@ -91,6 +92,10 @@ void convert_file(Console& con, std::string_view prompt, std::string_view ext, b
     try {
         while (step(in, out, n)) {}
         f.out->commit();
+    } catch (const io::Failure& e) {
+        f.out->keep_whole();
+        if (!f.out->replaces() || f.out->placed()) throw;
+        throw io::Failure(e.kind(), std::string(e.what()) + "; the old " + io::shown(f.out_name) + " is kept");
     } catch (...) {
         f.out->keep_whole();
         throw;

@@ -41,6 +41,9 @@ FilePair open_file_pair(Console& con, std::string_view prompt, std::string_view 
     if (f.in_name.find('\0') != std::string::npos)
         throw io::Failure(io::Kind::File, "file name holds a zero byte: " + io::shown(f.in_name));
     f.in = io::open_old(f.in_name);  // before the output name, so a missing input leaves the output alone
+    if (f.in->is_standard_input())   // its read-ahead would lose records, or the answers be read as data
+        throw io::Failure(io::Kind::File,
+                          "cannot convert the console's own input " + io::shown(f.in_name) + ": name a file");
     f.out_name = output_name(f.in_name, ext);
     if (io::same_file(f.in_name, f.out_name))
         throw io::Failure(io::Kind::File, "the output would replace the input file " + io::shown(f.in_name));
@@ -52,7 +55,8 @@ void say_done(Console& con, const FilePair& f, const FileCounts& n, bool convert
     if (con.notes == nullptr) return;
     io::RecordWriter note(*con.notes, "standard error");
     try {
-        std::string word = f.out_name + ": " + std::to_string(n.records) + std::string(con.N.FILE_DONE_UNIT);
+        std::string word =
+            io::escaped(f.out_name) + ": " + std::to_string(n.records) + std::string(con.N.FILE_DONE_UNIT);
         if (converted)
             word += std::string(con.N.FILE_DONE_CONVERTED) + std::to_string(n.converted) +
                     std::string(con.N.FILE_DONE_UNIT) + ")";

@@ -20,6 +20,10 @@ int main(int argc, char* argv[]) {
     // A file-size limit makes a write fail, reported like a full disk, instead of killing the program.
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
+#ifdef SIGPIPE
+    // A console whose reader has gone is a write error, reported on standard error with status 1.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
     std::ios::sync_with_stdio(false);
     const solarlon::driver::Terminal term = solarlon::driver::terminal();
     return solarlon::driver::command(argc, argv, std::cin, std::cout, std::cerr, term);

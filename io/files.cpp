@@ -85,6 +85,26 @@ std::size_t InputFile::fill(char* to, std::size_t cap) {
 #endif
 }
 
+bool InputFile::is_standard_input() const {
+#ifdef _WIN32
+    const HANDLE in = GetStdHandle(STD_INPUT_HANDLE);
+    const HANDLE own = reinterpret_cast<HANDLE>(h_);
+    if (in == nullptr || in == INVALID_HANDLE_VALUE) return false;
+    DWORD mode = 0;
+    if (GetFileType(own) == FILE_TYPE_CHAR) return GetConsoleMode(own, &mode) && GetConsoleMode(in, &mode);
+    BY_HANDLE_FILE_INFORMATION a, b;
+    if (!GetFileInformationByHandle(own, &a) || !GetFileInformationByHandle(in, &b)) return false;
+    return a.dwVolumeSerialNumber == b.dwVolumeSerialNumber && a.nFileIndexHigh == b.nFileIndexHigh &&
+           a.nFileIndexLow == b.nFileIndexLow;
+#else
+    struct stat a, b;
+    if (::fstat(static_cast<int>(h_), &a) != 0 || ::fstat(STDIN_FILENO, &b) != 0) return false;
+    if (a.st_dev != b.st_dev || a.st_ino != b.st_ino) return false;
+    // A device that keeps no data between readers (/dev/null, /dev/zero) is no shared input.
+    return !S_ISCHR(a.st_mode) || ::isatty(static_cast<int>(h_)) != 0;
+#endif
+}
+
 bool same_file(std::string_view a, std::string_view b) {
     const std::string na = trimmed(a), nb = trimmed(b);
     if (na == nb) return true;

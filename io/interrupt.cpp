@@ -19,8 +19,11 @@ namespace {
 constexpr std::size_t kName = 8192;
 char g_name[kName];
 volatile std::sig_atomic_t g_exists = 0;
-constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
-struct sigaction g_before[3];
+// The signals that end the program by default and that a user, a shell or a limit sends: each removes
+// the temporary. SIGPIPE is ignored by the program, so a broken console is a write error instead.
+constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGALRM, SIGUSR1, SIGUSR2, SIGXCPU};
+constexpr std::size_t kCount = sizeof kSignals / sizeof kSignals[0];
+struct sigaction g_before[kCount];
 
 extern "C" void on_signal(int sig) {
     if (g_exists != 0) ::unlink(g_name);
@@ -44,7 +47,7 @@ bool Guard::arm(const std::string& name) {
         std::memcpy(g_name, name.c_str(), name.size() + 1);
         g_exists = 0;
     }
-    for (std::size_t i = 0; i < 3; ++i) {
+    for (std::size_t i = 0; i < kCount; ++i) {
         struct sigaction now;
         std::memset(&now, 0, sizeof now);
         now.sa_handler = on_signal;
@@ -62,7 +65,7 @@ void Guard::gone() noexcept {
     if (!armed_) return;
     Hold hold;
     g_exists = 0;
-    for (std::size_t i = 0; i < 3; ++i) sigaction(kSignals[i], &g_before[i], nullptr);
+    for (std::size_t i = 0; i < kCount; ++i) sigaction(kSignals[i], &g_before[i], nullptr);
     armed_ = false;
 }
 

@@ -1,8 +1,11 @@
 // OutputFile  A file mode's output: a temporary beside it, written through a buffer of its own and
 //             renamed into place when whole.
 #include <cerrno>
+#include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <random>
 #include <system_error>
 
 #include <solarlon/io.hpp>
@@ -19,14 +22,17 @@ namespace {
 constexpr std::size_t kBuffer = 64 * 1024;          // bytes written at a time
 constexpr unsigned long long kEarly = 1024 * 1024;  // bytes after which their way to the disk begins
 
+constexpr std::size_t kComponent = 255;  // bytes of one name in a folder, on the file systems in use
+constexpr int kTries = 100;              // temporary names tried before giving up
+
 #ifdef _WIN32
 using Handle = HANDLE;
 const Handle kNone = INVALID_HANDLE_VALUE;
-int process_id() { return static_cast<int>(GetCurrentProcessId()); }
+constexpr const char* kSeparators = "/\\:";
 #else
 using Handle = int;
 constexpr Handle kNone = -1;
-int process_id() { return static_cast<int>(::getpid()); }
+constexpr const char* kSeparators = "/";
 
 // The folder holding NAME, for its fsync after the rename.
 std::string folder_of(const std::string& name) {
@@ -35,7 +41,35 @@ std::string folder_of(const std::string& name) {
     if (slash == 0) return "/";
     return name.substr(0, slash);
 }
+
+// The permission bits a new file gets here: 0666 less the umask. The umask can only be read by
+// setting it, so it is set back at once (the program has one thread).
+unsigned new_file_mode() {
+    const mode_t mask = ::umask(077);
+    ::umask(mask);
+    return 0666u & ~static_cast<unsigned>(mask);
+}
 #endif
+
+// A temporary's name for NAME: NAME.unfinished-R, or, where the last component of NAME leaves no room
+// for the suffix, .unfinished-R in the same folder. R is 64 bits from the system's generator, so the
+// name cannot be foreseen and planted.
+std::string temporary_for(const std::string& name, bool short_form) {
+    std::random_device rd;
+    const std::uint64_t r = (static_cast<std::uint64_t>(rd()) << 32) ^ rd();
+    char tail[40];
+    std::snprintf(tail, sizeof tail, ".unfinished-%016llx", static_cast<unsigned long long>(r));
+    if (!short_form) return name + tail;
+    const std::size_t sep = name.find_last_of(kSeparators);
+    return (sep == std::string::npos ? std::string() : name.substr(0, sep + 1)) + tail;
+}
+
+// Whether the last component of NAME with the suffix of a temporary is longer than a folder takes.
+bool no_room(const std::string& name) {
+    const std::size_t sep = name.find_last_of(kSeparators);
+    const std::size_t last = sep == std::string::npos ? name.size() : name.size() - sep - 1;
+    return last + std::strlen(".unfinished-0123456789abcdef") > kComponent;
+}
 
 }  // namespace
 
@@ -48,9 +82,10 @@ struct OutputFile::Impl {
     unsigned long long whole = 0;    // of them, those up to and with the last LF: whole records
     unsigned long long started = 0;  // of them, those already on their way to the disk
     bool write_failed = false;       // what is buffered is not to be written any more
-    bool keep_mode = false;          // an old output's permission bits are given to the new one
-    unsigned mode = 0;
-    bool done = false;  // renamed into place, or removed
+    bool replaces = false;           // something stood under the name when the run began
+    unsigned mode = 0;               // the new output's permission bits (never setuid, setgid, sticky)
+    bool done = false;               // renamed into place, or removed
+    bool placed = false;             // renamed into place
 
     // put  N bytes at P to the file, each once. Result: 0, or the error code of a write that failed.
     int put(const char* p, std::size_t n) {
@@ -112,7 +147,7 @@ struct OutputFile::Impl {
             if (rc != 0) return errno;
         }
         what = "set the permissions of";
-        if (keep_mode && ::fchmod(h, static_cast<mode_t>(mode)) != 0) return errno;
+        if (::fchmod(h, static_cast<mode_t>(mode)) != 0) return errno;
         what = "flush to disk";
         if (::fsync(h) != 0) return errno;
 #endif
@@ -142,9 +177,14 @@ OutputFile::OutputFile(std::string name) : name_(trimmed(name)), p_(std::make_un
         st.type() != fs::file_type::regular)
         throw Failure(Kind::File, "cannot replace " + shown(name_) + ": not a regular file");
     const fs::file_status own = fs::symlink_status(final_path, ec);
-    if (own.type() == fs::file_type::regular) {  // an old output: its permission bits go on
-        p_->keep_mode = true;
-        p_->mode = static_cast<unsigned>(own.permissions()) & 07777u;
+    p_->replaces = own.type() != fs::file_type::not_found && own.type() != fs::file_type::none;
+#ifndef _WIN32
+    p_->mode = new_file_mode();
+#endif
+    if (own.type() == fs::file_type::regular) {
+        // An old output's permission bits go on, without setuid, setgid and sticky: a file written by
+        // this run is never a program that runs as its owner.
+        p_->mode = static_cast<unsigned>(own.permissions()) & 0777u;
 #ifdef _WIN32
         // Windows keeps a read-only file from being replaced: refused before anything is created.
         const DWORD attrs = GetFileAttributesW(final_path.c_str());
@@ -152,34 +192,47 @@ OutputFile::OutputFile(std::string name) : name_(trimmed(name)), p_(std::make_un
             throw Failure(Kind::File, "cannot replace " + shown(name_) + ": the file is read-only");
 #endif
     }
-    const std::string stem = name_ + ".unfinished-" + std::to_string(process_id()) + "-";
+    bool short_form = no_room(name_);
     for (int k = 0;; ++k) {
-        temp_ = stem + std::to_string(k);
+        temp_ = temporary_for(name_, short_form);
         if (!p_->guard.arm(temp_))
             throw Failure(Kind::File, "cannot create a file beside " + shown(name_) + ": name too long");
         int err = 0;
+        bool taken = false, too_long = false;
         {
             detail::Hold hold;
 #ifdef _WIN32
             p_->h = CreateFileW(detail::path_of(temp_).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
             if (p_->h == kNone) err = static_cast<int>(GetLastError());
-            const bool taken = err == ERROR_FILE_EXISTS || err == ERROR_ALREADY_EXISTS;
+            taken = err == ERROR_FILE_EXISTS || err == ERROR_ALREADY_EXISTS;
+            too_long = err == ERROR_FILENAME_EXCED_RANGE;
 #else
-            do p_->h = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0666);
+            // 0600 while it is written: nobody else reads the records before they are final.
+            do p_->h = ::open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC, 0600);
             while (p_->h < 0 && errno == EINTR);
             if (p_->h < 0) err = errno;
-            const bool taken = err == EEXIST;
+            taken = err == EEXIST;
+            too_long = err == ENAMETOOLONG;
 #endif
             if (err == 0) p_->guard.created();
-            if (err == 0) break;
-            if (!taken || k >= 99)
-                throw Failure(Kind::File, "cannot create " + shown(name_) + ": " + detail::why_code(err));
         }
+        if (err == 0) break;
+        if (too_long && !short_form) {
+            short_form = true;
+            continue;
+        }
+        if (!taken || k + 1 >= kTries)
+            throw Failure(Kind::File, "cannot create the temporary " + shown(temp_) + " beside " + shown(name_) + ": " +
+                                          detail::why_code(err));
     }
 }
 
 OutputFile::~OutputFile() { discard(); }
+
+bool OutputFile::replaces() const noexcept { return p_->replaces; }
+
+bool OutputFile::placed() const noexcept { return p_->placed; }
 
 void OutputFile::discard() noexcept {
     if (p_->done) return;
@@ -196,7 +249,7 @@ void OutputFile::discard() noexcept {
 void OutputFile::record(std::string_view text) {
     Impl& f = *p_;
     const std::size_t n = text.size();
-    if (f.write_failed || f.done) throw Failure(Kind::File, "cannot write to " + name_);
+    if (f.write_failed || f.done) throw Failure(Kind::File, "cannot write to " + escaped(name_));
     if (n + 2 > kBuffer - f.len) drain();
     if (n + 2 <= kBuffer) {
         char* to = f.buf.get() + f.len;
@@ -210,7 +263,7 @@ void OutputFile::record(std::string_view text) {
     if (err == 0) err = f.put("\r\n", 2);
     if (err != 0) {
         f.write_failed = true;
-        throw Failure(Kind::File, "cannot write to " + name_ + ": " + detail::why_code(err));
+        throw Failure(Kind::File, "cannot write to " + escaped(name_) + ": " + detail::why_code(err));
     }
 }
 
@@ -221,15 +274,15 @@ void OutputFile::drain() {
     const int err = f.put(f.buf.get(), n);
     if (err != 0) {
         f.write_failed = true;
-        throw Failure(Kind::File, "cannot write to " + name_ + ": " + detail::why_code(err));
+        throw Failure(Kind::File, "cannot write to " + escaped(name_) + ": " + detail::why_code(err));
     }
 }
 
 void OutputFile::commit() {
     Impl& f = *p_;
-    if (f.done) throw Failure(Kind::File, "cannot write to " + name_);
+    if (f.done) throw Failure(Kind::File, "cannot write to " + escaped(name_));
+    drain();  // a failure here is one while the records are written: the caller keeps what is whole
     try {
-        drain();
         const char* what = "";
         if (int err = f.settle(false, what))
             throw Failure(Kind::File,
@@ -266,6 +319,7 @@ void OutputFile::place() {
 #endif
         if (err == 0) {
             f.done = true;
+            f.placed = true;
             f.guard.gone();
         }
     }
@@ -281,10 +335,10 @@ void OutputFile::place() {
         const int rc = ::fsync(d);
         const int e = errno;
         const int rcc = ::close(d);
+        const std::string in_place = "the new " + shown(name_) + " is in place but may not survive a power cut: ";
         if (rc != 0 && e != EINVAL && e != ENOTSUP && e != EBADF)
-            throw Failure(Kind::File,
-                          "cannot flush to disk the folder of " + shown(name_) + ": " + detail::why_code(e));
-        if (rcc != 0) throw Failure(Kind::File, "cannot close the folder of " + shown(name_) + ": " + detail::why());
+            throw Failure(Kind::File, in_place + "cannot flush its folder to disk: " + detail::why_code(e));
+        if (rcc != 0) throw Failure(Kind::File, in_place + "cannot close its folder: " + detail::why());
     }
 #endif
 }
@@ -292,6 +346,10 @@ void OutputFile::place() {
 void OutputFile::keep_whole() noexcept {
     Impl& f = *p_;
     if (f.done || f.h == kNone) return;
+    if (f.replaces) {  // a failed run leaves the old output as it was
+        discard();
+        return;
+    }
     try {
         if (!f.write_failed) {
             // Whole records wait in the buffer (a bad input line came after them).

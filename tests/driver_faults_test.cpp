@@ -174,9 +174,9 @@ std::vector<Fault> faults() {
                  for (const auto& t : temporaries()) fs::remove(t);  // what a kill may leave, named as such
              }
          }},
-        {"SIGTERM, SIGINT, SIGHUP while writing: 128 + signal, no temporary, old output kept", false, kLines,
+        {"SIGTERM, SIGINT, SIGHUP, SIGQUIT while writing: 128 + signal, no temporary, old output kept", false, kLines,
          [] {
-             for (int sig : {SIGTERM, SIGINT, SIGHUP}) {
+             for (int sig : {SIGTERM, SIGINT, SIGHUP, SIGQUIT}) {
                  const pid_t pid = start(kMode2);
                  wait_writing();
                  kill(pid, sig);
@@ -234,19 +234,32 @@ std::vector<Fault> faults() {
              EXPECT_EQ(f.status, 0);
              EXPECT_EQ(read_file("F.SLG"), kRec);
          }},
-        {"an old output's permission bits are kept", false, kShort,
+        {"permission bits: the old output's without setuid and setgid; the temporary 0600 while written", false, kLines,
          [] {
-             fs::permissions("D.SLG", fs::perms::owner_read | fs::perms::owner_write);
-             EXPECT_EQ(testsupport::run_program(kMode2).status, 0);
-             EXPECT_EQ(fs::status("D.SLG").permissions() & fs::perms::all,
-                       fs::perms::owner_read | fs::perms::owner_write);
+             ASSERT_EQ(chmod("D.SLG", 04755), 0);
+             const pid_t pid = start(kMode2);
+             wait_writing();
+             const auto t = temporaries();
+             struct stat st {};
+             EXPECT_TRUE(t.size() == 1 && stat(t[0].c_str(), &st) == 0 && (st.st_mode & 07777) == 0600)
+                 << std::oct << st.st_mode;
+             EXPECT_EQ(finish(pid), 0);
+             ASSERT_EQ(stat("D.SLG", &st), 0);
+             EXPECT_EQ(st.st_mode & 07777, 0755u) << std::oct << st.st_mode;
          }},
         {"a write that fails part-way: whole records once each, none after", true, kShort,
          [] {
              const int when = ordinal(kMode2, "write", 3);
              ASSERT_GT(when, 0);
-             const auto r = injected(kMode2, "write", when, "ENOSPC");
+             auto r = injected(kMode2, "write", when, "ENOSPC");
              EXPECT_EQ(r.status, 1);
+             EXPECT_TRUE(ends_with(r.out,
+                                   "*ERR* file error: cannot write to D.SLG: No space left on device; the old "
+                                   "'D.SLG' is kept\r\n"))
+                 << r.out;
+             EXPECT_TRUE(read_file("D.SLG") == kOld) << "the old output";
+             fs::remove("D.SLG");
+             r = injected(kMode2, "write", when, "ENOSPC");
              EXPECT_TRUE(ends_with(r.out, "*ERR* file error: cannot write to D.SLG: No space left on device\r\n"))
                  << r.out;
              const std::string got = read_file("D.SLG");
@@ -260,7 +273,9 @@ std::vector<Fault> faults() {
              ASSERT_GT(when, 0);
              const auto r = injected(kMode2, "fsync", when, "EIO");
              EXPECT_EQ(r.status, 1);
-             EXPECT_TRUE(ends_with(r.out, "*ERR* file error: cannot flush to disk 'D.SLG': Input/output error\r\n"))
+             EXPECT_TRUE(ends_with(r.out,
+                                   "*ERR* file error: cannot flush to disk 'D.SLG': Input/output error; "
+                                   "the old 'D.SLG' is kept\r\n"))
                  << r.out;
              EXPECT_TRUE(read_file("D.SLG") == kOld) << "the old output";
              EXPECT_TRUE(temporaries().empty());
@@ -271,7 +286,10 @@ std::vector<Fault> faults() {
              ASSERT_GT(when, 0);
              const auto r = injected(kMode2, "close", when, "EIO");
              EXPECT_EQ(r.status, 1);
-             EXPECT_TRUE(ends_with(r.out, "*ERR* file error: cannot close 'D.SLG': Input/output error\r\n")) << r.out;
+             EXPECT_TRUE(ends_with(r.out,
+                                   "*ERR* file error: cannot close 'D.SLG': Input/output error; the old "
+                                   "'D.SLG' is kept\r\n"))
+                 << r.out;
              EXPECT_TRUE(read_file("D.SLG") == kOld) << "the old output";
              EXPECT_TRUE(temporaries().empty());
          }},
@@ -285,6 +303,84 @@ std::vector<Fault> faults() {
              EXPECT_TRUE(read_file("D.SLG") == kOld) << "the old output";
              EXPECT_TRUE(temporaries().empty());
          }},
+        {"a bad first line: the old output kept and said so; without one, the whole records (none)", false, 1,
+         [] {
+             write_file("B.TXT", "xx1010.21\r\n531010.21\r\n");
+             write_file("B.SLG", kOld);
+             auto r = testsupport::run_program("2\n2000\nB.TXT\n");
+             EXPECT_EQ(r.status, 1);
+             EXPECT_TRUE(ends_with(r.out, "'xx1010.21'; the old 'B.SLG' is kept\r\n")) << r.out;
+             EXPECT_EQ(read_file("B.SLG"), kOld);
+             fs::remove("B.SLG");
+             r = testsupport::run_program("2\n2000\nB.TXT\n");
+             EXPECT_TRUE(ends_with(r.out, "'xx1010.21'\r\n")) << r.out;
+             EXPECT_TRUE(file_exists("B.SLG") && read_file("B.SLG").empty());
+             EXPECT_TRUE(temporaries().empty());
+         }},
+        {"a size limit in the last write, a control byte in the name: whole records, the name escaped", false, 1,
+         [] {
+             std::string in;
+             for (int i = 0; i < 400; ++i) in += "531010.21\r\n";
+             write_file("E\x1b.TXT", in);
+             write_file(".stdin", "2\n2000\nE\x1b.TXT\n");
+             const std::string cmd = std::string("ulimit -f 8; \"") + SOLARLON_EXE + "\" < .stdin > .stdout";
+             const int rc = std::system(cmd.c_str());
+             EXPECT_EQ(WIFEXITED(rc) ? WEXITSTATUS(rc) : -1, 1);
+             const std::string out = read_file(".stdout");
+             EXPECT_TRUE(ends_with(out, "*ERR* file error: cannot write to E\\x1B.SLG: File too large\r\n")) << out;
+             EXPECT_EQ(read_file("E\x1b.SLG"), whole(4096 / static_cast<int>(kRec.size())));
+         }},
+        {"the console as the input: refused before anything is created", false, 1,
+         [] {
+             for (const char* name : {"/dev/stdin", "/proc/self/fd/0"}) {
+                 const auto r = testsupport::run_program(std::string("2\n2000\n") + name + "\n531010.21\n");
+                 EXPECT_EQ(r.status, 1);
+                 EXPECT_TRUE(ends_with(r.out, "*ERR* file error: cannot convert the console's own input '" +
+                                                  std::string(name) + "': name a file\r\n"))
+                     << r.out;
+             }
+             EXPECT_TRUE(temporaries().empty());
+         }},
+        {"a 250-byte name converts: the temporary takes a shorter name beside it", false, 1,
+         [] {
+             const std::string stem(246, 'N');
+             write_file(stem + ".TXT", "531010.21\r\n");
+             EXPECT_EQ(testsupport::run_program("2\n2000\n" + stem + ".TXT\n").status, 0);
+             EXPECT_EQ(read_file(stem + ".SLG"), kRec);
+             EXPECT_TRUE(temporaries().empty());
+         }},
+        {"a broken console pipe: the report on standard error, status 1", false, 1,
+         [] {
+             write_file(".stdin", "1\n0\n1978 6 10 21 20 0\n\n");
+             int p[2];
+             ASSERT_EQ(pipe(p), 0);
+             close(p[0]);  // nobody reads the console
+             const pid_t pid = fork();
+             if (pid == 0) {
+                 const int in = open(".stdin", O_RDONLY);
+                 const int err = open(".stderr", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+                 dup2(in, 0);
+                 dup2(p[1], 1);
+                 dup2(err, 2);
+                 execl(SOLARLON_EXE, SOLARLON_EXE, static_cast<char*>(nullptr));
+                 _exit(127);
+             }
+             close(p[1]);
+             EXPECT_EQ(finish(pid), 1);
+             EXPECT_EQ(read_file(".stderr"), "*ERR* file error: cannot write to console\r\n");
+         }},
+        {"the folder's fsync fails: status 1, the new output in place and said so", true, kShort,
+         [] {
+             const int when = ordinal(kMode2, "fsync", 1, "\"\\.\"");
+             ASSERT_GT(when, 0);
+             const auto r = injected(kMode2, "fsync", when, "EIO");
+             EXPECT_EQ(r.status, 1);
+             EXPECT_TRUE(ends_with(r.out,
+                                   "*ERR* file error: the new 'D.SLG' is in place but may not survive a power "
+                                   "cut: cannot flush its folder to disk: Input/output error\r\n"))
+                 << r.out;
+             EXPECT_TRUE(read_file("D.SLG") == whole(kShort)) << "the new output";
+         }},
         {"the input cannot be read: the report names it", true, kShort,
          [] {
              const int when = ordinal(kMode2, "read", 2, "D.TXT");
@@ -292,7 +388,9 @@ std::vector<Fault> faults() {
              const auto r = injected(kMode2, "read", when, "EIO");
              EXPECT_EQ(r.status, 1);
              const std::string& out = r.out;
-             EXPECT_TRUE(ends_with(out, "*ERR* input error: cannot read 'D.TXT': Input/output error\r\n")) << out;
+             EXPECT_TRUE(ends_with(
+                 out, "*ERR* input error: cannot read 'D.TXT': Input/output error; the old 'D.SLG' is kept\r\n"))
+                 << out;
              EXPECT_EQ(out.find("internal error"), std::string::npos);
          }},
     };

@@ -129,6 +129,13 @@ def main():
         (u(" 年月日(UT)ファイル名 :"), b"ISO.TXT\n", "file-name prompt"),
         (u("ISO.SLG: 3 行 (黄経 1 行)"), None, "closing word: lines written, and those given a longitude"),
     ]
+    # A control byte in the name reaches the terminal as text, so it cannot retitle it.
+    control_name = [
+        (u("-" * 52), b"5\n", "menu"),
+        (u(" 分点 (1950 or 2000 or etc. or 0:瞬時) :"), b"2000\n", "equinox prompt"),
+        (u(" 太陽黄経ファイル名 :"), b"E\x1b]0;X\x07.TXT\n", "file-name prompt"),
+        (u("E\\x1B]0;X\\x07.THJ: 1 行"), None, "closing word with the name escaped"),
+    ]
     no_mode = [
         (u("-" * 52), b"x\x1b[A\n", "menu, before its answer"),
         (u(" メニューにない答えです: x\\x1B[A"), None, "notice naming the answer, its Escape shown as text"),
@@ -147,6 +154,7 @@ def main():
         ("explanation screen, then the menu", [], "C.UTF-8", explain),
         ("file mode: its closing word on the terminal", [], "C.UTF-8", file_mode),
         ("dates file: both counts in the closing word", [], "C.UTF-8", dates_mode),
+        ("a control byte in the name: escaped in the closing word", [], "C.UTF-8", control_name),
         ("terms at a UTF-8 terminal", ["terms", "2027", "--theory", "classic"], "C.UTF-8",
          [(u("小寒  285°  2027-01-05 23:06:41 +09:00\r"), None, "the first term"),
           (u("冬至  270°  2027-12-22 11:40:06 +09:00\r"), None, "the last term")]),
@@ -163,6 +171,8 @@ def main():
     with tempfile.TemporaryDirectory() as work:
         with open(os.path.join(work, "LON.TXT"), "wb") as f:
             f.write(b"0\r\n90\r\n")
+        with open(os.path.join(work, "E\x1b]0;X\x07.TXT"), "wb") as f:
+            f.write(b"0\r\n")
         with open(os.path.join(work, "ISO.TXT"), "wb") as f:
             f.write(b"2027-01-01 12:00\r\n531010.21\r\n2027-01-02 12:00\r\n")
         for name, args, loc, steps in cases:
