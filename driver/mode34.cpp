@@ -1,5 +1,10 @@
 // Menus 3 and 4  Year and longitude typed by hand to the instant the Sun reaches the longitude:
 //                JST date and time (I5, 5I3), or UT date with a decimal day (I5, I3, F7.3).
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+#include <solarlon/io.hpp>
 #include <solarlon/solar.hpp>
 #include <solarlon/sun.hpp>
 #include <solarlon/util.hpp>
@@ -9,10 +14,53 @@
 
 namespace solarlon::driver {
 
+namespace {
+
+// How far the longitude at the instant found may be from the one asked, degrees: about 9 s of the
+// Sun's motion. The interpolation inside the hour errs by under 1e-6 degree (with the step that Delta T
+// takes at midnight, some 0.4 s of time even 20,000 years out); where the series or the precession no
+// longer give a longitude that grows through the year, the search's answer misses by degrees.
+constexpr double kMiss = 1.0e-4;
+
+// reaches  Whether the Sun's longitude at the instant found is LON.
+//  Given:    EQX, IZONE, YEAR, LON   as SUNTIM
+//            MON..SECOND, IYADD      SUNTIM's instant, in the zone, in the year YEAR + IYADD
+//  Notes:    one more SUNLON, at the instant as found, so a fraction of a second is not rounded away.
+bool reaches(double EQX, std::int32_t IZONE, double YEAR, double LON, double MON, double DAY, double HOUR,
+             double MINUTE, double SECOND, std::int32_t IYADD) {
+    const double year = YEAR + IYADD, hour = HOUR - IZONE;
+    double lon = 0.0;
+    SUNLON(EQX, year, MON, DAY, hour, MINUTE, SECOND, lon);
+    return std::fabs(std::remainder(lon - LON, 360.0)) <= kMiss;  // false for NaN
+}
+
+// days_in_month  Days of month M (1..12) of the Gregorian year Y (a whole number).
+double days_in_month(double Y, double M) {
+    static const double kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = std::fmod(Y, 4.0) == 0.0 && (std::fmod(Y, 100.0) != 0.0 || std::fmod(Y, 400.0) == 0.0);
+    return kDays[static_cast<int>(M) - 1] + ((M == 2.0 && leap) ? 1.0 : 0.0);
+}
+
+bool whole_in(double v, double lo, double hi) { return v == std::floor(v) && v >= lo && v <= hi; }
+
+// Whether the record's fields name a date (the day as printed, F7.3, for menu 4) and a time of day.
+bool shows_date(const sun::Instant& t) {
+    return whole_in(t.month, 1.0, 12.0) && whole_in(t.day, 1.0, days_in_month(t.year, t.month)) &&
+           whole_in(t.hour, 0.0, 23.0) && whole_in(t.minute, 0.0, 59.0) && whole_in(t.second, 0.0, 59.0);
+}
+
+bool shows_date(const sun::DecimalDate& d, const std::string& day) {
+    const double printed = std::strtod(day.c_str(), nullptr);  // 0 for a field of asterisks
+    return whole_in(d.month, 1.0, 12.0) && printed >= 1.0 && printed < days_in_month(d.year, d.month) + 1.0;
+}
+
+}  // namespace
+
 void mode_longitude_to_date(Console& con, double EQX, bool jst) {
     const std::int32_t IZONE = jst ? 9 : 0;
     double V[6];
-    while (read_typed(con, con.T.MODE34_PROMPT, 2, V, true)) {
+    std::string typed_year;
+    while (read_typed(con, con.T.MODE34_PROMPT, 2, V, true, &typed_year)) {
         const double YEAR = V[0];  // a whole number, as typed
         const double LON = V[1];
         const std::int32_t IYEAR = to_int32(YEAR);
@@ -22,17 +70,24 @@ void mode_longitude_to_date(Console& con, double EQX, bool jst) {
         // The year printed is the typed year (the next one when the Sun reaches the longitude only
         // after the year's end); the date and time are printed as a valid instant.
         const sun::Instant at{YEAR + IYADD, MON, DAY, HOUR, MINUTE, SECOND, static_cast<double>(IZONE)};
+        bool placed = reaches(EQX, IZONE, YEAR, LON, MON, DAY, HOUR, MINUTE, SECOND, IYADD);
         std::string rec(jst ? con.T.MODE3_RESULT : con.T.MODE4_RESULT);
         if (jst) {
             const sun::Instant t = sun::to_second(at);
+            placed = placed && shows_date(t);
             rec += io::format_i(t.year, 5);
             for (double v : {t.month, t.day, t.hour, t.minute, t.second}) rec += io::format_i(v, 3);
         } else {
             const sun::DecimalDate d = sun::decimal_date(at);
+            const std::string day = io::format_f(d.day, 7, 3);
+            placed = placed && shows_date(d, day);
             rec += io::format_i(d.year, 5);
             rec += io::format_i(d.month, 3);
-            rec += io::format_f(d.day, 7, 3);
+            rec += day;
         }
+        // A year in which the search found no passage (the theory's longitude no longer runs through
+        // the year there) is refused, and the prompt comes again.
+        if (!placed) rec = std::string(con.T.YEAR_OUT_OF_RANGE) + io::escaped(typed_year);
         con.out.record(rec);
     }
 }

@@ -30,6 +30,7 @@ struct Texts {
     std::string_view TERMS[24];
     std::string_view DEGREE;
     std::string_view APPARENT_HEAD;
+    std::string_view YEAR_OUT_OF_RANGE;
 };
 
 extern const Texts SJIS;  // Shift-JIS (CP932) bytes

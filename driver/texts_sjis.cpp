@@ -233,6 +233,8 @@ const Texts SJIS = {
     {"\x81\x8b", 2},
     // APPARENT_HEAD: 視黄経（theory apparent: 真黄道と瞬時の真分点、ERFA の IAU 2006/2000A）
     {"\x8e\x8b\x89\xa9\x8co\x81itheory apparent: \x90^\x89\xa9\x93\xb9\x82\xc6\x8fu\x8e\x9e\x82\xcc\x90^\x95\xaa\x93_\x81" "AERFA \x82\xcc IAU 2006/2000A\x81j", 71},
+    // YEAR_OUT_OF_RANGE:  年が範囲外です: 
+    {" \x94N\x82\xaa\x94\xcd\x88\xcd\x8aO\x82\xc5\x82\xb7: ", 17},
 };
 // clang-format on
 

@@ -9,7 +9,7 @@
 
 namespace solarlon::driver {
 
-bool read_typed(Console& con, std::string_view prompt, int used, double (&V)[6], bool whole_year) {
+bool read_typed(Console& con, std::string_view prompt, int used, double (&V)[6], bool whole_year, std::string* first) {
     static const std::int32_t kScan = 40;  // columns of the typed line that are scanned
     for (;;) {
         con.out.prompt(prompt);
@@ -29,8 +29,15 @@ bool read_typed(Console& con, std::string_view prompt, int used, double (&V)[6],
                 notice = con.T.YEAR_NOT_WHOLE;
             }
         }
-        if (bad == nullptr) return true;
-        const std::string_view typed(TLINE.data() + (bad->START - 1), static_cast<std::size_t>(bad->WIDTH));
+        const auto typed_field = [&TLINE](const NUMFLD& f) {
+            return f.START == 0 ? std::string_view()
+                                : std::string_view(TLINE.data() + (f.START - 1), static_cast<std::size_t>(f.WIDTH));
+        };
+        if (bad == nullptr) {
+            if (first != nullptr) *first = std::string(typed_field(F[0]));
+            return true;
+        }
+        const std::string_view typed = typed_field(*bad);
         con.out.record(std::string(notice) + io::escaped(typed));
     }
 }

@@ -144,6 +144,9 @@ TEST(Dialogue, TypedLineNotices) {
         {"3", "2027.0 0", sjis(" (JST) 年,月,日,時,分,秒 = 2027  3 21 14 32 42\n")},
         {"3", "2000 270 abc", sjis(" (JST) 年,月,日,時,分,秒 = 2000 12 21 22 42 43\n")},
         {"3", "2000", sjis(" (JST) 年,月,日,時,分,秒 = 2000  3 20 16 25 50\n")},  // a longitude not typed is 0
+        // A year so far out that the search's instant is no passage of the longitude is refused.
+        {"3", "2147483648 0", sjis(" 年が範囲外です: ") + "2147483648\r\n"},
+        {"4", "5000000, 90", sjis(" 年が範囲外です: ") + "5000000\r\n"},
     };
     for (const auto& c : cases) {
         const Outcome o = dialogue(std::string(c.mode) + "\n2000\n" + c.line + "\n\n");

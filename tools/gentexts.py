@@ -112,6 +112,9 @@ TEXTS = [
     ("DEGREE", "°"),
     # The first line of the commands' text output when the apparent theory answers.
     ("APPARENT_HEAD", "視黄経（theory apparent: 真黄道と瞬時の真分点、ERFA の IAU 2006/2000A）"),
+    # A year in menus 3 and 4 in which the Sun's passage of the longitude cannot be placed, then the
+    # year as typed.
+    ("YEAR_OUT_OF_RANGE", " 年が範囲外です: "),
 ]
 
 HEX = set("0123456789abcdefABCDEF")

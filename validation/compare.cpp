@@ -116,14 +116,14 @@ void finish(Report& r) {
     r.eq2000.finish();
 }
 
-void compare(std::int32_t first, std::int32_t last, std::int32_t step, Report& out) {
+void compare(std::int32_t first, std::int32_t last, std::int32_t step, std::int32_t width, Report& out) {
     Report r;
 
-    // Half-centuries (the last one takes a final odd year), then the whole span.
-    for (std::int32_t y0 = first; y0 <= last; y0 += 50) {
+    // Rows of WIDTH years (the last one takes the years left over), then the whole span.
+    for (std::int32_t y0 = first; y0 <= last; y0 += width) {
         Row row;
         row.first = y0;
-        row.last = (y0 + 99 > last) ? last : y0 + 49;
+        row.last = (y0 + 2 * width - 1 > last) ? last : y0 + width - 1;
         row.label = std::to_string(row.first) + "-" + std::to_string(row.last);
         r.rows.push_back(row);
         if (row.last == last) break;

@@ -1,4 +1,4 @@
-// solarlon-accuracy  The program's solar longitude against ERFA over 1800-2200, and its apparent
+// solarlon-accuracy  The program's solar longitude against ERFA over 1600-3000, and its apparent
 //                    theory's solar terms over 1972-2100 against a second reduction through ERFA and
 //                    published equinox and solstice times.
 //
@@ -23,8 +23,8 @@
 
 namespace {
 
-constexpr std::int32_t FIRST = 1800, LAST = 2200, STEP = 10;         // years, days
-constexpr std::int32_t APPARENT_FIRST = 1972, APPARENT_LAST = 2100;  // years of the leap seconds on
+constexpr std::int32_t FIRST = 1600, LAST = 3000, STEP = 10, WIDTH = 100;  // years, days, years a row
+constexpr std::int32_t APPARENT_FIRST = 1972, APPARENT_LAST = 2100;        // years of the leap seconds on
 
 std::string slurp(const std::string& name) {
     std::ifstream in(name, std::ios::binary);
@@ -60,7 +60,7 @@ int main(int argc, char** argv) {
 
     try {
         Report r;
-        compare(FIRST, LAST, STEP, r);
+        compare(FIRST, LAST, STEP, WIDTH, r);
         ApparentReport a;
         compare_apparent(APPARENT_FIRST, APPARENT_LAST, a);
         const std::string summary = summary_markdown(r);

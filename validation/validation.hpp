@@ -42,7 +42,7 @@ void reference_instant(double d1, double d2, double lon, double& t2);
 // tabdt  Delta T = TT - UT1 from the table of observed values, interpolated linearly.
 //  Given:    year    decimal year
 //  Returned: dt      Delta T, seconds (unchanged when the year is outside the table)
-//  Result:   true when the year lies within the table (1800.0 to 2020.0)
+//  Result:   true when the year lies within the table (1600.0 to 2020.0)
 bool tabdt(double year, double& dt);
 
 // The table's extent and source, for the report.
@@ -118,7 +118,7 @@ struct Row {
 struct Report {
     std::vector<Sample> samples;
     std::vector<Term> terms;
-    std::vector<Row> rows;  // half-centuries, then the whole span last
+    std::vector<Row> rows;  // spans of years, then the whole span last
     Stat eq1950, eq2000;    // fixed equinoxes against ERFA's, arc seconds (theory alone)
 };
 
@@ -129,8 +129,9 @@ void finish(Report& r);
 //          of every year, and the summary rows.
 //  Given:    first, last  the years
 //            step         days between samples
+//            width        years of a summary row (the last row takes up to twice as many)
 //  Returned: out          the comparison, its rms taken (finish)
-void compare(std::int32_t first, std::int32_t last, std::int32_t step, Report& out);
+void compare(std::int32_t first, std::int32_t last, std::int32_t step, std::int32_t width, Report& out);
 
 // Output: the two CSV files, and the summary as Markdown between its markers.
 void write_samples_csv(std::ostream& os, const Report& r);

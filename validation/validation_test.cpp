@@ -20,7 +20,7 @@ namespace {
 TEST(Reference, AgreesWithVsop87) {
     // The geometric Sun from the full VSOP87 theory (Earth's heliocentric position plus 180 degrees),
     // referred to the ecliptic and equinox J2000, computed independently of ERFA. The reference must
-    // agree to 0.1 arc second over the whole span of the report.
+    // agree to 0.1 arc second from 1850 to 2250.
     struct Case {
         double jd, lon;
     };
@@ -97,13 +97,13 @@ TEST(DeltaTTable, ObservedValuesBetweenEntries) {
 
 TEST(DeltaTTable, ContinuousInsideAndSilentOutside) {
     // No step at any entry: a jump would show as a spike in the comparison.
-    for (double y = 1800.0; y <= 2020.0; y += 5.0) {
+    for (double y = 1600.0; y <= 2020.0; y += 5.0) {
         double lo = 0.0, hi = 0.0;
-        ASSERT_TRUE(v::tabdt(y - (y > 1800.0 ? 1.0e-7 : 0.0), lo));
+        ASSERT_TRUE(v::tabdt(y - (y > 1600.0 ? 1.0e-7 : 0.0), lo));
         ASSERT_TRUE(v::tabdt(y + (y < 2020.0 ? 1.0e-7 : 0.0), hi));
         EXPECT_NEAR(lo, hi, 1.0e-5) << y;
     }
-    for (double y : {1799.999, 2020.001, -1.0e9, 1.0e9, std::numeric_limits<double>::quiet_NaN()}) {
+    for (double y : {1599.999, 2020.001, -1.0e9, 1.0e9, std::numeric_limits<double>::quiet_NaN()}) {
         double dt = 123.0;
         EXPECT_FALSE(v::tabdt(y, dt)) << y;
         EXPECT_EQ(dt, 123.0) << "left as it was";
@@ -174,7 +174,7 @@ TEST(Compare, SolarTerms) {
 
 TEST(Compare, RowsPartitionTheYears) {
     v::Report r;
-    v::compare(1890, 1995, 73, r);
+    v::compare(1890, 1995, 73, 50, r);
     ASSERT_EQ(r.rows.size(), 3u);
     EXPECT_EQ(r.rows[0].label, "1890-1939");
     EXPECT_EQ(r.rows[1].label, "1940-1995");

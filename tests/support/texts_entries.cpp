@@ -114,6 +114,7 @@ void entries(const Texts& t, Entry (&out)[kTextCount]) {
     out[106] = {"TERMS[23]", t.TERMS[23]};
     out[107] = {"DEGREE", t.DEGREE};
     out[108] = {"APPARENT_HEAD", t.APPARENT_HEAD};
+    out[109] = {"YEAR_OUT_OF_RANGE", t.YEAR_OUT_OF_RANGE};
 }
 
 }  // namespace solarlon::texts
