@@ -112,6 +112,13 @@ TEXTS = [
     ("DEGREE", "°"),
     # The first line of the commands' text output when the apparent theory answers.
     ("APPARENT_HEAD", "視黄経（theory apparent: 真黄道と瞬時の真分点、ERFA の IAU 2006/2000A）"),
+    # The first line of the commands' text output when the classic theory answers.
+    ("CLASSIC_HEAD", "幾何黄経（theory classic: Newcomb の太陽表、平均分点）"),
+    # After the first line: the time scale of the instants.
+    ("SCALE_UTC", "  時刻 UTC"),
+    ("SCALE_TT", "  時刻 TT"),
+    # On standard error after a passage that falls after the year asked (the year before it).
+    ("NOT_IN_YEAR", " 年のうちには達しません（年明けの最初の通過です）"),
 ]
 
 HEX = set("0123456789abcdefABCDEF")

@@ -114,6 +114,10 @@ void entries(const Texts& t, Entry (&out)[kTextCount]) {
     out[106] = {"TERMS[23]", t.TERMS[23]};
     out[107] = {"DEGREE", t.DEGREE};
     out[108] = {"APPARENT_HEAD", t.APPARENT_HEAD};
+    out[109] = {"CLASSIC_HEAD", t.CLASSIC_HEAD};
+    out[110] = {"SCALE_UTC", t.SCALE_UTC};
+    out[111] = {"SCALE_TT", t.SCALE_TT};
+    out[112] = {"NOT_IN_YEAR", t.NOT_IN_YEAR};
 }
 
 }  // namespace solarlon::texts
