@@ -124,6 +124,10 @@ void arity(std::string_view command, const Options& o, std::size_t n, const char
     }
 }
 
+// refuse_always  A value the theory does not answer: why (R), and what to do. WHAT names the value
+//                (the year, the instant as typed).
+[[noreturn]] void refuse_always(std::string_view command, const Options& o, sun::Refusal r, const std::string& what);
+
 // What the theory in use answers, for a refusal.
 std::string span_text(const Options& o) {
     if (o.theory == sun::Theory::apparent) return sun::refusal_text(sun::Refusal::after_range, o.scale);
@@ -137,6 +141,9 @@ std::int32_t year_of(std::string_view command, const Options& o, std::string_vie
                   std::to_string(kFirstYear) + " to " + std::to_string(kLastYear) + ")"};
     }
     if (*y < kFirstYear || *y > kLastYear) {
+        // A theory this build lacks, or an equinox it does not take, says so first.
+        const sun::Refusal r = sun::refusal(kFirstYear + 1, 0.0, o.equinox, 0.0, o.theory, o.scale);
+        if (r == sun::Refusal::no_theory || r == sun::Refusal::equinox_not_of_date) refuse_always(command, o, r, "");
         throw Bad{std::string(command) + ": year " + std::string(text) + " is out of range: " + span_text(o)};
     }
     return *y;
@@ -164,10 +171,7 @@ double degrees_of(std::string_view command, std::string_view text) {
     return *v;
 }
 
-// A value the theory does not answer: why, and what to do. WHAT names the value (the year, the
-// instant as typed).
-[[noreturn]] void refuse_always(std::string_view command, const Options& o, sun::Refusal r, const std::string& what);
-
+// refuse  The same unless R is none.
 void refuse(std::string_view command, const Options& o, sun::Refusal r, const std::string& what) {
     if (r != sun::Refusal::none) refuse_always(command, o, r, what);
 }

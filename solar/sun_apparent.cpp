@@ -86,8 +86,9 @@ Refusal of_coverage(apparent::Coverage c) {
 Position position(const Instant& at) {
     const apparent::Jd tt = to_tt(at);
     const apparent::Place p = apparent::place_tt(tt.d1, tt.d2);
-    const apparent::Jd utc = apparent::from_tt(tt, apparent::Scale::utc).t;
-    const double dt = std::isnan(p.longitude) ? kNaN : ((tt.d1 - utc.d1) + (tt.d2 - utc.d2)) * 86400.0;
+    // TT - UTC of the table (or the model) at the instant's UTC.
+    const apparent::Jd utc = at.scale == Scale::tt ? apparent::from_tt(tt, apparent::Scale::utc).t : to_jd(at);
+    const double dt = std::isnan(p.longitude) ? kNaN : apparent::tt_minus_utc(utc.d1, utc.d2);
     return Position{p.longitude, p.radius, p.x, p.y, p.z, dt};
 }
 
