@@ -382,6 +382,54 @@ TEST(Commands, ApparentTheoryRefusals) {
     }
 }
 
+// Time at its edges: the leap second of 2016 (in UTC and in JST, typed and found), the span's last
+// instant, TT, a passage after the year's end (said on standard error, in_year false), the zone
+// spellings.
+TEST(Commands, EdgesOfTime) {
+    if (!solarlon::apparent::available()) GTEST_SKIP() << "built without ERFA: no apparent theory";
+    namespace sun = solarlon::sun;
+    char leap[32];  // the longitude at 2016-12-31 23:59:60.25 UTC
+    std::snprintf(
+        leap, sizeof leap, "%.15g",
+        sun::longitude(sun::utc(2016, 12, 31, 23, 59, 60.25), sun::Equinox::of_date(), sun::Theory::apparent));
+    const struct {
+        std::vector<const char*> args;
+        std::string row, err;  // the csv row (or the text line after the first), standard error
+    } cases[] = {
+        {{"at", "2016-12-31T23:59:59Z"}, "2016-12-31T23:59:59+00:00,280.75527,apparent,utc", ""},
+        {{"at", "2016-12-31T23:59:60Z"}, "2016-12-31T23:59:60+00:00,280.75528,apparent,utc", ""},
+        {{"at", "2017-01-01T08:59:60.5+09:00"}, "2017-01-01T08:59:60.5+09:00,280.75528,apparent,utc", ""},
+        {{"at", "2017-01-01T00:00Z"}, "2017-01-01T00:00:00+00:00,280.75529,apparent,utc", ""},
+        {{"when", "2017", leap, "--zone", "+1"},
+         std::string(leap) + ",2017-01-01T00:59:60+01:00,2017-01-01.042,true,apparent,utc",
+         ""},
+        {{"at", "3000-12-31T24:00Z", "--theory", "classic"}, "3000-12-31T24:00:00+00:00,279.96727,classic,utc", ""},
+        {{"when", "2027", "270", "--scale", "tt"}, "270,2027-12-22T02:43:19,2027-12-22.113,true,apparent,tt", ""},
+        {{"when", "2010", "280"}, "280,2011-01-01T04:13:12+09:00,2011-01-01.176,false,apparent,utc", ""},
+        {{"when", "2010", "280", "--format", "text"},
+         "280°  2011-01-01 04:13:12 +09:00",
+         "2010 年のうちには達しません（年明けの最初の通過です）\n"},
+        {{"when", "2027", "270", "--scale", "tt", "--format", "text"}, "270°  2027-12-22 02:43:19 TT", ""},
+    };
+    for (const auto& c : cases) {
+        std::vector<const char*> args = c.args;
+        if (c.row.find("°") == std::string::npos) args.insert(args.end(), {"--format", "csv"});  // else text
+        const Answer a = command(args);
+        EXPECT_EQ(a.status, 0) << a.err;
+        EXPECT_EQ(lines(a.out).at(1), c.row) << c.args[0] << " " << c.args[1];
+        EXPECT_EQ(a.err, c.err);
+    }
+    for (const char* zone : {"JST", "+9", "+09", "+0900", "+09:00", "UTC", "Z", "-0330", "-3"}) {
+        const Answer a = command({"terms", "2027", "--zone", zone, "--theory", "classic", "--format", "csv"});
+        const std::string z = std::string(zone) == "JST"     ? "+09:00"
+                              : std::string(zone) == "-0330" ? "-03:30"
+                              : std::string(zone) == "-3"    ? "-03:00"
+                              : zone[0] == '+'               ? "+09:00"
+                                                             : "+00:00";
+        EXPECT_EQ(field(lines(a.out).at(1), 2).substr(19), z) << zone;
+    }
+}
+
 // The names of the terms that the library gives are the texts the commands print.
 TEST(Commands, TermNamesAreTheTextTable) {
     const auto terms =

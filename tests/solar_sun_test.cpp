@@ -200,6 +200,16 @@ TEST(Sun, LeapSecondsAndTt) {
     EXPECT_NEAR(j.second, 60.5, 1e-4);
     const sun::Instant t = sun::instant_of(2017, leap, date, 0, A, sun::Scale::tt);
     EXPECT_NEAR(t.minute * 60 + t.second, 68.684, 1e-4);
+    // Elsewhere a TT passage is the UTC one plus TT - UTC, to 0.1 ms.
+    for (const std::int32_t year : {1650, 1971, 2027, 2999}) {
+        const sun::Instant a = sun::instant_of(year, 90, date, 0, A),
+                           b = sun::instant_of(year, 90, date, 0, A, sun::Scale::tt);
+        const double dt = sun::position(a, date, A).delta_t;
+        EXPECT_NEAR(((b.day - a.day) * 24 + b.hour - a.hour) * 3600 + (b.minute - a.minute) * 60 + b.second - a.second,
+                    dt, 1e-4)
+            << year;
+        EXPECT_EQ(b.scale, sun::Scale::tt);
+    }
 }
 
 }  // namespace
