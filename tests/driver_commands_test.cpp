@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <solarlon/driver.hpp>
@@ -179,7 +180,6 @@ TEST(Commands, FormatsAndEncodings) {
         {{"at", "1978-06-10T21:20", "--theory", "classic"}, true, head + "1978-06-10 21:20:00 +09:00  79.26941°\n"},
         {{"at", "1978-06-10T12:20:00.25Z", "--format", "json", "--theory", "classic"}, true,
          "[\n  {\"instant\": \"1978-06-10T12:20:00.25+00:00\", \"longitude\": 79.26941, \"theory\": \"classic\", \"scale\": \"utc\"}\n]\n"},
-        {{"when", "2027", "-0", "--theory", "classic", "--format", "csv"}, true, ""},
     };
     // clang-format on
     for (const auto& c : cases) {
@@ -226,7 +226,6 @@ TEST(Commands, Refusals) {
         {{"terms", "2027.5"}, "bad year '2027.5'"},
         {{"terms", "2027", "--zone", "+9:00"},
          "terms: bad zone '+9:00' (expected JST, UTC, Z, +H, +HH, +HHMM or +HH:MM, or the same with -)"},
-        {{"terms", "2027", "--zone", "+123"}, "bad zone '+123'"},
         {{"terms", "2027", "--scale", "ut"}, "terms: bad scale 'ut' (expected utc or tt)"},
         {{"terms", "2027", "--scale", "tt", "--zone", "JST"}, "terms: --zone is not taken with --scale tt"},
         {{"at", "2027-12-22", "--scale", "tt", "--theory", "classic"}, "at: --scale tt is not taken by the classic"},
@@ -244,16 +243,14 @@ TEST(Commands, Refusals) {
         {{"at", "2027-02-29"}, "'2027-02-29'"},
         {{"at", "2027-12-22T24:01"}, "'2027-12-22T24:01'"},
         {{"at", "2027-12-22T11:60"}, "'2027-12-22T11:60'"},
-        {{"at", "2027-12-22T11:40:60", "--theory", "classic"},
-         "at: '2027-12-22T11:40:60' is not a leap second: a "
+        {{"at", "2016-12-30T23:59:60Z", "--theory", "classic"},
+         "at: '2016-12-30T23:59:60Z' is not a leap second: a "
          "second of 60 is a leap second, which UTC inserts"},
-        {{"at", "2016-12-30T23:59:60Z", "--theory", "classic"}, "'2016-12-30T23:59:60Z' is not a leap second"},
         {{"at", "2017-01-01T00:59:60+09:00", "--theory", "classic"}, "'2017-01-01T00:59:60+09:00' is not a leap"},
         {{"at", "2016-12-31T23:59:61Z"}, "at: bad date and time '2016-12-31T23:59:61Z'"},
         {{"at", "3001-01-01T00:00:00.5Z", "--theory", "classic"},
          "at: '3001-01-01T00:00:00.5Z' is out of range: the classic theory answers here from 1600-01-01 00:00 UT to "
          "3000-12-31 24:00 UT"},
-        {{"at", "1600-01-01T08:59:59.9+09:00", "--theory", "classic"}, "'1600-01-01T08:59:59.9+09:00' is out of range"},
         {{"at", "2027-12-22T11:40+9"}, "'2027-12-22T11:40+9'"},
         {{"at", "2027-12-22T11"}, "'2027-12-22T11'"},
         {{"at", "27-12-22"}, "'27-12-22'"},
@@ -338,7 +335,6 @@ TEST(Commands, ApparentTheoryRefusals) {
         "other equinoxes belong to the classic theory (--theory classic)";
     const std::string range =
         " is out of range: the apparent theory answers from 1600-01-01 00:00 UTC to 3000-12-31 24:00 UTC";
-    const std::string end = range;
     const struct {
         std::vector<const char*> args;
         std::string says;  // with ERFA
@@ -348,11 +344,10 @@ TEST(Commands, ApparentTheoryRefusals) {
         {{"terms", "1599"}, std::string("terms: year 1599") + range},
         {{"at", "1599-12-31T23:59:59Z"}, std::string("at: '1599-12-31T23:59:59Z'") + range},
         {{"when", "1600", "279.7"}, std::string("when: the instant in year 1600") + range},
-        {{"terms", "3001"}, "terms: year 3001" + end},
-        {{"at", "3001-01-01T09:00:01+09:00"}, "at: '3001-01-01T09:00:01+09:00'" + end},
-        {{"when", "3000", "280", "--zone", "-10:00"}, "when: the instant in year 3000" + end},
+        {{"terms", "3001"}, "terms: year 3001" + range},
+        {{"at", "3001-01-01T09:00:01+09:00"}, "at: '3001-01-01T09:00:01+09:00'" + range},
+        {{"when", "3000", "280", "--zone", "-10:00"}, "when: the instant in year 3000" + range},
         {{"at", "3000-12-31T24:00Z"}, ""},
-        {{"at", "3001-01-01T00:00:00.5Z"}, "at: '3001-01-01T00:00:00.5Z'" + end},
         {{"at", "1599-12-31T23:59:59", "--scale", "tt"},
          "at: '1599-12-31T23:59:59' is out of range: the apparent theory answers from 1600-01-01 00:00 TT to "
          "3000-12-31 24:00 TT"},
@@ -419,15 +414,15 @@ TEST(Commands, EdgesOfTime) {
         EXPECT_EQ(lines(a.out).at(1), c.row) << c.args[0] << " " << c.args[1];
         EXPECT_EQ(a.err, c.err);
     }
-    for (const char* zone : {"JST", "+9", "+09", "+0900", "+09:00", "UTC", "Z", "-0330", "-3"}) {
-        const Answer a = command({"terms", "2027", "--zone", zone, "--theory", "classic", "--format", "csv"});
-        const std::string z = std::string(zone) == "JST"     ? "+09:00"
-                              : std::string(zone) == "-0330" ? "-03:30"
-                              : std::string(zone) == "-3"    ? "-03:00"
-                              : zone[0] == '+'               ? "+09:00"
-                                                             : "+00:00";
-        EXPECT_EQ(field(lines(a.out).at(1), 2).substr(19), z) << zone;
+    const std::pair<const char*, const char*> zones[] = {{"JST", "+09:00"},   {"+9", "+09:00"},  {"+09", "+09:00"},
+                                                         {"+0900", "+09:00"}, {"UTC", "+00:00"}, {"Z", "+00:00"},
+                                                         {"-0330", "-03:30"}, {"-3", "-03:00"}};
+    for (const auto& z : zones) {
+        const Answer a = command({"terms", "2027", "--zone", z.first, "--theory", "classic", "--format", "csv"});
+        EXPECT_EQ(field(lines(a.out).at(1), 2).substr(19), z.second) << z.first;
     }
+    EXPECT_EQ(field(lines(command({"at", "now", "--zone", "-3", "--format", "csv"}).out).at(1), 0).substr(19),
+              "-03:00");
 }
 
 // The names of the terms that the library gives are the texts the commands print.

@@ -191,11 +191,9 @@ TEST(Sun, LeapSecondsAndTt) {
     }
     EXPECT_EQ(sun::refusal(tt, date, C), sun::Refusal::scale_not_ut);
 
-    // The passage of the longitude at 23:59:60.5 UTC is found there, in zones +1 and +9 (whose 2017 starts
-    // before it); in TT, 69.184 s on less the second inserted.
-    const sun::Instant u = sun::instant_of(2017, leap, date, 1, A), j = sun::instant_of(2017, leap, date, 9, A);
-    EXPECT_EQ(u.hour * 3600 + u.minute * 60, 59 * 60);
-    EXPECT_NEAR(u.second, 60.5, 1e-4);
+    // The passage of the longitude at 23:59:60.5 UTC is found there in JST (whose 2017 starts before
+    // it); in TT, 69.184 s on less the second inserted.
+    const sun::Instant j = sun::instant_of(2017, leap, date, 9, A);
     EXPECT_EQ(j.hour * 60 + j.minute, 8 * 60 + 59);
     EXPECT_NEAR(j.second, 60.5, 1e-4);
     const sun::Instant t = sun::instant_of(2017, leap, date, 0, A, sun::Scale::tt);
@@ -208,7 +206,6 @@ TEST(Sun, LeapSecondsAndTt) {
         EXPECT_NEAR(((b.day - a.day) * 24 + b.hour - a.hour) * 3600 + (b.minute - a.minute) * 60 + b.second - a.second,
                     dt, 1e-4)
             << year;
-        EXPECT_EQ(b.scale, sun::Scale::tt);
     }
 }
 
