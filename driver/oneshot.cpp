@@ -204,6 +204,15 @@ sun::Refusal or_out(sun::Refusal r, std::int32_t year) {
 
 bool found(const sun::Instant& t) { return std::isfinite(t.year + t.month + t.day + t.hour + t.minute + t.second); }
 
+// An instant to the whole second as printed; in UTC the half second before a leap second rounds into it.
+sun::Instant rounded(const sun::Instant& t, sun::Theory theory) {
+    sun::Instant leap = t;
+    leap.second = 60.0;
+    if (theory == sun::Theory::apparent && t.second >= 59.5 && t.second < 60.0 && sun::is_leap_second(leap))
+        return leap;
+    return sun::to_second(t);
+}
+
 std::vector<std::string> terms(const Options& o, const texts::Texts& T) {
     const char* usage =
         "solarlon terms YEAR [--theory T] [--scale S] [--equinox E] [--zone Z] [--format text|csv|json]";
@@ -220,7 +229,7 @@ std::vector<std::string> terms(const Options& o, const texts::Texts& T) {
             refuse_always("terms", o, or_out(sun::refusal(year, t.longitude, o.equinox, zone, o.theory, o.scale), year),
                           what);
         }
-        const sun::Instant s = sun::to_second(t.instant);
+        const sun::Instant s = rounded(t.instant, o.theory);
         const std::size_t k = static_cast<std::size_t>((static_cast<int>(t.longitude) + 75) % 360 / 15);  // 285 -> 0
         const std::string lon = degrees_text(t.longitude);
         rows.push_back({std::string(t.name), lon, shown_instant(s, o.zone_minutes, true)});
@@ -296,7 +305,7 @@ std::vector<std::string> when(const Options& o, const texts::Texts& T, std::vect
     const sun::Instant at = sun::instant_of(year, lon, o.equinox, zone, o.theory, o.scale);
     if (o.theory == sun::Theory::apparent && !found(at))
         refuse_always("when", o, or_out(sun::Refusal::none, year), what);
-    const sun::Instant s = sun::to_second(at);
+    const sun::Instant s = rounded(at, o.theory);
     const std::string l = degrees_text(lon);
     const bool in_year = at.year == year;
     if (!in_year && o.format == Format::Text) notes.push_back(std::string(o.words[0]) + std::string(T.NOT_IN_YEAR));

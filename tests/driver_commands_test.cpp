@@ -383,10 +383,12 @@ TEST(Commands, ApparentTheoryRefusals) {
 TEST(Commands, EdgesOfTime) {
     if (!solarlon::apparent::available()) GTEST_SKIP() << "built without ERFA: no apparent theory";
     namespace sun = solarlon::sun;
-    char leap[32];  // the longitude at 2016-12-31 23:59:60.25 UTC
-    std::snprintf(
-        leap, sizeof leap, "%.15g",
-        sun::longitude(sun::utc(2016, 12, 31, 23, 59, 60.25), sun::Equinox::of_date(), sun::Theory::apparent));
+    char leap[32], late[32];  // the longitudes at 2016-12-31 23:59:60.25 and 23:59:59.75 UTC
+    for (auto [text, second] : {std::pair<char*, double>{leap, 60.25}, {late, 59.75}}) {
+        const double lon =
+            sun::longitude(sun::utc(2016, 12, 31, 23, 59, second), sun::Equinox::of_date(), sun::Theory::apparent);
+        std::snprintf(text, 32, "%.15g", lon);
+    }
     const struct {
         std::vector<const char*> args;
         std::string row, err;  // the csv row (or the text line after the first), standard error
@@ -397,6 +399,9 @@ TEST(Commands, EdgesOfTime) {
         {{"at", "2017-01-01T00:00Z"}, "2017-01-01T00:00:00+00:00,280.75529,apparent,utc", ""},
         {{"when", "2017", leap, "--zone", "+1"},
          std::string(leap) + ",2017-01-01T00:59:60+01:00,2017-01-01.042,true,apparent,utc",
+         ""},
+        {{"when", "2017", late, "--zone", "+1"},
+         std::string(late) + ",2017-01-01T00:59:60+01:00,2017-01-01.042,true,apparent,utc",
          ""},
         {{"at", "3000-12-31T24:00Z", "--theory", "classic"}, "3000-12-31T24:00:00+00:00,279.96727,classic,utc", ""},
         {{"when", "2027", "270", "--scale", "tt"}, "270,2027-12-22T02:43:19,2027-12-22.113,true,apparent,tt", ""},
