@@ -391,25 +391,24 @@ TEST(Commands, EdgesOfTime) {
     }
     const struct {
         std::vector<const char*> args;
-        std::string row, err;  // the csv row (or the text line after the first), standard error
+        std::string row;       // the csv row (or the text line after the first)
+        std::string err = {};  // standard error
     } cases[] = {
-        {{"at", "2016-12-31T23:59:59Z"}, "2016-12-31T23:59:59+00:00,280.75527,apparent,utc", ""},
-        {{"at", "2016-12-31T23:59:60Z"}, "2016-12-31T23:59:60+00:00,280.75528,apparent,utc", ""},
-        {{"at", "2017-01-01T08:59:60.5+09:00"}, "2017-01-01T08:59:60.5+09:00,280.75528,apparent,utc", ""},
-        {{"at", "2017-01-01T00:00Z"}, "2017-01-01T00:00:00+00:00,280.75529,apparent,utc", ""},
+        {{"at", "2016-12-31T23:59:59Z"}, "2016-12-31T23:59:59+00:00,280.75527,apparent,utc"},
+        {{"at", "2016-12-31T23:59:60Z"}, "2016-12-31T23:59:60+00:00,280.75528,apparent,utc"},
+        {{"at", "2017-01-01T08:59:60.5+09:00"}, "2017-01-01T08:59:60.5+09:00,280.75528,apparent,utc"},
+        {{"at", "2017-01-01T00:00Z"}, "2017-01-01T00:00:00+00:00,280.75529,apparent,utc"},
         {{"when", "2017", leap, "--zone", "+1"},
-         std::string(leap) + ",2017-01-01T00:59:60+01:00,2017-01-01.042,true,apparent,utc",
-         ""},
+         std::string(leap) + ",2017-01-01T00:59:60+01:00,2017-01-01.042,true,apparent,utc"},
         {{"when", "2017", late, "--zone", "+1"},
-         std::string(late) + ",2017-01-01T00:59:60+01:00,2017-01-01.042,true,apparent,utc",
-         ""},
-        {{"at", "3000-12-31T24:00Z", "--theory", "classic"}, "3000-12-31T24:00:00+00:00,279.96727,classic,utc", ""},
-        {{"when", "2027", "270", "--scale", "tt"}, "270,2027-12-22T02:43:19,2027-12-22.113,true,apparent,tt", ""},
-        {{"when", "2010", "280"}, "280,2011-01-01T04:13:12+09:00,2011-01-01.176,false,apparent,utc", ""},
+         std::string(late) + ",2017-01-01T00:59:60+01:00,2017-01-01.042,true,apparent,utc"},
+        {{"at", "3000-12-31T24:00Z", "--theory", "classic"}, "3000-12-31T24:00:00+00:00,279.96727,classic,utc"},
+        {{"when", "2027", "270", "--scale", "tt"}, "270,2027-12-22T02:43:19,2027-12-22.113,true,apparent,tt"},
+        {{"when", "2010", "280"}, "280,2011-01-01T04:13:12+09:00,2011-01-01.176,false,apparent,utc"},
         {{"when", "2010", "280", "--format", "text"},
          "280°  2011-01-01 04:13:12 +09:00",
          "2010 年のうちには達しません（年明けの最初の通過です）\n"},
-        {{"when", "2027", "270", "--scale", "tt", "--format", "text"}, "270°  2027-12-22 02:43:19 TT", ""},
+        {{"when", "2027", "270", "--scale", "tt", "--format", "text"}, "270°  2027-12-22 02:43:19 TT"},
     };
     for (const auto& c : cases) {
         std::vector<const char*> args = c.args;
