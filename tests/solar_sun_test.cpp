@@ -183,11 +183,9 @@ TEST(Sun, LeapSecondsAndTt) {
     sun::Instant tt = sun::utc(2017, 1, 1, 0, 1, 9.184 + 0.5);  // TT - UTC = 69.184 s from 2017
     tt.scale = sun::Scale::tt;
     EXPECT_NEAR(sun::longitude(tt, date, A), after, 1e-11);
-    for (const sun::Instant& t :
-         {sun::utc(2016, 12, 30, 23, 59, 60), sun::utc(2016, 12, 31, 23, 58, 60), sun::jst(2016, 12, 31, 23, 59, 60)}) {
-        EXPECT_EQ(sun::refusal(t, date, A), sun::Refusal::not_a_leap_second);
-        EXPECT_TRUE(std::isnan(sun::longitude(t, date, A)));
-    }
+    const sun::Instant elsewhere = sun::jst(2016, 12, 31, 23, 59, 60);  // 14:59:60 UTC
+    EXPECT_EQ(sun::refusal(elsewhere, date, A), sun::Refusal::not_a_leap_second);
+    EXPECT_TRUE(std::isnan(sun::longitude(elsewhere, date, A)));
     EXPECT_EQ(sun::refusal(tt, date, C), sun::Refusal::scale_not_ut);
 
     // The passage of the longitude at 23:59:60.5 UTC is found there in JST (whose 2017 starts before
