@@ -218,11 +218,9 @@ TEST(Commands, Refusals) {
         {{"terms", "2027", "1"}, "terms: unexpected argument '1'"},
         {{"terms", "20x7"}, "terms: bad year '20x7' (expected a whole year from 1600 to 3000)"},
         {{"terms", "14001"},
-         "terms: year 14001 is out of range: the apparent theory answers from 1600-01-01 00:00 UTC to "
-         "3000-12-31 24:00 UTC"},
+         "terms: year 14001 is out of range: the apparent theory answers from 1600-01-01 00:00 UTC"},
         {{"when", "-500", "0", "--theory", "classic"},
-         "when: year -500 is out of range: the classic theory answers here "
-         "from 1600-01-01 00:00 UT to 3000-12-31 24:00 UT"},
+         "when: year -500 is out of range: the classic theory answers here"},
         {{"terms", "2027.5"}, "bad year '2027.5'"},
         {{"terms", "2027", "--zone", "+9:00"},
          "terms: bad zone '+9:00' (expected JST, UTC, Z, +H, +HH, +HHMM or +HH:MM, or the same with -)"},
@@ -244,8 +242,7 @@ TEST(Commands, Refusals) {
         {{"at", "2027-12-22T24:01"}, "'2027-12-22T24:01'"},
         {{"at", "2027-12-22T11:60"}, "'2027-12-22T11:60'"},
         {{"at", "2016-12-30T23:59:60Z", "--theory", "classic"},
-         "at: '2016-12-30T23:59:60Z' is not a leap second: a "
-         "second of 60 is a leap second, which UTC inserts"},
+         "at: '2016-12-30T23:59:60Z' is not a leap second: a second"},
         {{"at", "2017-01-01T00:59:60+09:00", "--theory", "classic"}, "'2017-01-01T00:59:60+09:00' is not a leap"},
         {{"at", "2016-12-31T23:59:61Z"}, "at: bad date and time '2016-12-31T23:59:61Z'"},
         {{"at", "3001-01-01T00:00:00.5Z", "--theory", "classic"},
