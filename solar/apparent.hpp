@@ -22,10 +22,11 @@ struct Jd {
 //            start of the Delta T model used before 1972 (solar/tt_utc.cpp).
 constexpr double kFirstUtc = 2305447.5;
 
-// kEndUtc  The last instant answered, 3001 January 1, 0 h UTC (3000 December 31, 24 h), as a Julian Date: the end of the
-//          span of the Delta T canon of Espenak and Meeus (-1999 to +3000), within which the IAU 2006
-//          precession and ERFA's Earth ephemeris still hold. Farther on, their polynomials run away
-//          (in 14000 the Sun would reach 285 degrees on December 29) and nothing models TT - UTC.
+// kEndUtc  The last instant answered, 3001 January 1, 0 h UTC (3000 December 31, 24 h), as a Julian
+//          Date: the end of the span of the Delta T canon of Espenak and Meeus (-1999 to +3000), within
+//          which the IAU 2006 precession and ERFA's Earth ephemeris still hold. Farther on, their
+//          polynomials run away (in 14000 the Sun would reach 285 degrees on December 29) and nothing
+//          models TT - UTC.
 constexpr double kEndUtc = 2817152.5;
 
 // Coverage  What can be answered at an instant.

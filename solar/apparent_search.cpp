@@ -1,5 +1,5 @@
-// instant_of, term_longitude, solar_terms  The instant at which the Sun's apparent longitude reaches a
-//                                          value, and the 24 solar terms of a calendar year.
+// crossing, instant_of, term_longitude, solar_terms, solar_terms_tt  The instant at which the Sun's
+//     apparent longitude reaches a value, and the 24 solar terms of a calendar year.
 //
 //  Method:   A bracketed secant search in TT on f(t) = longitude(t) - LON, brought into (-180, 180]. The
 //            Sun's apparent longitude grows by 0.953 to 1.020 degree a day, so f is negative before the
@@ -19,8 +19,8 @@
 //            search, one more secant step is taken without evaluating it: the secant's error is then
 //            (f''/2f') times the last two errors, under 1e-10 day (10 us). Typically 3 evaluations
 //            a term. The search takes at most kMaxEvaluations, so it cannot run away, and an answer
-//            whose |f| is not below 1e-4 degree (a leap second jumps f by 1.2e-5 degree) is NaN: a
-//            bracket that did not hold the root gives no answer.
+//            whose |f| is not below 1e-4 degree is NaN: a bracket that did not hold the root gives no
+//            answer.
 //          2 Instants are days from 0 h of January 1 of the year (Gregorian) in d2, so that their
 //            fraction keeps 1e-13 day (10 ns).
 //          3 The search runs in TT, where the longitude has no steps: the year's start is taken to TT,

@@ -23,7 +23,7 @@
 //            milliseconds a day).
 //          5 eraDat warns (status 1) for years well past its table; the held value is what is wanted
 //            and the warning is not acted on. A negative status (a date it refuses) gives NaN.
-//  Called:   eraJd2cal, eraDat
+//  Called:   eraJd2cal, eraDat, coverage
 #include <cmath>
 #include <limits>
 
@@ -136,12 +136,12 @@ Civil from_tt(Jd tt, Scale scale) {
         for (int i = 0; i < 3; ++i) u = tt.d2 - dt(u);
         return {{tt.d1, u}, false};
     }
-    const double d1 = dt(a) - 32.184 / kDay;  // TAI - UTC, days
-    const double u1 = a - d1;
-    const double d2 = dt(u1) - 32.184 / kDay;
-    if (d2 == d1) return {{tt.d1, u1}, false};
-    const double u2 = a - d2;
-    if (dt(u2) - 32.184 / kDay == d2) return {{tt.d1, u2}, false};
+    const double dat1 = dt(a) - 32.184 / kDay;  // TAI - UTC, days
+    const double u1 = a - dat1;
+    const double dat2 = dt(u1) - 32.184 / kDay;
+    if (dat2 == dat1) return {{tt.d1, u1}, false};
+    const double u2 = a - dat2;
+    if (dt(u2) - 32.184 / kDay == dat2) return {{tt.d1, u2}, false};
     return {{tt.d1, u1}, true};  // note 3
 }
 
