@@ -6,6 +6,7 @@
 #include <array>
 #include <chrono>
 #include <cmath>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -247,7 +248,9 @@ TypedInstant now(int zone_minutes) {
     TypedInstant r;
     r.zone_minutes = zone_minutes;
     r.at = sun::to_second(sun::Instant{1970, 1, 1, 0, static_cast<double>(zone_minutes), seconds, zone_minutes / 60.0});
-    r.second_text = shown_instant(r.at, zone_minutes, true).substr(17, 2);
+    char second[8];
+    std::snprintf(second, sizeof second, "%02.0f", r.at.second);
+    r.second_text = second;
     return r;
 }
 
