@@ -41,8 +41,10 @@ std::string json_string(std::string_view s) { return "\"" + std::string(s) + "\"
 }  // namespace
 
 std::string instant_text(const sun::Instant& t, const std::string& second, int zone_minutes, bool iso) {
+    const bool tt = t.scale == sun::Scale::tt;
     return year_text(t.year) + "-" + padded(t.month, 2) + "-" + padded(t.day, 2) + (iso ? "T" : " ") +
-           padded(t.hour, 2) + ":" + padded(t.minute, 2) + ":" + second + (iso ? "" : " ") + zone_text(zone_minutes);
+           padded(t.hour, 2) + ":" + padded(t.minute, 2) + ":" + second + (iso ? "" : " ") +
+           (tt ? (iso ? "" : "TT") : zone_text(zone_minutes));
 }
 
 std::string shown_instant(const sun::Instant& t, int zone_minutes, bool iso) {
@@ -57,7 +59,7 @@ std::string day_text(const sun::DecimalDate& d) {
 
 std::string degrees_text(double v) {
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.15g", v);
+    std::snprintf(buf, sizeof buf, "%.15g", v == 0.0 ? 0.0 : v);  // -0 as 0
     return buf;
 }
 
@@ -66,13 +68,18 @@ std::string longitude_text(double lon) {
     return f.substr(f.find_first_not_of(' '));
 }
 
-std::vector<std::string> table(Format format, sun::Theory theory, const texts::Texts& T, std::vector<Column> cols,
-                               std::vector<std::vector<std::string>> rows, std::vector<std::string> text_lines) {
+std::vector<std::string> table(Format format, sun::Theory theory, sun::Scale scale, const texts::Texts& T,
+                               std::vector<Column> cols, std::vector<std::vector<std::string>> rows,
+                               std::vector<std::string> text_lines) {
     std::vector<std::string> out;
-    if (theory == sun::Theory::apparent) {
-        text_lines.insert(text_lines.begin(), std::string(T.APPARENT_HEAD));
-        cols.push_back({"theory", true});
-        for (auto& r : rows) r.push_back("apparent");
+    const bool apparent = theory == sun::Theory::apparent, tt = scale == sun::Scale::tt;
+    text_lines.insert(text_lines.begin(), std::string(apparent ? T.APPARENT_HEAD : T.CLASSIC_HEAD) +
+                                              std::string(tt ? T.SCALE_TT : T.SCALE_UTC));
+    cols.push_back({"theory", true});
+    cols.push_back({"scale", true});
+    for (auto& r : rows) {
+        r.push_back(apparent ? "apparent" : "classic");
+        r.push_back(tt ? "tt" : "utc");
     }
     if (format == Format::Text) return text_lines;
     if (format == Format::Csv) {

@@ -57,10 +57,15 @@ int month_length(std::int32_t year, int month) {
     return month == 2 && leap ? 29 : days[month - 1];
 }
 
-// An offset ±HH:MM at TEXT[AT...] to its end, in minutes.
-std::optional<int> offset(std::string_view text, std::size_t at) {
-    if (text.size() != at + 6 || (text[at] != '+' && text[at] != '-') || text[at + 3] != ':') return std::nullopt;
-    const int h = digits(text, at + 1, 2), m = digits(text, at + 4, 2);
+// An offset ±HH, ±HHMM or ±HH:MM (and ±H where ONE_DIGIT) at TEXT[AT...] to its end, in minutes.
+std::optional<int> offset(std::string_view text, std::size_t at, bool one_digit) {
+    if (text.size() <= at || (text[at] != '+' && text[at] != '-')) return std::nullopt;
+    const std::size_t n = text.size() - at - 1;
+    int h = -1, m = 0;
+    if (n == 1 && one_digit) h = digits(text, at + 1, 1);
+    else if (n == 2) h = digits(text, at + 1, 2);
+    else if (n == 4) h = digits(text, at + 1, 2), m = digits(text, at + 3, 2);
+    else if (n == 5 && text[at + 3] == ':') h = digits(text, at + 1, 2), m = digits(text, at + 4, 2);
     if (h < 0 || h > 23 || m < 0 || m > 59) return std::nullopt;
     return (text[at] == '-' ? -1 : 1) * (h * 60 + m);
 }
@@ -72,9 +77,7 @@ std::optional<std::int32_t> read_year(std::string_view text) {
     if (text.size() <= i || text.size() - i > 5) return std::nullopt;
     const int v = digits(text, i, text.size() - i);
     if (v < 0) return std::nullopt;
-    const std::int32_t y = text[0] == '-' ? -v : v;
-    if (y < kFirstYear || y > kLastYear) return std::nullopt;
-    return y;
+    return text[0] == '-' ? -v : v;
 }
 
 std::optional<double> read_degrees(std::string_view text) {
@@ -85,14 +88,15 @@ std::optional<double> read_degrees(std::string_view text) {
 
 std::optional<int> read_zone(std::string_view text) {
     if (text == "UTC" || text == "utc" || text == "Z" || text == "z") return 0;
-    return offset(text, 0);
+    if (text == "JST" || text == "jst") return 9 * 60;
+    return offset(text, 0, true);
 }
 
 std::optional<sun::Equinox> read_equinox(std::string_view text) {
     if (text == "date") return sun::Equinox::of_date();
     const auto y = number(text);
     // A year above -1.5 and below 0.5 would read as the equinox of date.
-    if (!y || *y < kFirstYear || *y > kLastYear || (*y > -1.5 && *y < 0.5)) return std::nullopt;
+    if (!y || *y < kFirstEquinox || *y > kLastEquinox || (*y > -1.5 && *y < 0.5)) return std::nullopt;
     return sun::Equinox::of_year(*y);
 }
 
@@ -127,16 +131,17 @@ std::optional<TypedInstant> read_instant(std::string_view text) {
             }
             r.second_text = std::string(text.substr(s0, e - s0));
             second = std::strtod(r.second_text.c_str(), nullptr);
-            if (second >= 60.0) return std::nullopt;
+            if (second >= 61.0) return std::nullopt;  // 60 only in a leap second, which the caller checks
             i = e;
         }
         if (hour == 24 && (minute != 0 || second != 0.0)) return std::nullopt;  // 24:00 ends the day
     }
     if (i < text.size()) {
+        r.offset_typed = true;
         if (text.size() == i + 1 && (text[i] == 'Z' || text[i] == 'z')) {
             r.zone_minutes = 0;
         } else {
-            const auto z = offset(text, i);
+            const auto z = offset(text, i, false);
             if (!z) return std::nullopt;
             r.zone_minutes = *z;
         }

@@ -17,38 +17,47 @@
 
 namespace solarlon::driver {
 
-// Years the commands take, for dates and equinoxes: those for which the longitude stays in [0, 360].
-inline constexpr std::int32_t kFirstYear = -2000;
-inline constexpr std::int32_t kLastYear = 14000;
+// Years the commands answer, with either theory: the span of the apparent theory, 1600-01-01 00:00 to
+// 3000-12-31 24:00 (of UTC, or of TT).
+inline constexpr std::int32_t kFirstYear = 1600;
+inline constexpr std::int32_t kLastYear = 3000;
+// Years of the mean equinoxes the classic theory takes: those for which the longitude stays in [0, 360].
+inline constexpr std::int32_t kFirstEquinox = -2000;
+inline constexpr std::int32_t kLastEquinox = 14000;
 
 // A date and time as typed: the instant, and its seconds as typed ("05.5") for showing it again.
 struct TypedInstant {
     sun::Instant at;
     int zone_minutes = 9 * 60;
     std::string second_text;  // empty when no seconds were typed
+    bool offset_typed = false;
 };
 
 // Each reader takes the whole TEXT or nothing (no value).
-std::optional<std::int32_t> read_year(std::string_view text);     // [+-]digits, kFirstYear..kLastYear
-std::optional<double> read_degrees(std::string_view text);        // decimal number, 0..360
-std::optional<int> read_zone(std::string_view text);              // UTC, Z, +HH:MM, -HH:MM: minutes ahead of UT
-std::optional<sun::Equinox> read_equinox(std::string_view text);  // date, or a year in kFirstYear..kLastYear
-// read_instant  ISO 8601: YYYY-MM-DD, then optionally THH:MM[:SS[.s...]] and Z or +HH:MM or -HH:MM
-//               (JST when no offset is given); month, day, hour, minute and second in their ranges,
-//               24:00 as the end of the day.
+std::optional<std::int32_t> read_year(std::string_view text);  // [+-]up to 5 digits
+std::optional<double> read_degrees(std::string_view text);     // decimal number, 0..360
+// read_zone  JST, UTC, Z, or an offset +H, +HH, +HHMM, +HH:MM (or with -), hours up to 23: minutes
+//            ahead of UT.
+std::optional<int> read_zone(std::string_view text);
+std::optional<sun::Equinox> read_equinox(std::string_view text);  // date, or a year in kFirstEquinox..kLastEquinox
+// read_instant  ISO 8601: [+-]YYYY[Y]-MM-DD, then optionally THH:MM[:SS[.s...]] and Z or +HH, +HHMM or
+//               +HH:MM (or with -) (JST when no offset is given); month, day, hour, minute and
+//               second in their ranges, a second from 60 up to 61 for a leap second, 24:00 as the
+//               end of the day. The year is not checked against the commands' span.
 std::optional<TypedInstant> read_instant(std::string_view text);
 
 // The answer's form: text lines for people, csv with a header line, or one json array of objects.
 enum class Format { Text, Csv, Json };
 
 // instant_text  An instant as ISO 8601, 2027-01-05T23:06:41+09:00 (ISO), or with blanks between the
-//               parts for people, 2027-01-05 23:06:41 +09:00; SECOND as it is to be shown.
+//               parts for people, 2027-01-05 23:06:41 +09:00; SECOND as it is to be shown. A TT
+//               instant has no offset: 2027-01-05T14:08:05 (ISO), 2027-01-05 14:08:05 TT.
 std::string instant_text(const sun::Instant& t, const std::string& second, int zone_minutes, bool iso);
-// shown_instant  The same with the whole second of T.
+// shown_instant  The same with the whole second of T (60 in a leap second).
 std::string shown_instant(const sun::Instant& t, int zone_minutes, bool iso);
 // day_text  A date with a decimal day as the longitude-to-UT mode prints it (F7.3): 1978-03-20.976.
 std::string day_text(const sun::DecimalDate& d);
-// degrees_text  A longitude as given: the shortest of up to 15 significant digits.
+// degrees_text  A longitude as given: the shortest of up to 15 significant digits (0 for -0).
 std::string degrees_text(double v);
 // longitude_text  A longitude as the date-to-longitude mode prints it (F10.5), without leading blanks.
 std::string longitude_text(double lon);
@@ -61,18 +70,21 @@ struct Column {
 
 // table  The records of an answer.
 //  Given:    FORMAT       text, csv or json
-//            THEORY       the theory that answered: the apparent theory names itself (a first line of
-//                         text, T's APPARENT_HEAD; a last column "theory"), the classic one does not
+//            THEORY       the theory that answered, and SCALE the time scale of the instants: named
+//                         on a first line of text (T's APPARENT_HEAD or CLASSIC_HEAD, then SCALE_UTC or
+//                         SCALE_TT) and in the last columns "theory" and "scale" of csv and json
 //            COLS, ROWS   the answer's cells, for csv and json
 //            TEXT_LINES   the answer for people
 //  Result:   the records, each without its line end
-std::vector<std::string> table(Format format, sun::Theory theory, const texts::Texts& T, std::vector<Column> cols,
-                               std::vector<std::vector<std::string>> rows, std::vector<std::string> text_lines);
+std::vector<std::string> table(Format format, sun::Theory theory, sun::Scale scale, const texts::Texts& T,
+                               std::vector<Column> cols, std::vector<std::vector<std::string>> rows,
+                               std::vector<std::string> text_lines);
 
 // one_shot  A one-shot command.
 //  Given:    ARGS     the command's name and its arguments (the program's arguments from the name on)
 //            TEXT_ENC encoding of the text output
-//  Returned: OUT      the answer; ERR one line on a bad argument, or on a failed write
+//  Returned: OUT      the answer, lines ended by LF (CR LF on Windows); ERR one line on a bad
+//                     argument, or on a failed write, or after a passage that falls past the year
 //  Result:   0 answered, 1 the answer could not be written, 2 a bad command, option or value
 //            (nothing is then written on OUT)
 int one_shot(int argc, const char* const argv[], std::ostream& out, std::ostream& err, Encoding text_enc);

@@ -31,6 +31,10 @@ struct Texts {
     std::string_view DEGREE;
     std::string_view APPARENT_HEAD;
     std::string_view YEAR_OUT_OF_RANGE;
+    std::string_view CLASSIC_HEAD;
+    std::string_view SCALE_UTC;
+    std::string_view SCALE_TT;
+    std::string_view NOT_IN_YEAR;
 };
 
 extern const Texts SJIS;  // Shift-JIS (CP932) bytes

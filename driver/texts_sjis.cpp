@@ -112,20 +112,20 @@ const Texts SJIS = {
         {"", 0},
         // 使い方: solarlon [オプション]
         {"\x8eg\x82\xa2\x95\xfb: solarlon [\x83I\x83v\x83V\x83\x87\x83\x93]", 29},
-        //         solarlon terms 年 [--theory T] [--equinox E] [--zone Z] [--format F]
-        {"        solarlon terms \x94N [--theory T] [--equinox E] [--zone Z] [--format F]", 76},
-        //         solarlon at 日時 [--theory T] [--equinox E] [--format F]
-        {"        solarlon at \x93\xfa\x8e\x9e [--theory T] [--equinox E] [--format F]", 64},
-        //         solarlon when 年 太陽黄経 [--theory T] [--equinox E] [--zone Z] [--format F]
-        {"        solarlon when \x94N \x91\xbe\x97z\x89\xa9\x8co [--theory T] [--equinox E] [--zone Z] [--format F]", 84},
+        //         solarlon terms 年 [--theory T] [--scale S] [--equinox E] [--zone Z] [--format F]
+        {"        solarlon terms \x94N [--theory T] [--scale S] [--equinox E] [--zone Z] [--format F]", 88},
+        //         solarlon at 日時|now [--theory T] [--scale S] [--equinox E] [--format F]
+        {"        solarlon at \x93\xfa\x8e\x9e|now [--theory T] [--scale S] [--equinox E] [--format F]", 80},
+        //         solarlon when 年 太陽黄経 [--theory T] [--scale S] [--equinox E] [--zone Z] [--format F]
+        {"        solarlon when \x94N \x91\xbe\x97z\x89\xa9\x8co [--theory T] [--scale S] [--equinox E] [--zone Z] [--format F]", 96},
         //   terms           その年の二十四節気（小寒 285° から冬至 270° まで）の日時
         {"  terms           \x82\xbb\x82\xcc\x94N\x82\xcc\x93\xf1\x8f\\\x8el\x90\xdf\x8b" "C\x81i\x8f\xac\x8a\xa6 285\x81\x8b \x82\xa9\x82\xe7\x93~\x8e\x8a 270\x81\x8b \x82\xdc\x82\xc5\x81j\x82\xcc\x93\xfa\x8e\x9e", 76},
         //   at              日時の太陽黄経。日時は ISO 8601（2027-12-22T11:40、2027-12-22T02:40Z、
         {"  at              \x93\xfa\x8e\x9e\x82\xcc\x91\xbe\x97z\x89\xa9\x8co\x81" "B\x93\xfa\x8e\x9e\x82\xcd ISO 8601\x81i2027-12-22T11:40\x81" "A2027-12-22T02:40Z\x81" "A", 88},
         //                   2027-12-22T11:40:05.5+09:00）、時差がなければ JST、日付だけなら 0 時
         {"                  2027-12-22T11:40:05.5+09:00\x81j\x81" "A\x8e\x9e\x8d\xb7\x82\xaa\x82\xc8\x82\xaf\x82\xea\x82\xce JST\x81" "A\x93\xfa\x95t\x82\xbe\x82\xaf\x82\xc8\x82\xe7 0 \x8e\x9e", 86},
-        //   when            その年に太陽黄経がその値になる日時
-        {"  when            \x82\xbb\x82\xcc\x94N\x82\xc9\x91\xbe\x97z\x89\xa9\x8co\x82\xaa\x82\xbb\x82\xcc\x92l\x82\xc9\x82\xc8\x82\xe9\x93\xfa\x8e\x9e", 52},
+        //   when            その年に太陽黄経がその値になる日時（年はどちらの理論でも 1600 から 3000 まで）
+        {"  when            \x82\xbb\x82\xcc\x94N\x82\xc9\x91\xbe\x97z\x89\xa9\x8co\x82\xaa\x82\xbb\x82\xcc\x92l\x82\xc9\x82\xc8\x82\xe9\x93\xfa\x8e\x9e\x81i\x94N\x82\xcd\x82\xc7\x82\xbf\x82\xe7\x82\xcc\x97\x9d\x98_\x82\xc5\x82\xe0 1600 \x82\xa9\x82\xe7 3000 \x82\xdc\x82\xc5\x81j", 96},
         //   --theory T      太陽の理論: apparent（既定）は暦の視黄経（光行差と章動を含み、真黄道と
         {"  --theory T      \x91\xbe\x97z\x82\xcc\x97\x9d\x98_: apparent\x81i\x8a\xf9\x92\xe8\x81j\x82\xcd\x97\xef\x82\xcc\x8e\x8b\x89\xa9\x8co\x81i\x8c\xf5\x8ds\x8d\xb7\x82\xc6\x8f\xcd\x93\xae\x82\xf0\x8a\xdc\x82\xdd\x81" "A\x90^\x89\xa9\x93\xb9\x82\xc6", 88},
         //                   瞬時の真分点による。ERFA の IAU 2006/2000A、1600 年から 3000 年まで）。classic は
@@ -138,14 +138,14 @@ const Texts SJIS = {
         {"                  \x82\xc5\x92" "f\x82\xe8\x82\xdc\x82\xb7\x81" "B\x82\xbb\x82\xcc\x82\xc6\x82\xab\x82\xcd --theory classic \x82\xf0\x95t\x82\xaf\x82\xdc\x82\xb7", 68},
         //   --equinox E     分点: date（瞬時分点、既定）、または 1950、2000 などの年（年は classic だけ）
         {"  --equinox E     \x95\xaa\x93_: date\x81i\x8fu\x8e\x9e\x95\xaa\x93_\x81" "A\x8a\xf9\x92\xe8\x81j\x81" "A\x82\xdc\x82\xbd\x82\xcd 1950\x81" "A2000 \x82\xc8\x82\xc7\x82\xcc\x94N\x81i\x94N\x82\xcd classic \x82\xbe\x82\xaf\x81j", 95},
-        //   --zone Z        時差: +09:00（JST、既定）、UTC または Z、±HH:MM
-        {"  --zone Z        \x8e\x9e\x8d\xb7: +09:00\x81iJST\x81" "A\x8a\xf9\x92\xe8\x81j\x81" "AUTC \x82\xdc\x82\xbd\x82\xcd Z\x81" "A\x81}HH:MM", 66},
+        //   --zone Z        時差: JST（+09:00、既定）、UTC、Z、±H、±HH、±HHMM、±HH:MM
+        {"  --zone Z        \x8e\x9e\x8d\xb7: JST\x81i+09:00\x81" "A\x8a\xf9\x92\xe8\x81j\x81" "AUTC\x81" "AZ\x81" "A\x81}H\x81" "A\x81}HH\x81" "A\x81}HHMM\x81" "A\x81}HH:MM", 79},
+        //   --scale S       時刻系: utc（既定、うるう秒つき）、tt（地球時、apparent だけ、時差なし）
+        {"  --scale S       \x8e\x9e\x8d\x8f\x8cn: utc\x81i\x8a\xf9\x92\xe8\x81" "A\x82\xa4\x82\xe9\x82\xa4\x95" "b\x82\xc2\x82\xab\x81j\x81" "Att\x81i\x92n\x8b\x85\x8e\x9e\x81" "Aapparent \x82\xbe\x82\xaf\x81" "A\x8e\x9e\x8d\xb7\x82\xc8\x82\xb5\x81j", 90},
         //   --format F      text（既定）、csv（見出しの行つき）、json。csv と json はいつも UTF-8
         {"  --format F      text\x81i\x8a\xf9\x92\xe8\x81j\x81" "Acsv\x81i\x8c\xa9\x8fo\x82\xb5\x82\xcc\x8ds\x82\xc2\x82\xab\x81j\x81" "Ajson\x81" "Bcsv \x82\xc6 json \x82\xcd\x82\xa2\x82\xc2\x82\xe0 UTF-8", 87},
-        //   --utf8          文字コードを UTF-8 にする
-        {"  --utf8          \x95\xb6\x8e\x9a\x83R\x81[\x83h\x82\xf0 UTF-8 \x82\xc9\x82\xb7\x82\xe9", 43},
-        //   --sjis          文字コードを Shift-JIS にする
-        {"  --sjis          \x95\xb6\x8e\x9a\x83R\x81[\x83h\x82\xf0 Shift-JIS \x82\xc9\x82\xb7\x82\xe9", 47},
+        //   --utf8, --sjis  文字コードを UTF-8 に、Shift-JIS にする
+        {"  --utf8, --sjis  \x95\xb6\x8e\x9a\x83R\x81[\x83h\x82\xf0 UTF-8 \x82\xc9\x81" "AShift-JIS \x82\xc9\x82\xb7\x82\xe9", 57},
         //                   どちらもないとき、対話は標準入出力が端末でロケールが UTF-8 なら UTF-8、
         {"                  \x82\xc7\x82\xbf\x82\xe7\x82\xe0\x82\xc8\x82\xa2\x82\xc6\x82\xab\x81" "A\x91\xce\x98" "b\x82\xcd\x95W\x8f\x80\x93\xfc\x8fo\x97\xcd\x82\xaa\x92[\x96\x96\x82\xc5\x83\x8d\x83P\x81[\x83\x8b\x82\xaa UTF-8 \x82\xc8\x82\xe7 UTF-8\x81" "A", 89},
         //                   それ以外（パイプ、ファイル）は Shift-JIS。この説明、コマンドの text 出力、
@@ -235,6 +235,14 @@ const Texts SJIS = {
     {"\x8e\x8b\x89\xa9\x8co\x81itheory apparent: \x90^\x89\xa9\x93\xb9\x82\xc6\x8fu\x8e\x9e\x82\xcc\x90^\x95\xaa\x93_\x81" "AERFA \x82\xcc IAU 2006/2000A\x81j", 71},
     // YEAR_OUT_OF_RANGE:  年が範囲外です: 
     {" \x94N\x82\xaa\x94\xcd\x88\xcd\x8aO\x82\xc5\x82\xb7: ", 17},
+    // CLASSIC_HEAD: 幾何黄経（theory classic: Newcomb の太陽表、平均分点）
+    {"\x8a\xf4\x89\xbd\x89\xa9\x8co\x81itheory classic: Newcomb \x82\xcc\x91\xbe\x97z\x95\\\x81" "A\x95\xbd\x8b\xcf\x95\xaa\x93_\x81j", 54},
+    // SCALE_UTC:   時刻 UTC
+    {"  \x8e\x9e\x8d\x8f UTC", 10},
+    // SCALE_TT:   時刻 TT
+    {"  \x8e\x9e\x8d\x8f TT", 9},
+    // NOT_IN_YEAR:  年のうちには達しません（年明けの最初の通過です）
+    {" \x94N\x82\xcc\x82\xa4\x82\xbf\x82\xc9\x82\xcd\x92" "B\x82\xb5\x82\xdc\x82\xb9\x82\xf1\x81i\x94N\x96\xbe\x82\xaf\x82\xcc\x8d\xc5\x8f\x89\x82\xcc\x92\xca\x89\xdf\x82\xc5\x82\xb7\x81j", 49},
 };
 // clang-format on
 

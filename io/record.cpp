@@ -179,6 +179,9 @@ bool RecordReader::next(std::string_view& rec, std::size_t maxkeep, bool skipbla
 
 RecordWriter::RecordWriter(std::ostream& out, std::string what) : out_(&out), what_(std::move(what)) {}
 
+RecordWriter::RecordWriter(std::ostream& out, std::string what, std::string_view line_end)
+    : out_(&out), what_(std::move(what)), end_(line_end) {}
+
 RecordWriter::RecordWriter(OutputFile& out) : file_(&out), what_(out.name()) {}
 
 void RecordWriter::record(std::string_view text) {
@@ -188,7 +191,7 @@ void RecordWriter::record(std::string_view text) {
         return;
     }
     out_->write(text.data(), static_cast<std::streamsize>(text.size()));
-    out_->write("\r\n", 2);
+    out_->write(end_.data(), static_cast<std::streamsize>(end_.size()));
     check();
 }
 

@@ -1,8 +1,8 @@
 // available, coverage, coverage_text, longitude, place  The Sun's apparent geocentric ecliptic longitude,
 //     true ecliptic and equinox of date, by the IAU 2006/2000A reduction of ERFA, and what it answers.
 //
-//  Method:   At TT = UTC + tt_minus_utc (TT taken for TDB, under 2 ms apart, 0.0001 arc second):
-//            1 eraEpv00: the Earth's heliocentric and barycentric position and velocity, BCRS (ICRS
+//  Method:   At TT = UTC + tt_minus_utc, and TDB = TT + eraDtdb at the geocentre (under 1.7 ms):
+//            1 eraEpv00 at TDB: the Earth's heliocentric and barycentric position and velocity, BCRS (ICRS
 //              axes), AU and AU a day.
 //            2 Light time: the Sun is seen where it was tau = r/c earlier, r its distance; the
 //              geocentric Sun is the Earth's heliocentric position negated, less tau times the Sun's
@@ -19,7 +19,7 @@
 //          2 eraEpv00 warns (status 1) outside 1900-2100; its error grows slowly there and the
 //            position is still used.
 //          3 Without ERFA (SOLARLON_HAVE_ERFA 0) every answer is NaN and available() is false.
-//  Called:   tt_minus_utc, eraEpv00, eraAb, eraPn06a, eraRxp, eraPm, eraAnp
+//  Called:   to_tt, eraDtdb, eraEpv00, eraAb, eraPn06a, eraRxp, eraPm, eraAnp
 #include "solar/apparent.hpp"
 
 #include <cmath>
@@ -36,9 +36,12 @@ Coverage coverage(double utc1, double utc2) {
     if (!std::isfinite(utc1) || !std::isfinite(utc2) || !std::isfinite(utc1 + utc2)) return Coverage::not_finite;
     if (!available()) return Coverage::no_theory;
     if ((utc1 - kFirstUtc) + utc2 < 0.0) return Coverage::before_model;
-    if ((utc1 - kEndUtc) + utc2 >= 0.0) return Coverage::after_range;
+    if ((utc1 - kEndUtc) + utc2 > 0.0) return Coverage::after_range;
     return Coverage::ok;
 }
+
+// The span is the same dates in either scale.
+Coverage coverage(Jd t, Scale) { return coverage(t.d1, t.d2); }
 
 const char* coverage_text(Coverage c) {
     switch (c) {
@@ -47,7 +50,7 @@ const char* coverage_text(Coverage c) {
         case Coverage::before_model:
             return "the apparent theory answers from 1600-01-01 00:00 UTC on (no Delta T model before)";
         case Coverage::after_range:
-            return "the apparent theory answers up to the end of 3000 UTC (its precession and ephemeris "
+            return "the apparent theory answers up to 3000-12-31 24:00 UTC (its precession and ephemeris "
                    "do not hold beyond)";
         case Coverage::not_finite: return "the instant is not a finite number";
     }
@@ -59,14 +62,21 @@ const char* coverage_text(Coverage c) {
 bool available() { return true; }
 
 Place place(double utc1, double utc2) {
-    constexpr double nan = std::numeric_limits<double>::quiet_NaN();
-    const double dt = tt_minus_utc(utc1, utc2);
-    if (std::isnan(dt)) return {nan, nan, nan, nan, nan};
-    const double tt1 = utc1, tt2 = utc2 + dt / ERFA_DAYSEC;
+    const Jd tt = to_tt({utc1, utc2}, Scale::utc, false);
+    return place_tt(tt.d1, tt.d2);
+}
 
-    // 1 The Earth, heliocentric and barycentric (note 2).
+Place place_tt(double tt1, double tt2) {
+    constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+    if (!std::isfinite(tt1) || !std::isfinite(tt2)) return {nan, nan, nan, nan, nan};
+
+    // 1 The Earth, heliocentric and barycentric, at TDB (note 2); UT1 taken as TT for the diurnal
+    //   terms of TDB - TT, which are microseconds.
+    double ut = std::fmod(std::fmod(tt1 - 0.5, 1.0) + tt2, 1.0);  // fraction of the day
+    if (ut < 0.0) ut += 1.0;
+    const double tdb2 = tt2 + eraDtdb(tt1, tt2, ut, 0.0, 0.0, 0.0) / ERFA_DAYSEC;
     double pvh[2][3], pvb[2][3];
-    (void)eraEpv00(tt1, tt2, pvh, pvb);
+    (void)eraEpv00(tt1, tdb2, pvh, pvb);
 
     // 2 The geocentric Sun at the time its light left it (note 1).
     double p[3];
@@ -108,7 +118,9 @@ bool available() { return false; }
 
 double longitude(double, double) { return std::numeric_limits<double>::quiet_NaN(); }
 
-Place place(double, double) {
+Place place(double, double) { return place_tt(0.0, 0.0); }
+
+Place place_tt(double, double) {
     constexpr double nan = std::numeric_limits<double>::quiet_NaN();
     return {nan, nan, nan, nan, nan};
 }

@@ -22,10 +22,11 @@ struct Jd {
 //            start of the Delta T model used before 1972 (solar/tt_utc.cpp).
 constexpr double kFirstUtc = 2305447.5;
 
-// kEndUtc  The end of the instants answered, 3001 January 1, 0 h UTC, as a Julian Date: the end of the
-//          span of the Delta T canon of Espenak and Meeus (-1999 to +3000), within which the IAU 2006
-//          precession and ERFA's Earth ephemeris still hold. Farther on, their polynomials run away
-//          (in 14000 the Sun would reach 285 degrees on December 29) and nothing models TT - UTC.
+// kEndUtc  The last instant answered, 3001 January 1, 0 h UTC (3000 December 31, 24 h), as a Julian
+//          Date: the end of the span of the Delta T canon of Espenak and Meeus (-1999 to +3000), within
+//          which the IAU 2006 precession and ERFA's Earth ephemeris still hold. Farther on, their
+//          polynomials run away (in 14000 the Sun would reach 285 degrees on December 29) and nothing
+//          models TT - UTC.
 constexpr double kEndUtc = 2817152.5;
 
 // Coverage  What can be answered at an instant.
@@ -33,7 +34,7 @@ enum class Coverage {
     ok,            // answered
     no_theory,     // this build has no ERFA: the apparent theory is not available
     before_model,  // before kFirstUtc: no Delta T model to turn UTC into TT
-    after_range,   // from kEndUtc on: the precession and the ephemeris are not fits so far out
+    after_range,   // after kEndUtc: the precession and the ephemeris are not fits so far out
     not_finite,    // the instant is NaN or infinite
 };
 
@@ -48,6 +49,12 @@ bool available();
 //  Given:    utc1, utc2   UTC, two-part Julian Date
 Coverage coverage(double utc1, double utc2);
 
+// Scale  The time scale of instants given and returned: UTC (as the civil time) or TT.
+enum class Scale { utc, tt };
+
+// coverage  The same for an instant of SCALE: from kFirstUtc to kEndUtc read in that scale.
+Coverage coverage(Jd t, Scale scale);
+
 // delta_t_model  Delta T = TT - UT of the model used before 1972, seconds.
 //  Given:    y   decimal year (Gregorian), 1600.0 to 1986.0
 //  Result:   seconds; NaN outside that span
@@ -58,6 +65,27 @@ double delta_t_model(double y);
 //  Result:   from 1972 on, TAI - UTC (eraDat, its last value held after its table) + 32.184 s; from
 //            kFirstUtc to 1972, delta_t_model (UTC taken as UT); NaN where coverage() is not ok
 double tt_minus_utc(double utc1, double utc2);
+
+// leap_second_follows  Whether a UTC instant lies in the last second of its day (from 23:59:59) and
+//                      the table inserts a leap second after it.
+bool leap_second_follows(double utc1, double utc2);
+
+// to_tt  TT of an instant of SCALE (two-part Julian Date, d1 kept).
+//  Given:    t       instant; for UTC the day's seconds as 86400 to a day
+//            leap    for UTC, T is second 59 of a day that ends with a leap second, and the instant
+//                    meant is one second later, in the leap second (23:59:60)
+//  Result:   TT; NaN in d2 where coverage(T, SCALE) is not ok or LEAP names no leap second
+Jd to_tt(Jd t, Scale scale, bool leap);
+
+// Civil  An instant of a scale back from TT: in UTC, an instant inside a leap second is given as
+//        the same fraction of second 59 before it, with LEAP set.
+struct Civil {
+    Jd t;
+    bool leap;
+};
+
+// from_tt  An instant of SCALE from TT (d1 kept): the inverse of to_tt.
+Civil from_tt(Jd tt, Scale scale);
 
 // longitude  Apparent geocentric ecliptic longitude of the Sun, true ecliptic and equinox of date.
 //  Given:    utc1, utc2   UTC, two-part Julian Date
@@ -75,6 +103,10 @@ struct Place {
 //        is not ok.
 Place place(double utc1, double utc2);
 
+// place_tt  The apparent Sun at a TT instant (two-part Julian Date); every member NaN where the
+//           instant is not finite or there is no theory (no range is checked).
+Place place_tt(double tt1, double tt2);
+
 // instant_of  The first instant, from 0 h of January 1 of YEAR in the zone on, at which longitude()
 //             reaches LON.
 //  Given:    year   calendar year (Gregorian), whole
@@ -86,6 +118,10 @@ Place place(double utc1, double utc2);
 //            coverage() refuses.
 Jd instant_of(double year, double zone, double lon);
 
+// crossing  As instant_of, the year's start and the answer in SCALE (UTC, or TT with ZONE 0 for
+//           TT itself), the answer as TT; the search keeps to the instants coverage() of SCALE answers.
+Jd crossing(double year, double zone, double lon, Scale scale);
+
 // term_longitude  Longitude of solar term K in calendar order: 285 (小寒) for K = 0, 15 degrees more
 //                 for each next term, 270 (冬至) for K = 23.
 double term_longitude(int k);
@@ -95,6 +131,9 @@ double term_longitude(int k);
 //  Result:   term K at term_longitude(K), UTC two-part Julian Dates; a term that cannot be answered
 //            is NaN in both parts
 std::array<Jd, 24> solar_terms(double year, double zone);
+
+// solar_terms_tt  As solar_terms, the year of the zone in SCALE, the instants as TT.
+std::array<Jd, 24> solar_terms_tt(double year, double zone, Scale scale);
 
 }  // namespace solarlon::apparent
 

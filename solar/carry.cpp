@@ -28,6 +28,17 @@ bool carriable(double y, double m, double d) {
 
 Instant to_second(const Instant& at) {
     Instant r = at;
+    // A leap second stays in its minute (23:59:60) or rounds to the next minute's start.
+    if (at.second >= 60.0 && at.second < 61.0 && whole(at.hour) && whole(at.minute) && at.hour >= 0.0 &&
+        at.hour <= 23.0 && at.minute >= 0.0 && at.minute <= 59.0 && carriable(at.year, at.month, at.day)) {
+        if (at.second < 60.5) {
+            r.second = 60.0;
+            return r;
+        }
+        r.minute += 1.0;
+        r.second = 0.0;
+        return to_second(r);
+    }
     // Seconds from 0 h, rounded half up (for a time after 0 h, the program's rounding).
     const double secs = std::floor(at.hour * 3600.0 + at.minute * 60.0 + at.second + 0.5);
     const double year = at.year, mon = at.month, day = at.day;

@@ -71,6 +71,7 @@ Equinox Equinox::of_year(double year) {
 bool Equinox::is_of_date() const { return nint(eq_) == 0.0; }
 
 Position position(const Instant& at, const Equinox& eq, Theory theory) {
+    if (at.scale == Scale::tt && theory == Theory::classic) return Position{kNaN, kNaN, kNaN, kNaN, kNaN, kNaN};
     if (theory == Theory::apparent) {
         // The true equinox of date only.
         if (!eq.is_of_date()) return Position{kNaN, kNaN, kNaN, kNaN, kNaN, kNaN};
@@ -84,7 +85,7 @@ Position position(const Instant& at, const Equinox& eq, Theory theory) {
 }
 
 double longitude(const Instant& at, const Equinox& eq, Theory theory) {
-    if (theory == Theory::apparent) return position(at, eq, theory).longitude;
+    if (theory == Theory::apparent || at.scale == Scale::tt) return position(at, eq, theory).longitude;
     const double hour = at.hour - at.zone;
     double LON = 0.0;
     SUNLON(eq.eq(), at.year, at.month, at.day, hour, at.minute, at.second, LON);
@@ -92,10 +93,15 @@ double longitude(const Instant& at, const Equinox& eq, Theory theory) {
 }
 
 Instant instant_of(std::int32_t year, double lon, const Equinox& eq, double zone, Theory theory) {
+    return instant_of(year, lon, eq, zone, theory, Scale::utc);
+}
+
+Instant instant_of(std::int32_t year, double lon, const Equinox& eq, double zone, Theory theory, Scale scale) {
     if (theory == Theory::apparent) {
-        if (!eq.is_of_date()) return Instant{kNaN, kNaN, kNaN, kNaN, kNaN, kNaN, zone};
-        return by_apparent::instant_of(year, lon, zone);
+        if (!eq.is_of_date()) return Instant{kNaN, kNaN, kNaN, kNaN, kNaN, kNaN, zone, scale};
+        return by_apparent::instant_of(year, lon, zone, scale);
     }
+    if (scale == Scale::tt) return Instant{kNaN, kNaN, kNaN, kNaN, kNaN, kNaN, zone, scale};
     // SUNTIM searches whole hours of a zone; a zone with minutes is searched in the whole-hour zone
     // west of it, and the answer moved by the minutes left over.
     const double whole = std::isfinite(zone) ? std::floor(zone) : 0.0;
@@ -114,12 +120,16 @@ Instant instant_of_to_second(std::int32_t year, double lon, const Equinox& eq, d
 }
 
 std::array<Term, 24> solar_terms(std::int32_t year, const Equinox& eq, double zone, Theory theory) {
+    return solar_terms(year, eq, zone, theory, Scale::utc);
+}
+
+std::array<Term, 24> solar_terms(std::int32_t year, const Equinox& eq, double zone, Theory theory, Scale scale) {
     std::array<Term, 24> terms;
-    if (theory == Theory::apparent) {
+    if (theory == Theory::apparent || scale == Scale::tt) {
         // Found in calendar order from 小寒.
         std::array<Instant, 24> found;
-        found.fill(Instant{kNaN, kNaN, kNaN, kNaN, kNaN, kNaN, zone});
-        if (eq.is_of_date()) found = by_apparent::solar_terms(year, zone);
+        found.fill(Instant{kNaN, kNaN, kNaN, kNaN, kNaN, kNaN, zone, scale});
+        if (eq.is_of_date() && theory == Theory::apparent) found = by_apparent::solar_terms(year, zone, scale);
         for (std::size_t i = 0; i < terms.size(); ++i) {
             terms[i] = Term{kTerms[i].name, kTerms[i].longitude, found[i]};
         }
@@ -142,30 +152,45 @@ std::array<Term, 24> solar_terms(std::int32_t year, const Equinox& eq, double zo
     return terms;
 }
 
-const char* refusal_text(Refusal r) {
+const char* refusal_text(Refusal r) { return refusal_text(r, Scale::utc); }
+
+const char* refusal_text(Refusal r, Scale scale) {
+    const bool tt = scale == Scale::tt;
     switch (r) {
         case Refusal::none: return "";
         case Refusal::equinox_not_of_date:
             return "the apparent theory has the true equinox of date only; other equinoxes belong to the "
                    "classic theory";
         case Refusal::no_theory: return "this build has no apparent theory (built without ERFA)";
-        case Refusal::before_range: return "the apparent theory answers from 1600-01-01 00:00 UTC on";
-        case Refusal::after_range: return "the apparent theory answers up to 3000-12-31 24:00 UTC";
+        case Refusal::before_range:
+        case Refusal::after_range:
+            return tt ? "the apparent theory answers from 1600-01-01 00:00 TT to 3000-12-31 24:00 TT"
+                      : "the apparent theory answers from 1600-01-01 00:00 UTC to 3000-12-31 24:00 UTC";
         case Refusal::not_finite: return "a value given is not a finite number";
+        case Refusal::not_a_leap_second:
+            return "a second of 60 is a leap second, which UTC inserts only at 23:59:60 of the days of its "
+                   "table";
+        case Refusal::scale_not_ut: return "the classic theory takes UT instants, not TT";
     }
     return "";
 }
 
 // A build without the theory says so first; then the equinox, then the instant.
+bool is_leap_second(const Instant& at) { return by_apparent::is_leap_second(at); }
+
 Refusal refusal(const Instant& at, const Equinox& eq, Theory theory) {
-    if (theory == Theory::classic) return Refusal::none;
+    if (theory == Theory::classic) return at.scale == Scale::tt ? Refusal::scale_not_ut : Refusal::none;
     const Refusal r = by_apparent::refusal(at);
     return r != Refusal::no_theory && !eq.is_of_date() ? Refusal::equinox_not_of_date : r;
 }
 
 Refusal refusal(std::int32_t year, double lon, const Equinox& eq, double zone, Theory theory) {
-    if (theory == Theory::classic) return Refusal::none;
-    const Refusal r = by_apparent::refusal(year, lon, zone);
+    return refusal(year, lon, eq, zone, theory, Scale::utc);
+}
+
+Refusal refusal(std::int32_t year, double lon, const Equinox& eq, double zone, Theory theory, Scale scale) {
+    if (theory == Theory::classic) return scale == Scale::tt ? Refusal::scale_not_ut : Refusal::none;
+    const Refusal r = by_apparent::refusal(year, lon, zone, scale);
     return r != Refusal::no_theory && !eq.is_of_date() ? Refusal::equinox_not_of_date : r;
 }
 

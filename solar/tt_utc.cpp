@@ -1,5 +1,5 @@
-// delta_t_model, tt_minus_utc  TT - UTC at a UTC instant: the leap seconds from 1972, a Delta T model
-//                              before.
+// delta_t_model, tt_minus_utc, leap_second_follows, to_tt, from_tt  TT - UTC at a UTC instant: the
+//     leap seconds from 1972, a Delta T model before; instants of UTC or TT to TT and back.
 //
 //  Method:   From 1972 January 1, TT - UTC = (TAI - UTC) + 32.184 s, TAI - UTC from eraDat (whole
 //            leap seconds; after the end of its table eraDat holds its last value, and so does this).
@@ -14,9 +14,16 @@
 //          2 The expressions used begin with that for 1600-1700: earlier, Delta T is known only to
 //            minutes, and no instant before 1600.0 is answered. The model and the leap seconds meet
 //            within 0.07 s at 1972 January 1.
-//          3 eraDat warns (status 1) for years well past its table; the held value is what is wanted
+//          3 A leap second is the 86401st second of its UTC day. It is given as the instant one second
+//            before it (23:59:59.x) and a flag, and maps to TT one second after that instant's TT,
+//            so that TT runs on through it without a gap. Back from TT, TAI = TT - 32.184 s less
+//            TAI - UTC found at TAI and then at the UTC so found; where the two disagree and the
+//            second one overshoots the step, the TAI lies in the inserted second.
+//          4 Before 1972, UTC from TT by three fixed-point steps of the model (it changes by
+//            milliseconds a day).
+//          5 eraDat warns (status 1) for years well past its table; the held value is what is wanted
 //            and the warning is not acted on. A negative status (a date it refuses) gives NaN.
-//  Called:   eraJd2cal, eraDat
+//  Called:   eraJd2cal, eraDat, coverage
 #include <cmath>
 #include <limits>
 
@@ -32,6 +39,14 @@ namespace {
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kUtc1972 = 2441317.5;  // 1972 January 1, 0 h UTC
+constexpr double kDay = 86400.0;        // seconds
+
+// The UTC day fraction of D1 + D2, [0, 1).
+double fraction(double d1, double d2) {
+    double f = std::fmod(std::fmod(d1 - 0.5, 1.0) + d2, 1.0);
+    if (f < 0.0) f += 1.0;
+    return f;
+}
 
 }  // namespace
 
@@ -93,5 +108,41 @@ double tt_minus_utc(double utc1, double utc2) {
 double tt_minus_utc(double, double) { return kNaN; }
 
 #endif
+
+bool leap_second_follows(double utc1, double utc2) {
+    if (fraction(utc1, utc2) < 1.0 - 1.0 / kDay) return false;
+    if ((utc1 - kUtc1972) + utc2 < 0.0) return false;
+    const double before = tt_minus_utc(utc1, utc2), after = tt_minus_utc(utc1, utc2 + 1.0 / kDay);
+    return after - before > 0.5;  // whole seconds in the table
+}
+
+Jd to_tt(Jd t, Scale scale, bool leap) {
+    if (coverage(t, scale) != Coverage::ok) return {t.d1, kNaN};
+    if (scale == Scale::tt) return t;
+    if (leap && !leap_second_follows(t.d1, t.d2)) return {t.d1, kNaN};
+    return {t.d1, t.d2 + (tt_minus_utc(t.d1, t.d2) + (leap ? 1.0 : 0.0)) / kDay};  // note 3
+}
+
+Civil from_tt(Jd tt, Scale scale) {
+    if (scale == Scale::tt || !std::isfinite(tt.d1 + tt.d2)) return {tt, false};
+    // TT - UTC near the instant, taken at the nearest instant answered where it lies outside.
+    auto dt = [&tt](double d2) {
+        const double lo = kFirstUtc - tt.d1, hi = kEndUtc - tt.d1;
+        return tt_minus_utc(tt.d1, d2 < lo ? lo : (d2 > hi ? hi : d2)) / kDay;
+    };
+    const double a = tt.d2 - 32.184 / kDay;  // TAI
+    if ((tt.d1 - kUtc1972) + a - 10.0 / kDay < 0.0) {
+        double u = tt.d2 - dt(tt.d2);  // note 4
+        for (int i = 0; i < 3; ++i) u = tt.d2 - dt(u);
+        return {{tt.d1, u}, false};
+    }
+    const double dat1 = dt(a) - 32.184 / kDay;  // TAI - UTC, days
+    const double u1 = a - dat1;
+    const double dat2 = dt(u1) - 32.184 / kDay;
+    if (dat2 == dat1) return {{tt.d1, u1}, false};
+    const double u2 = a - dat2;
+    if (dt(u2) - 32.184 / kDay == dat2) return {{tt.d1, u2}, false};
+    return {{tt.d1, u1}, true};  // note 3
+}
 
 }  // namespace solarlon::apparent

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <solarlon/driver.hpp>
@@ -56,15 +57,23 @@ std::string iso_of_mode3(const std::string& rec) {
     return buf;
 }
 
+// The lines of TEXT, each without its LF (the commands' line end here).
 std::vector<std::string> lines(const std::string& text) {
     std::vector<std::string> v;
     for (std::size_t at = 0; at < text.size();) {
-        const std::size_t end = text.find("\r\n", at);
+        const std::size_t end = text.find('\n', at);
         if (end == std::string::npos) break;
         v.push_back(text.substr(at, end - at));
-        at = end + 2;
+        at = end + 1;
     }
     return v;
+}
+
+// Field K of a csv line.
+std::string field(const std::string& line, int k) {
+    std::size_t at = 0;
+    for (int i = 0; i < k; ++i) at = line.find(',', at) + 1;
+    return line.substr(at, line.find(',', at) - at);
 }
 
 // terms: every term's instant is what mode 3 prints for its longitude with the same equinox.
@@ -73,20 +82,20 @@ TEST(Commands, TermsAgreeWithMode3) {
         const char* year;
         const char* equinox;  // the option's value
         const char* eqx;      // the same equinox answered in the dialogue
-    } cases[] = {{"2027", "date", "0"}, {"1978", "1950", "1950"}, {"2000", "2000", "2000"}, {"-500", "date", "0"}};
+    } cases[] = {{"2027", "date", "0"}, {"1978", "1950", "1950"}, {"2000", "2000", "2000"}, {"1600", "date", "0"}};
     for (const auto& c : cases) {
         const Answer a = command({"terms", c.year, "--theory", "classic", "--equinox", c.equinox, "--format", "csv"});
         ASSERT_EQ(a.status, 0) << a.err;
         const auto rows = lines(a.out);
         ASSERT_EQ(rows.size(), 25u);
-        EXPECT_EQ(rows[0], "name,longitude,instant");
+        EXPECT_EQ(rows[0], "name,longitude,instant,theory,scale");
         for (std::size_t k = 1; k < rows.size(); ++k) {
             const std::size_t c1 = rows[k].find(','), c2 = rows[k].find(',', c1 + 1);
             const std::string lon = rows[k].substr(c1 + 1, c2 - c1 - 1);
             EXPECT_EQ(std::to_string((285 + 15 * (k - 1)) % 360), lon) << "calendar order";
             const std::string want =
                 iso_of_mode3(mode_answer(std::string("3\n") + c.eqx + "\n" + c.year + " " + lon + "\n\n"));
-            EXPECT_EQ(rows[k].substr(c2 + 1), want + "+09:00") << c.year << " " << lon;
+            EXPECT_EQ(rows[k].substr(c2 + 1), want + "+09:00,classic,utc") << c.year << " " << lon;
         }
     }
 }
@@ -108,15 +117,15 @@ TEST(Commands, WhenAndAtAgreeWithModes) {
         const std::string m3 =
             iso_of_mode3(mode_answer(std::string("3\n") + c.eqx + "\n" + c.year + " " + c.lon + "\n\n"));
         const std::string row = lines(j.out).at(1);
-        EXPECT_EQ(row.substr(0, row.rfind(',')), std::string(c.lon) + "," + m3 + "+09:00");
+        EXPECT_EQ(field(row, 0) + "," + field(row, 1), std::string(c.lon) + "," + m3 + "+09:00");
 
         const Answer u = command(
             {"when", c.year, c.lon, "--theory=classic", "--equinox", c.equinox, "--zone", "UTC", "--format", "json"});
         ASSERT_EQ(u.status, 0) << u.err;
         int y, mo;
         double d;
-        const std::size_t at = u.out.find("\"day\": \"");
-        ASSERT_EQ(std::sscanf(u.out.c_str() + at + 8, "%d-%d-%lf", &y, &mo, &d), 3) << u.out;
+        const std::size_t at = u.out.find("\"decimal_day\": \"");
+        ASSERT_EQ(std::sscanf(u.out.c_str() + at + 16, "%d-%d-%lf", &y, &mo, &d), 3) << u.out;
         char m4[64];
         std::snprintf(m4, sizeof m4, "%5d%3d%7.3f", y, mo, d);
         EXPECT_EQ(mode_answer(std::string("4\n") + c.eqx + "\n" + c.year + " " + c.lon + "\n\n"), m4)
@@ -141,31 +150,36 @@ TEST(Commands, WhenAndAtAgreeWithModes) {
         ASSERT_EQ(a.status, 0) << a.err;
         std::string m1 = mode_answer(std::string("1\n") + c.eqx + "\n" + c.typed + "\n\n");
         m1.erase(0, m1.find_first_not_of(' '));
-        const std::string row = lines(a.out).at(1);
-        EXPECT_EQ(row.substr(row.find(',') + 1), m1) << c.datetime;
+        EXPECT_EQ(field(lines(a.out).at(1), 1), m1) << c.datetime;
     }
 }
 
-// The formats byte for byte; text follows the locale's codeset unless --utf8 or --sjis says, csv and
-// json are UTF-8 always.
+// The formats byte for byte, lines ended by LF; text follows the locale's codeset unless --utf8 or
+// --sjis says, csv and json are UTF-8 always; each names the theory and the scale.
 // clang-format off
 TEST(Commands, FormatsAndEncodings) {
-    const std::string text = "79.26941°  1978-06-10 21:20:00 +09:00\r\n";
+    const std::string head = std::string(solarlon::texts::UTF8.CLASSIC_HEAD) + std::string(solarlon::texts::UTF8.SCALE_UTC) + "\n";
+    const std::string text = head + "79.26941°  1978-06-10 21:20:00 +09:00\n";
+    auto sjis = [](const std::string& utf8) {
+        std::string s = testsupport::sjis(utf8);
+        for (std::size_t at; (at = s.find('\r')) != std::string::npos;) s.erase(at, 1);
+        return s;
+    };
     const struct {
         std::vector<const char*> args;
         bool locale_utf8;
         std::string out;
     } cases[] = {
         {{"when", "1978", "79.26941", "--theory", "classic"}, true, text},
-        {{"when", "1978", "79.26941", "--theory", "classic"}, false, testsupport::sjis("79.26941°  1978-06-10 21:20:00 +09:00\n")},
+        {{"when", "1978", "79.26941", "--theory", "classic"}, false, sjis(text)},
         {{"when", "1978", "79.26941", "--utf8", "--theory", "classic"}, false, text},
-        {{"--sjis", "when", "1978", "79.26941", "--theory", "classic"}, true, testsupport::sjis("79.26941°  1978-06-10 21:20:00 +09:00\n")},
-        {{"when", "1978", "79.26941", "--format=csv", "--theory", "classic"}, false, "longitude,instant,day\r\n79.26941,1978-06-10T21:20:00+09:00,1978-06-10.889\r\n"},
+        {{"--sjis", "when", "1978", "79.26941", "--theory", "classic"}, true, sjis(text)},
+        {{"when", "1978", "79.26941", "--format=csv", "--theory", "classic"}, false, "longitude,instant,decimal_day,in_year,theory,scale\n79.26941,1978-06-10T21:20:00+09:00,1978-06-10.889,true,classic,utc\n"},
         {{"when", "1978", "79.26941", "--format", "json", "--sjis", "--theory", "classic"}, false,
-         "[\r\n  {\"longitude\": 79.26941, \"instant\": \"1978-06-10T21:20:00+09:00\", \"day\": \"1978-06-10.889\"}\r\n]\r\n"},
-        {{"at", "1978-06-10T21:20", "--theory", "classic"}, true, "1978-06-10 21:20:00 +09:00  79.26941°\r\n"},
+         "[\n  {\"longitude\": 79.26941, \"instant\": \"1978-06-10T21:20:00+09:00\", \"decimal_day\": \"1978-06-10.889\", \"in_year\": true, \"theory\": \"classic\", \"scale\": \"utc\"}\n]\n"},
+        {{"at", "1978-06-10T21:20", "--theory", "classic"}, true, head + "1978-06-10 21:20:00 +09:00  79.26941°\n"},
         {{"at", "1978-06-10T12:20:00.25Z", "--format", "json", "--theory", "classic"}, true,
-         "[\r\n  {\"instant\": \"1978-06-10T12:20:00.25+00:00\", \"longitude\": 79.26941}\r\n]\r\n"},
+         "[\n  {\"instant\": \"1978-06-10T12:20:00.25+00:00\", \"longitude\": 79.26941, \"theory\": \"classic\", \"scale\": \"utc\"}\n]\n"},
     };
     // clang-format on
     for (const auto& c : cases) {
@@ -176,14 +190,20 @@ TEST(Commands, FormatsAndEncodings) {
             EXPECT_EQ(a.out, c.out) << c.args[0];
         }
     }
+    EXPECT_EQ(field(lines(command({"when", "2027", "-0", "--theory", "classic", "--format", "csv"}).out).at(1), 0),
+              "0");
     const auto rows = lines(command({"terms", "2027", "--format", "json", "--theory", "classic"}, false).out);
-    EXPECT_EQ(rows.at(1), "  {\"name\": \"小寒\", \"longitude\": 285, \"instant\": \"2027-01-05T23:06:41+09:00\"},");
-    EXPECT_EQ(rows.at(24), "  {\"name\": \"冬至\", \"longitude\": 270, \"instant\": \"2027-12-22T11:40:06+09:00\"}");
-    EXPECT_EQ(lines(command({"terms", "2027", "--theory", "classic"}).out).at(5),
+    EXPECT_EQ(
+        rows.at(1),
+        "  {\"name\": \"小寒\", \"longitude\": 285, \"instant\": \"2027-01-05T23:06:41+09:00\", \"theory\": \"classic\", \"scale\": \"utc\"},");
+    EXPECT_EQ(
+        rows.at(24),
+        "  {\"name\": \"冬至\", \"longitude\": 270, \"instant\": \"2027-12-22T11:40:06+09:00\", \"theory\": \"classic\", \"scale\": \"utc\"}");
+    EXPECT_EQ(lines(command({"terms", "2027", "--theory", "classic"}).out).at(6),
               "春分    0°  2027-03-21 05:21:29 +09:00");
     // A zone with minutes: the JST instants moved by 14 h 30 min, to the second.
     EXPECT_EQ(lines(command({"terms", "2027", "--zone", "-05:30", "--format", "csv", "--theory", "classic"}).out).at(1),
-              "小寒,285,2027-01-05T08:36:41-05:30");
+              "小寒,285,2027-01-05T08:36:41-05:30,classic,utc");
 }
 
 // Bad commands, options and values: one line on standard error naming what is wrong, status 2,
@@ -196,10 +216,19 @@ TEST(Commands, Refusals) {
         {{"term", "2027"}, "unknown command 'term' (expected terms, at or when"},
         {{"terms"}, "terms: missing argument (usage: solarlon terms YEAR"},
         {{"terms", "2027", "1"}, "terms: unexpected argument '1'"},
-        {{"terms", "20x7"}, "terms: bad year '20x7' (expected a whole year from -2000 to 14000)"},
-        {{"terms", "14001"}, "bad year '14001'"},
+        {{"terms", "20x7"}, "terms: bad year '20x7' (expected a whole year from 1600 to 3000)"},
+        {{"terms", "14001"},
+         "terms: year 14001 is out of range: the apparent theory answers from 1600-01-01 00:00 UTC"},
+        {{"when", "-500", "0", "--theory", "classic"},
+         "when: year -500 is out of range: the classic theory answers here"},
         {{"terms", "2027.5"}, "bad year '2027.5'"},
-        {{"terms", "2027", "--zone", "+9"}, "terms: bad zone '+9' (expected +09:00, UTC, Z, +HH:MM or -HH:MM)"},
+        {{"terms", "2027", "--zone", "+9:00"},
+         "terms: bad zone '+9:00' (expected JST, UTC, Z, +H, +HH, +HHMM or +HH:MM, or the same with -)"},
+        {{"terms", "2027", "--scale", "ut"}, "terms: bad scale 'ut' (expected utc or tt)"},
+        {{"terms", "2027", "--scale", "tt", "--zone", "JST"}, "terms: --zone is not taken with --scale tt"},
+        {{"at", "2027-12-22", "--scale", "tt", "--theory", "classic"}, "at: --scale tt is not taken by the classic"},
+        {{"at", "2027-12-22T11:40+09:00", "--scale", "tt"}, "at: '2027-12-22T11:40+09:00' has an offset, which TT"},
+        {{"at", "now", "--scale", "tt"}, "at: now is an instant of the system clock (UTC), not taken with --scale tt"},
         {{"terms", "2027", "--zone", "+09:60"}, "bad zone '+09:60'"},
         {{"terms", "2027", "--zone"}, "terms: option --zone needs a value"},
         {{"terms", "2027", "--equinox", "0"}, "terms: bad equinox '0' (expected date, 1950, 2000 or a year"},
@@ -207,12 +236,18 @@ TEST(Commands, Refusals) {
         {{"terms", "2027", "--format", "xml"}, "terms: bad format 'xml' (expected text, csv or json)"},
         {{"terms", "2027", "--theory", "newcomb"}, "terms: bad theory 'newcomb' (expected apparent or classic)"},
         {{"terms", "2027", "--zon=UTC"}, "terms: unknown option '--zon=UTC'"},
-        {{"at", "2027-13-01"}, "at: bad date and time '2027-13-01' (expected ISO 8601"},
+        {{"at", "2027-13-01"}, "at: bad date and time '2027-13-01' (expected now, or ISO 8601"},
         {{"at", "2027-12-32"}, "'2027-12-32'"},
         {{"at", "2027-02-29"}, "'2027-02-29'"},
         {{"at", "2027-12-22T24:01"}, "'2027-12-22T24:01'"},
         {{"at", "2027-12-22T11:60"}, "'2027-12-22T11:60'"},
-        {{"at", "2027-12-22T11:40:60"}, "'2027-12-22T11:40:60'"},
+        {{"at", "2016-12-30T23:59:60Z", "--theory", "classic"},
+         "at: '2016-12-30T23:59:60Z' is not a leap second: a second"},
+        {{"at", "2017-01-01T00:59:60+09:00", "--theory", "classic"}, "'2017-01-01T00:59:60+09:00' is not a leap"},
+        {{"at", "2016-12-31T23:59:61Z"}, "at: bad date and time '2016-12-31T23:59:61Z'"},
+        {{"at", "3001-01-01T00:00:00.5Z", "--theory", "classic"},
+         "at: '3001-01-01T00:00:00.5Z' is out of range: the classic theory answers here from 1600-01-01 00:00 UT to "
+         "3000-12-31 24:00 UT"},
         {{"at", "2027-12-22T11:40+9"}, "'2027-12-22T11:40+9'"},
         {{"at", "2027-12-22T11"}, "'2027-12-22T11'"},
         {{"at", "27-12-22"}, "'27-12-22'"},
@@ -243,7 +278,7 @@ TEST(Commands, ApparentTheoryIsTheDefault) {
     ASSERT_EQ(a.status, 0) << a.err;
     const auto rows = lines(a.out);
     ASSERT_EQ(rows.size(), 25u);
-    EXPECT_EQ(rows[0], "name,longitude,instant,theory");
+    EXPECT_EQ(rows[0], "name,longitude,instant,theory,scale");
     const auto core = solarlon::apparent::solar_terms(2027, 9.0);
     for (std::size_t k = 0; k < 24; ++k) {
         // The core's UTC instant in JST, rounded to the second.
@@ -256,7 +291,7 @@ TEST(Commands, ApparentTheoryIsTheDefault) {
         std::int64_t d = doy;
         while (d >= month_days[mo]) d -= month_days[mo++];
         char want[64];
-        std::snprintf(want, sizeof want, ",%d,2027-%02d-%02dT%02d:%02d:%02d+09:00,apparent",
+        std::snprintf(want, sizeof want, ",%d,2027-%02d-%02dT%02d:%02d:%02d+09:00,apparent,utc",
                       static_cast<int>(solarlon::apparent::term_longitude(static_cast<int>(k))), mo + 1,
                       static_cast<int>(d + 1), static_cast<int>(sod / 3600), static_cast<int>(sod / 60 % 60),
                       static_cast<int>(sod % 60));
@@ -278,24 +313,25 @@ TEST(Commands, ApparentTheoryIsTheDefault) {
         EXPECT_LE(std::abs((h * 3600 + mi * 60 + sec) - (p.hour * 3600 + p.minute * 60)), 30) << row;
     }
     const auto text = lines(command({"terms", "2027"}).out);
-    EXPECT_EQ(text.at(0), solarlon::texts::UTF8.APPARENT_HEAD);
+    EXPECT_EQ(text.at(0),
+              std::string(solarlon::texts::UTF8.APPARENT_HEAD) + std::string(solarlon::texts::UTF8.SCALE_UTC));
     EXPECT_EQ(text.at(1), "小寒  285°  2027-01-05 23:09:58 +09:00");
     EXPECT_EQ(
         command({"at", "2027-12-22T11:42", "--format", "json", "--theory", "apparent"}).out,
-        "[\r\n  {\"instant\": \"2027-12-22T11:42:00+09:00\", \"longitude\": 269.99989, \"theory\": \"apparent\"}\r\n]\r\n");
+        "[\n  {\"instant\": \"2027-12-22T11:42:00+09:00\", \"longitude\": 269.99989, \"theory\": \"apparent\", \"scale\": "
+        "\"utc\"}\n]\n");
 }
 
 // What the apparent theory does not answer: another equinox, an instant before 1600-01-01 00:00 UTC
-// or after 3000 (the year's first hours of a zone east of UTC, last hours of a zone west of it,
-// included); in a build without ERFA, anything.
+// or after 3000-12-31 24:00 UTC (or TT; the year's first hours of a zone east of UTC, last hours of a
+// zone west of it, included); in a build without ERFA, anything.
 TEST(Commands, ApparentTheoryRefusals) {
     const bool erfa = solarlon::apparent::available();
     const char* equinox =
         "equinox '2000' is not taken by the apparent theory (true equinox of date only): "
         "other equinoxes belong to the classic theory (--theory classic)";
-    const std::string classic = " (--theory classic answers from -2000 to 14000)";
-    const std::string range = " is out of range: the apparent theory answers from 1600-01-01 00:00 UTC on" + classic;
-    const std::string end = " is out of range: the apparent theory answers up to 3000-12-31 24:00 UTC" + classic;
+    const std::string range =
+        " is out of range: the apparent theory answers from 1600-01-01 00:00 UTC to 3000-12-31 24:00 UTC";
     const struct {
         std::vector<const char*> args;
         std::string says;  // with ERFA
@@ -305,9 +341,14 @@ TEST(Commands, ApparentTheoryRefusals) {
         {{"terms", "1599"}, std::string("terms: year 1599") + range},
         {{"at", "1599-12-31T23:59:59Z"}, std::string("at: '1599-12-31T23:59:59Z'") + range},
         {{"when", "1600", "279.7"}, std::string("when: the instant in year 1600") + range},
-        {{"terms", "3001"}, "terms: year 3001" + end},
-        {{"at", "3001-01-01T09:00+09:00"}, "at: '3001-01-01T09:00+09:00'" + end},
-        {{"when", "3000", "280", "--zone", "-10:00"}, "when: the instant in year 3000" + end},
+        {{"terms", "3001"}, "terms: year 3001" + range},
+        {{"at", "3001-01-01T09:00:01+09:00"}, "at: '3001-01-01T09:00:01+09:00'" + range},
+        {{"when", "3000", "280", "--zone", "-10:00"}, "when: the instant in year 3000" + range},
+        {{"at", "3000-12-31T24:00Z"}, ""},
+        {{"at", "1599-12-31T23:59:59", "--scale", "tt"},
+         "at: '1599-12-31T23:59:59' is out of range: the apparent theory answers from 1600-01-01 00:00 TT to "
+         "3000-12-31 24:00 TT"},
+        {{"at", "1600-01-01T00:00", "--scale", "tt"}, ""},
         {{"terms", "2027"}, ""},  // answered, but not without ERFA
     };
     for (const auto& c : cases) {
@@ -326,16 +367,69 @@ TEST(Commands, ApparentTheoryRefusals) {
         EXPECT_EQ(a.err, "*ERR* argument error: " + says + "\r\n");
     }
     // The classic theory answers all of these.
-    EXPECT_EQ(command({"terms", "1599", "--theory", "classic"}).status, 0);
+    EXPECT_EQ(command({"terms", "1600", "--theory", "classic"}).status, 0);
     EXPECT_EQ(command({"when", "2027", "90", "--equinox", "2000", "--theory", "classic"}).status, 0);
     if (erfa) {
         EXPECT_EQ(command({"at", "1600-01-01T00:00Z"}).status, 0);
     }
 }
 
+// Time at its edges: the leap second of 2016 (in UTC and in JST, typed and found), the span's last
+// instant, TT, a passage after the year's end (said on standard error, in_year false), the zone
+// spellings.
+TEST(Commands, EdgesOfTime) {
+    if (!solarlon::apparent::available()) GTEST_SKIP() << "built without ERFA: no apparent theory";
+    namespace sun = solarlon::sun;
+    char leap[32], late[32];  // the longitudes at 2016-12-31 23:59:60.25 and 23:59:59.75 UTC
+    for (auto [text, second] : {std::pair<char*, double>{leap, 60.25}, {late, 59.75}}) {
+        const double lon =
+            sun::longitude(sun::utc(2016, 12, 31, 23, 59, second), sun::Equinox::of_date(), sun::Theory::apparent);
+        std::snprintf(text, 32, "%.15g", lon);
+    }
+    const struct {
+        std::vector<const char*> args;
+        std::string row;       // the csv row (or the text line after the first)
+        std::string err = {};  // standard error
+    } cases[] = {
+        {{"at", "2016-12-31T23:59:59Z"}, "2016-12-31T23:59:59+00:00,280.75527,apparent,utc"},
+        {{"at", "2016-12-31T23:59:60Z"}, "2016-12-31T23:59:60+00:00,280.75528,apparent,utc"},
+        {{"at", "2017-01-01T08:59:60.5+09:00"}, "2017-01-01T08:59:60.5+09:00,280.75528,apparent,utc"},
+        {{"at", "2017-01-01T00:00Z"}, "2017-01-01T00:00:00+00:00,280.75529,apparent,utc"},
+        {{"when", "2017", leap, "--zone", "+1"},
+         std::string(leap) + ",2017-01-01T00:59:60+01:00,2017-01-01.042,true,apparent,utc"},
+        {{"when", "2017", late, "--zone", "+1"},
+         std::string(late) + ",2017-01-01T00:59:60+01:00,2017-01-01.042,true,apparent,utc"},
+        {{"at", "3000-12-31T24:00Z", "--theory", "classic"}, "3000-12-31T24:00:00+00:00,279.96727,classic,utc"},
+        {{"when", "2027", "270", "--scale", "tt"}, "270,2027-12-22T02:43:19,2027-12-22.113,true,apparent,tt"},
+        {{"when", "2010", "280"}, "280,2011-01-01T04:13:12+09:00,2011-01-01.176,false,apparent,utc"},
+        {{"when", "2010", "280", "--format", "text"},
+         "280°  2011-01-01 04:13:12 +09:00",
+         "2010 年のうちには達しません（年明けの最初の通過です）\n"},
+        {{"when", "2027", "270", "--scale", "tt", "--format", "text"}, "270°  2027-12-22 02:43:19 TT"},
+    };
+    for (const auto& c : cases) {
+        std::vector<const char*> args = c.args;
+        if (c.row.find("°") == std::string::npos) args.insert(args.end(), {"--format", "csv"});  // else text
+        const Answer a = command(args);
+        EXPECT_EQ(a.status, 0) << a.err;
+        EXPECT_EQ(lines(a.out).at(1), c.row) << c.args[0] << " " << c.args[1];
+        EXPECT_EQ(a.err, c.err);
+    }
+    const std::pair<const char*, const char*> zones[] = {{"JST", "+09:00"},   {"+9", "+09:00"},  {"+09", "+09:00"},
+                                                         {"+0900", "+09:00"}, {"UTC", "+00:00"}, {"Z", "+00:00"},
+                                                         {"-0330", "-03:30"}, {"-3", "-03:00"}};
+    for (const auto& z : zones) {
+        const Answer a = command({"terms", "2027", "--zone", z.first, "--theory", "classic", "--format", "csv"});
+        EXPECT_EQ(field(lines(a.out).at(1), 2).substr(19), z.second) << z.first;
+    }
+    EXPECT_EQ(field(lines(command({"at", "now", "--zone", "-3", "--format", "csv"}).out).at(1), 0).substr(19),
+              "-03:00");
+}
+
 // The names of the terms that the library gives are the texts the commands print.
 TEST(Commands, TermNamesAreTheTextTable) {
-    const auto terms = solarlon::sun::solar_terms(2027, solarlon::sun::Equinox::of_date(), 9.0);
+    const auto terms =
+        solarlon::sun::solar_terms(2027, solarlon::sun::Equinox::of_date(), 9.0, solarlon::sun::Theory::classic);
     for (std::size_t k = 0; k < terms.size(); ++k) EXPECT_EQ(terms[k].name, solarlon::texts::UTF8.TERMS[k]) << k;
 }
 

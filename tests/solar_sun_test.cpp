@@ -12,6 +12,7 @@
 namespace {
 
 namespace sun = solarlon::sun;
+constexpr auto C = sun::Theory::classic;
 
 // position, longitude and instant_of are SUNLNG, SUNLON and SUNTIM (with IYADD in the year).
 TEST(Sun, FacadeIsTheRoutines) {
@@ -28,9 +29,9 @@ TEST(Sun, FacadeIsTheRoutines) {
         for (const auto& t : instants) {
             double DELT, LON, RV, X, Y, Z;
             solarlon::SUNLNG(e.EQ, t.year, t.month, t.day, t.hour - t.zone, t.minute, t.second, DELT, LON, RV, X, Y, Z);
-            const sun::Position p = sun::position(t, e.eq);
+            const sun::Position p = sun::position(t, e.eq, C);
             EXPECT_EQ(p.longitude, LON);
-            EXPECT_EQ(sun::longitude(t, e.eq), LON);
+            EXPECT_EQ(sun::longitude(t, e.eq, C), LON);
             EXPECT_EQ(p.radius, RV);
             EXPECT_EQ(p.x, X);
             EXPECT_EQ(p.y, Y);
@@ -42,7 +43,7 @@ TEST(Sun, FacadeIsTheRoutines) {
                 double MON, DAY, HOUR, MINUTE, SECOND;
                 std::int32_t IYADD;
                 solarlon::SUNTIM(e.EQ, zone, 2000, lon, 2000.0, MON, DAY, HOUR, MINUTE, SECOND, IYADD);
-                const sun::Instant i = sun::instant_of(2000, lon, e.eq, zone);
+                const sun::Instant i = sun::instant_of(2000, lon, e.eq, zone, C);
                 EXPECT_EQ(i.year, 2000 + IYADD);
                 EXPECT_EQ(i.month, MON);
                 EXPECT_EQ(i.day, DAY);
@@ -56,25 +57,25 @@ TEST(Sun, FacadeIsTheRoutines) {
     EXPECT_TRUE(sun::Equinox::from_eq(0.3).is_of_date());
     EXPECT_FALSE(sun::Equinox::mean_2000().is_of_date());
     // A year that the routines would read as the equinox of date gives NaN, and NaN goes through.
-    EXPECT_TRUE(std::isnan(sun::longitude(sun::utc(2000, 1, 1), sun::Equinox::of_year(0.2))));
-    EXPECT_TRUE(std::isnan(sun::longitude(sun::utc(2000, 1, 1, NAN), sun::Equinox::of_date())));
-    EXPECT_TRUE(std::isnan(sun::instant_of(2000, NAN, sun::Equinox::of_date(), 9).second));
-    EXPECT_TRUE(std::isnan(sun::solar_terms(2000, sun::Equinox::of_year(0.2), 9)[0].instant.second));
+    EXPECT_TRUE(std::isnan(sun::longitude(sun::utc(2000, 1, 1), sun::Equinox::of_year(0.2), C)));
+    EXPECT_TRUE(std::isnan(sun::longitude(sun::utc(2000, 1, 1, NAN), sun::Equinox::of_date(), C)));
+    EXPECT_TRUE(std::isnan(sun::instant_of(2000, NAN, sun::Equinox::of_date(), 9, C).second));
+    EXPECT_TRUE(std::isnan(sun::solar_terms(2000, sun::Equinox::of_year(0.2), 9, C)[0].instant.second));
 }
 
 // The instant of a zone with minutes is the whole-hour zone's moved by them; the terms come in
 // calendar order, and each is a passage of its longitude.
 TEST(Sun, ZonesAndTerms) {
     const sun::Equinox eq = sun::Equinox::of_date();
-    const sun::Instant a = sun::to_second(sun::instant_of(2027, 270, eq, 5.5));
-    const sun::Instant b = sun::to_second(sun::instant_of(2027, 270, eq, 5.0));
+    const sun::Instant a = sun::to_second(sun::instant_of(2027, 270, eq, 5.5, C));
+    const sun::Instant b = sun::to_second(sun::instant_of(2027, 270, eq, 5.0, C));
     EXPECT_EQ(a.hour * 60 + a.minute, b.hour * 60 + b.minute + 30);
     EXPECT_EQ(a.zone, 5.5);
-    const auto terms = sun::solar_terms(-500, eq, 9.0);
+    const auto terms = sun::solar_terms(-500, eq, 9.0, C);
     for (std::size_t k = 0; k < terms.size(); ++k) {
         EXPECT_EQ(terms[k].longitude, std::fmod(285.0 + 15.0 * k, 360.0));
         EXPECT_EQ(terms[k].instant.year, -500);
-        EXPECT_NEAR(std::remainder(sun::longitude(terms[k].instant, eq) - terms[k].longitude, 360.0), 0.0, 1e-5);
+        EXPECT_NEAR(std::remainder(sun::longitude(terms[k].instant, eq, C) - terms[k].longitude, 360.0), 0.0, 1e-5);
     }
 }
 
@@ -89,6 +90,8 @@ TEST(Sun, PrintedCarry) {
         {{1900, 2, 28, 23, 59, 59.5, 9}, 1900, 3, 1, 0, 0, 0},   // 1900 is no leap year
         {{-500, 3, 1, -1, 0, 0, 0}, -500, 2, 28, 23, 0, 0},      // a negative year stays as it is
         {{2027, 6, 10, 21, 20, 0.3, 9}, 2027, 6, 10, 21, 20, 0},
+        {{2016, 12, 31, 23, 59, 60.4, 0}, 2016, 12, 31, 23, 59, 60},  // a leap second stays in its minute
+        {{2016, 12, 31, 23, 59, 60.5, 0}, 2017, 1, 1, 0, 0, 0},
         {{2027, 6, 10, 21, 20, NAN, 9}, 2027, 6, 10, 21, 20, NAN},  // no date: fields kept
     };
     for (const auto& c : cases) {
@@ -151,16 +154,56 @@ TEST(Sun, ApparentTheory) {
         EXPECT_EQ(sun::refusal(2027, 90, r.eq, 0, A), r.year);
         EXPECT_TRUE(std::isnan(sun::longitude(late, r.eq, A)));
         EXPECT_TRUE(std::isnan(sun::instant_of(1599, 90, r.eq, 0, A).second));
-        EXPECT_EQ(sun::refusal(late, r.eq), sun::Refusal::none);
+        EXPECT_EQ(sun::refusal(late, r.eq, C), sun::Refusal::none);
     }
     EXPECT_TRUE(std::isnan(sun::instant_of(2027, 90, sun::Equinox::mean_2000(), 9, A).hour));
     EXPECT_TRUE(std::isnan(sun::solar_terms(2027, sun::Equinox::mean_2000(), 9, A)[5].instant.day));
     EXPECT_EQ(sun::refusal(1600, 279.7, date, 9, A), sun::Refusal::before_range);  // the zone's first hours
     EXPECT_EQ(sun::refusal(1600, 279.7, date, 0, A), sun::Refusal::none);
-    EXPECT_EQ(sun::refusal(sun::utc(3001, 1, 1), date, A), sun::Refusal::after_range);
+    EXPECT_EQ(sun::refusal(sun::utc(3001, 1, 1), date, A), sun::Refusal::none);  // 3000-12-31 24:00
+    EXPECT_EQ(sun::refusal(sun::utc(3001, 1, 1, 0, 0, 0.001), date, A), sun::Refusal::after_range);
     EXPECT_EQ(sun::refusal(3001, 90, date, 9, A), sun::Refusal::after_range);
     EXPECT_STREQ(sun::refusal_text(sun::Refusal::before_range),
-                 "the apparent theory answers from 1600-01-01 00:00 UTC on");
+                 "the apparent theory answers from 1600-01-01 00:00 UTC to 3000-12-31 24:00 UTC");
+}
+
+// Leap seconds and TT: the longitude runs on through 23:59:60 UTC (in any zone), a second of 60
+// elsewhere is refused, a TT instant is its UTC one plus TT - UTC, and an instant found inside a leap
+// second comes back in it.
+TEST(Sun, LeapSecondsAndTt) {
+    if (!solarlon::apparent::available()) GTEST_SKIP() << "built without ERFA: no apparent theory";
+    const auto A = sun::Theory::apparent;
+    const sun::Equinox date = sun::Equinox::of_date();
+    const double before = sun::longitude(sun::utc(2016, 12, 31, 23, 59, 59.5), date, A);
+    const double leap = sun::longitude(sun::utc(2016, 12, 31, 23, 59, 60.5), date, A);
+    const double after = sun::longitude(sun::utc(2017, 1, 1, 0, 0, 0.5), date, A);
+    EXPECT_NEAR(leap - before, after - leap, 1e-9);
+    EXPECT_GT(leap - before, 1e-5);
+    EXPECT_EQ(sun::longitude(sun::jst(2017, 1, 1, 8, 59, 60.5), date, A), leap);
+    sun::Instant tt = sun::utc(2017, 1, 1, 0, 1, 9.184 + 0.5);  // TT - UTC = 69.184 s from 2017
+    tt.scale = sun::Scale::tt;
+    EXPECT_NEAR(sun::longitude(tt, date, A), after, 1e-11);
+    const sun::Instant elsewhere = sun::jst(2016, 12, 31, 23, 59, 60);  // 14:59:60 UTC
+    EXPECT_EQ(sun::refusal(elsewhere, date, A), sun::Refusal::not_a_leap_second);
+    EXPECT_TRUE(std::isnan(sun::longitude(elsewhere, date, A)));
+    EXPECT_EQ(sun::refusal(tt, date, C), sun::Refusal::scale_not_ut);
+
+    // The passage of the longitude at 23:59:60.5 UTC is found there in JST (whose 2017 starts before
+    // it); in TT, 69.184 s on less the second inserted.
+    const sun::Instant j = sun::instant_of(2017, leap, date, 9, A);
+    EXPECT_EQ(j.hour * 60 + j.minute, 8 * 60 + 59);
+    EXPECT_NEAR(j.second, 60.5, 1e-4);
+    const sun::Instant t = sun::instant_of(2017, leap, date, 0, A, sun::Scale::tt);
+    EXPECT_NEAR(t.minute * 60 + t.second, 68.684, 1e-4);
+    // Elsewhere a TT passage is the UTC one plus TT - UTC, to 0.1 ms.
+    for (const std::int32_t year : {1650, 1971, 2027, 2999}) {
+        const sun::Instant a = sun::instant_of(year, 90, date, 0, A),
+                           b = sun::instant_of(year, 90, date, 0, A, sun::Scale::tt);
+        const double dt = sun::position(a, date, A).delta_t;
+        EXPECT_NEAR(((b.day - a.day) * 24 + b.hour - a.hour) * 3600 + (b.minute - a.minute) * 60 + b.second - a.second,
+                    dt, 1e-4)
+            << year;
+    }
 }
 
 }  // namespace

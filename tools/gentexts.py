@@ -73,23 +73,23 @@ TEXTS = [
         "solarlon  太陽黄経の計算（日時 → 太陽黄経、太陽黄経 → 日時）",
         "",
         "使い方: solarlon [オプション]",
-        "        solarlon terms 年 [--theory T] [--equinox E] [--zone Z] [--format F]",
-        "        solarlon at 日時 [--theory T] [--equinox E] [--format F]",
-        "        solarlon when 年 太陽黄経 [--theory T] [--equinox E] [--zone Z] [--format F]",
+        "        solarlon terms 年 [--theory T] [--scale S] [--equinox E] [--zone Z] [--format F]",
+        "        solarlon at 日時|now [--theory T] [--scale S] [--equinox E] [--format F]",
+        "        solarlon when 年 太陽黄経 [--theory T] [--scale S] [--equinox E] [--zone Z] [--format F]",
         "  terms           その年の二十四節気（小寒 285° から冬至 270° まで）の日時",
         "  at              日時の太陽黄経。日時は ISO 8601（2027-12-22T11:40、2027-12-22T02:40Z、",
         "                  2027-12-22T11:40:05.5+09:00）、時差がなければ JST、日付だけなら 0 時",
-        "  when            その年に太陽黄経がその値になる日時",
+        "  when            その年に太陽黄経がその値になる日時（年はどちらの理論でも 1600 から 3000 まで）",
         "  --theory T      太陽の理論: apparent（既定）は暦の視黄経（光行差と章動を含み、真黄道と",
         "                  瞬時の真分点による。ERFA の IAU 2006/2000A、1600 年から 3000 年まで）。classic は",
         "                  Newcomb の理論による幾何学的黄経（平均分点、対話のモードと同じ答え）。",
         "                  ERFA なしで作ったプログラムには apparent がなく、既定のままでは終了状態 2",
         "                  で断ります。そのときは --theory classic を付けます",
         "  --equinox E     分点: date（瞬時分点、既定）、または 1950、2000 などの年（年は classic だけ）",
-        "  --zone Z        時差: +09:00（JST、既定）、UTC または Z、±HH:MM",
+        "  --zone Z        時差: JST（+09:00、既定）、UTC、Z、±H、±HH、±HHMM、±HH:MM",
+        "  --scale S       時刻系: utc（既定、うるう秒つき）、tt（地球時、apparent だけ、時差なし）",
         "  --format F      text（既定）、csv（見出しの行つき）、json。csv と json はいつも UTF-8",
-        "  --utf8          文字コードを UTF-8 にする",
-        "  --sjis          文字コードを Shift-JIS にする",
+        "  --utf8, --sjis  文字コードを UTF-8 に、Shift-JIS にする",
         "                  どちらもないとき、対話は標準入出力が端末でロケールが UTF-8 なら UTF-8、",
         "                  それ以外（パイプ、ファイル）は Shift-JIS。この説明、コマンドの text 出力、",
         "                  標準エラーへの知らせは、ロケールが UTF-8 なら UTF-8、それ以外は Shift-JIS",
@@ -115,6 +115,13 @@ TEXTS = [
     # A year in menus 3 and 4 in which the Sun's passage of the longitude cannot be placed, then the
     # year as typed.
     ("YEAR_OUT_OF_RANGE", " 年が範囲外です: "),
+    # The first line of the commands' text output when the classic theory answers.
+    ("CLASSIC_HEAD", "幾何黄経（theory classic: Newcomb の太陽表、平均分点）"),
+    # After the first line: the time scale of the instants.
+    ("SCALE_UTC", "  時刻 UTC"),
+    ("SCALE_TT", "  時刻 TT"),
+    # On standard error after a passage that falls after the year asked (the year before it).
+    ("NOT_IN_YEAR", " 年のうちには達しません（年明けの最初の通過です）"),
 ]
 
 HEX = set("0123456789abcdefABCDEF")

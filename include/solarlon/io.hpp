@@ -113,10 +113,13 @@ class RecordWriter {
   public:
     // OUT receives raw bytes; WHAT names the destination in error reports.
     RecordWriter(std::ostream& out, std::string what);
+    // The same with LINE_END after each record instead of CR LF (a string literal).
+    RecordWriter(std::ostream& out, std::string what, std::string_view line_end);
     // The output file of a file mode: records go to its own buffer.
     explicit RecordWriter(OutputFile& out);
 
-    // record  Writes TEXT and CR LF. A write that fails is a file failure.
+    // record  Writes TEXT and the line end, CR LF unless the writer was given another. A write that
+    //         fails is a file failure.
     void record(std::string_view text);
     // prompt  Writes TEXT with no line end: the answer is typed on the same line.
     void prompt(std::string_view text);
@@ -129,6 +132,7 @@ class RecordWriter {
     std::ostream* out_ = nullptr;
     OutputFile* file_ = nullptr;
     std::string what_;
+    std::string_view end_ = "\r\n";
     bool open_line_ = false;
 };
 

@@ -20,16 +20,25 @@ namespace solarlon::sun {
 //   apparent  The apparent geocentric longitude (aberration and nutation included) referred to the
 //             true ecliptic and equinox of date, by the IAU 2006/2000A reduction of ERFA's ephemeris
 //             of the Earth: what almanacs list. The instant is UTC (TT from the leap seconds from
-//             1972, from a published Delta T model before); answered from 1600-01-01 00:00 UTC to
-//             the end of 3000, for the equinox of date only, and only in a build with ERFA.
+//             1972, held at TT - UTC = 69.184 s after the last one, from a published Delta T model
+//             before) or TT; answered from 1600-01-01 00:00 to 3000-12-31 24:00 of its scale, for the
+//             equinox of date only, and only in a build with ERFA.
 enum class Theory { classic, apparent };
+
+// The time scale of an instant: UTC (the civil time; UT for the classic theory) or TT, which only
+// the apparent theory takes.
+enum class Scale { utc, tt };
 
 // A calendar date and time of day (proleptic Gregorian) in a zone ZONE hours ahead of UT (0 = UT,
 // 9 = JST). The hour may be negative or above 23, and any field may carry a fraction, as SUNLNG takes
-// them; the instants returned here are whole dates with the hour in [0, 23].
+// them; the instants returned here are whole dates with the hour in [0, 23]. A second from 60 up to 61
+// is, in UTC, the leap second that the table inserts at the end of that day (23:59:60 UTC, or its
+// time in the zone): the apparent theory answers it only there, and returns it where an instant
+// falls inside one. A TT instant has zone 0.
 struct Instant {
     double year = 2000, month = 1, day = 1, hour = 0, minute = 0, second = 0;
     double zone = 0;
+    Scale scale = Scale::utc;
 };
 
 // utc, jst  The instant of a date and time of UT, of JST.
@@ -41,7 +50,9 @@ class Equinox {
   public:
     static Equinox mean_1950();  // mean equinox of 1950.0
     static Equinox mean_2000();  // mean equinox of 2000.0
-    static Equinox of_date();    // mean equinox of the instant itself
+    // of_date  The equinox of the instant itself: the mean equinox of date for the classic theory (the
+    //          program's 0), the true equinox of date for the apparent theory.
+    static Equinox of_date();
     // of_year  Mean equinox of the year YEAR, fraction included. Years from 1949.5 up to 1950.5 are
     //          1950.0, as the program has it; a year above -1.5 and below 0.5 cannot be told from the
     //          program's 0 (the equinox of date) and gives an equinox whose longitudes are NaN.
@@ -70,8 +81,8 @@ struct Position {
 // position, longitude  The Sun at the instant AT, referred to EQ. LONGITUDE is what the program's
 //                      date-to-longitude mode prints (before its F10.5), for AT in JST. Apparent: the
 //                      year and month are taken whole, the day with its fraction.
-Position position(const Instant& at, const Equinox& eq, Theory theory = Theory::classic);
-double longitude(const Instant& at, const Equinox& eq, Theory theory = Theory::classic);
+Position position(const Instant& at, const Equinox& eq, Theory theory);
+double longitude(const Instant& at, const Equinox& eq, Theory theory);
 
 // instant_of  The instant in the zone ZONE (hours ahead of UT) at which the Sun reaches LON (degrees)
 //             within the calendar year YEAR of that zone, as SUNTIM finds it; the instant is in the
@@ -80,21 +91,24 @@ double longitude(const Instant& at, const Equinox& eq, Theory theory = Theory::c
 //            whole-hour zone just west of it and the instant is moved into ZONE, so an instant
 //            within the zone's odd minutes of the year's end may lie in the neighbouring year.
 //            Apparent: the first instant from 0 h of January 1 of YEAR in ZONE on, any zone, to well
-//            under 0.1 s; hour and minute whole, the second with its fraction.
-Instant instant_of(std::int32_t year, double lon, const Equinox& eq, double zone, Theory theory = Theory::classic);
+//            under 0.1 s; hour and minute whole, the second with its fraction (from 60 inside a
+//            leap second).
+Instant instant_of(std::int32_t year, double lon, const Equinox& eq, double zone, Theory theory);
+// instant_of  The same with the year and the answer in SCALE (TT: ZONE 0; the classic theory has UT only).
+Instant instant_of(std::int32_t year, double lon, const Equinox& eq, double zone, Theory theory, Scale scale);
 
 // to_second  AT as the program prints it: rounded to the whole second, seconds carried into
 //            minutes, minutes into hours, hours into days and days into months and years by the
 //            Gregorian calendar; the hour in [0, 23]. The year, month and day are whole numbers
 //            (the month 1..12, the day may run past the month's end). Where they are not, or
 //            where they name no date (past 10,000,000 years or 1,000,000,000 days, or not finite),
-//            they are kept and the hour, minute and second are each rounded.
+//            they are kept and the hour, minute and second are each rounded. A leap second (second
+//            from 60 up to 61 with the hour and minute whole) that rounds to 60 stays 60.
 Instant to_second(const Instant& at);
 
 // instant_of_to_second  INSTANT_OF rounded TO_SECOND: the program's longitude-to-JST mode prints
 //                       it for zone 9.
-Instant instant_of_to_second(std::int32_t year, double lon, const Equinox& eq, double zone,
-                             Theory theory = Theory::classic);
+Instant instant_of_to_second(std::int32_t year, double lon, const Equinox& eq, double zone, Theory theory);
 
 // A date with a decimal day as the program prints it (the day as F7.3).
 struct DecimalDate {
@@ -117,27 +131,38 @@ struct Term {
 
 // solar_terms  The 24 terms of the calendar year YEAR of the zone ZONE, in calendar order: 小寒
 //              (285 degrees) first, 冬至 (270 degrees) last.
-std::array<Term, 24> solar_terms(std::int32_t year, const Equinox& eq, double zone, Theory theory = Theory::classic);
+std::array<Term, 24> solar_terms(std::int32_t year, const Equinox& eq, double zone, Theory theory);
+// solar_terms  The same with the year and the instants in SCALE.
+std::array<Term, 24> solar_terms(std::int32_t year, const Equinox& eq, double zone, Theory theory, Scale scale);
 
 // Why a theory gives NaN.
 enum class Refusal {
     none,                 // answered (or a NaN given goes through)
     equinox_not_of_date,  // the apparent theory has the true equinox of date only
     no_theory,            // this build has no apparent theory (it was built without ERFA)
-    before_range,         // the apparent theory answers from 1600-01-01 00:00 UTC on
-    after_range,          // ... and up to the end of 3000 UTC
+    before_range,         // the apparent theory answers from 1600-01-01 00:00 UTC (or TT) on
+    after_range,          // ... and up to 3000-12-31 24:00 UTC (or TT)
     not_finite,           // a value given is NaN or infinite
+    not_a_leap_second,    // a second from 60 up to 61 where no leap second is inserted
+    scale_not_ut,         // the classic theory takes UT only, not TT
 };
 
 // refusal_text  What a refusal says, in English, for a caller's message ("" for none).
 const char* refusal_text(Refusal r);
+// refusal_text  The same with the range's ends in SCALE.
+const char* refusal_text(Refusal r, Scale scale);
+
+// is_leap_second  Whether AT (UTC, second from 60 up to 61) lies inside a leap second of the table
+//                 (false in a build without ERFA, which has no table).
+bool is_leap_second(const Instant& at);
 
 // refusal  Why position and longitude at AT, referred to EQ, by THEORY are NaN, or none.
-Refusal refusal(const Instant& at, const Equinox& eq, Theory theory = Theory::classic);
+Refusal refusal(const Instant& at, const Equinox& eq, Theory theory);
 
 // refusal  Why instant_of(YEAR, LON, EQ, ZONE, THEORY) is NaN, or none; for the solar terms, the
 //          same for each term's longitude.
-Refusal refusal(std::int32_t year, double lon, const Equinox& eq, double zone, Theory theory = Theory::classic);
+Refusal refusal(std::int32_t year, double lon, const Equinox& eq, double zone, Theory theory);
+Refusal refusal(std::int32_t year, double lon, const Equinox& eq, double zone, Theory theory, Scale scale);
 
 }  // namespace solarlon::sun
 

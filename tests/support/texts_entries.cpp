@@ -115,6 +115,10 @@ void entries(const Texts& t, Entry (&out)[kTextCount]) {
     out[107] = {"DEGREE", t.DEGREE};
     out[108] = {"APPARENT_HEAD", t.APPARENT_HEAD};
     out[109] = {"YEAR_OUT_OF_RANGE", t.YEAR_OUT_OF_RANGE};
+    out[110] = {"CLASSIC_HEAD", t.CLASSIC_HEAD};
+    out[111] = {"SCALE_UTC", t.SCALE_UTC};
+    out[112] = {"SCALE_TT", t.SCALE_TT};
+    out[113] = {"NOT_IN_YEAR", t.NOT_IN_YEAR};
 }
 
 }  // namespace solarlon::texts

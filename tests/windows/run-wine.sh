@@ -116,12 +116,12 @@ iconv -f CP932 -t UTF-8 "$golden/mode1_sample.sjis" >"$work/mode1_sample.utf8"
 opt_case utf8_option --utf8 "$work/mode1_sample.utf8" 0
 opt_case sjis_option --sjis "$golden/mode1_sample.sjis" 0
 opt_case bad_argument --bogus "$work/empty" 2
-# The commands answer as on Linux by the classic theory: csv in UTF-8, text in Shift-JIS with --sjis; a
-# bad value is status 2. This build has no ERFA: the apparent theory, the default, is refused with status 2
-# and one line on standard error that says so.
+# The commands answer as on Linux by the classic theory: csv in UTF-8, text in Shift-JIS with --sjis, each
+# line ended by CR LF where Linux ends it by LF; a bad value is status 2. This build has no ERFA: the
+# apparent theory, the default, is refused with status 2 and one line on standard error that says so.
 if [ -n "$linux" ]; then
-  "$linux" terms 2027 --format csv --theory classic >"$work/terms.csv" 2>/dev/null
-  "$linux" --sjis when 1978 79.26941 --theory classic >"$work/when.sjis" 2>/dev/null
+  "$linux" terms 2027 --format csv --theory classic 2>/dev/null | sed 's/$/\r/' >"$work/terms.csv"
+  "$linux" --sjis when 1978 79.26941 --theory classic 2>/dev/null | sed 's/$/\r/' >"$work/when.sjis"
   opt_case terms_csv "terms 2027 --format csv --theory classic" "$work/terms.csv" 0
   opt_case when_text "--sjis when 1978 79.26941 --theory classic" "$work/when.sjis" 0
 fi
