@@ -30,6 +30,14 @@ struct Texts {
     std::string_view TERMS[24];
     std::string_view DEGREE;
     std::string_view APPARENT_HEAD;
+    std::string_view KOU[72];
+    std::string_view KOU_READINGS[72];
+    std::string_view ZASSETSU[24];
+    std::string_view KANSHI[60];
+    std::string_view ICS_TERMS;
+    std::string_view ICS_KOU;
+    std::string_view ICS_ZASSETSU;
+    std::string_view ICS_LONGITUDE;
 };
 
 extern const Texts SJIS;  // Shift-JIS (CP932) bytes

@@ -193,7 +193,7 @@ TEST(Commands, Refusals) {
         std::vector<const char*> args;
         const char* names;
     } cases[] = {
-        {{"term", "2027"}, "unknown command 'term' (expected terms, at or when"},
+        {{"term", "2027"}, "unknown command 'term' (expected terms, kou, zassetsu, at or when"},
         {{"terms"}, "terms: missing argument (usage: solarlon terms YEAR"},
         {{"terms", "2027", "1"}, "terms: unexpected argument '1'"},
         {{"terms", "20x7"}, "terms: bad year '20x7' (expected a whole year from -2000 to 14000)"},
@@ -204,7 +204,7 @@ TEST(Commands, Refusals) {
         {{"terms", "2027", "--zone"}, "terms: option --zone needs a value"},
         {{"terms", "2027", "--equinox", "0"}, "terms: bad equinox '0' (expected date, 1950, 2000 or a year"},
         {{"terms", "2027", "--equinox", "Date"}, "bad equinox 'Date'"},
-        {{"terms", "2027", "--format", "xml"}, "terms: bad format 'xml' (expected text, csv or json)"},
+        {{"terms", "2027", "--format", "xml"}, "terms: bad format 'xml' (expected text, csv, json or ics)"},
         {{"terms", "2027", "--theory", "newcomb"}, "terms: bad theory 'newcomb' (expected apparent or classic)"},
         {{"terms", "2027", "--zon=UTC"}, "terms: unknown option '--zon=UTC'"},
         {{"at", "2027-13-01"}, "at: bad date and time '2027-13-01' (expected ISO 8601"},
