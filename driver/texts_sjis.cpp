@@ -236,8 +236,8 @@ const Texts SJIS = {
     {  // KOU
         // 東風解凍
         {"\x93\x8c\x95\x97\x89\xf0\x93\x80", 8},
-        // 黄鶯〓睆
-        {"\x89\xa9\xe9\xf2\x81\xac\xeeZ", 8},
+        // 黄鶯〓〓
+        {"\x89\xa9\xe9\xf2\x81\xac\x81\xac", 8},
         // 魚上氷
         {"\x8b\x9b\x8f\xe3\x95X", 6},
         // 土脉潤起

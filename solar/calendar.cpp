@@ -2,7 +2,9 @@
 //     and the sexagenary cycle of days.
 //
 //  Method:   Pentads: the 24 solar terms, each the first pentad of its term, and the two after each
-//            term at 5 and 10 degrees more, each the instant of its longitude; sorted by instant.
+//            term at 5 and 10 degrees more, each the instant of its longitude, except 280 degrees,
+//            reached near January 1: the crossing after 275 degrees, so that each pentad is in one
+//            year's list once.
 //            Seasonal days, by the definitions of the national almanac: 節分 the day before 立春;
 //            彼岸 from three days before the 春分 (秋分) day to three days after; 社日 the 戊 day
 //            nearest the 春分 (秋分) day, and when that day is a 癸 day, five days from a 戊 day on
@@ -245,6 +247,23 @@ std::array<Pentad, 72> pentads(std::int32_t year, const Equinox& eq, double zone
         }
     }
     if (!std::all_of(out.begin(), out.end(), [](const Pentad& p) { return finite(p.instant); })) return out;
+    // 280 degrees, the last: the crossing after 275's. Where the year's first one came on January 1,
+    // the next is some 365.24 days on, from December 31 0 h (the zone 24 hours ahead) on.
+    if (day_of(out[71].instant) < day_of(out[70].instant)) {
+        const Instant t = instant_of(year + 1, 280.0, eq, zone + 24.0, theory);
+        const Date d =
+            date_of(detail::days_from_civil(static_cast<std::int64_t>(t.year), static_cast<std::int64_t>(t.month),
+                                            static_cast<std::int64_t>(t.day)) -
+                    1);
+        out[71].instant = Instant{static_cast<double>(d.year),
+                                  static_cast<double>(d.month),
+                                  static_cast<double>(d.day),
+                                  t.hour,
+                                  t.minute,
+                                  t.second,
+                                  zone};
+        if (!finite(t)) return out;
+    }
     auto key = [](const Instant& t) {
         return std::array<double, 6>{t.year, t.month, t.day, t.hour, t.minute, t.second};
     };

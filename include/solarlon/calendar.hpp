@@ -38,9 +38,10 @@ struct Pentad {
     Instant instant;           // as instant_of(YEAR, longitude, ...)
 };
 
-// pentads  The 72 pentads of the calendar year YEAR of the zone ZONE, in calendar order (the
-//          longitudes from 285 degrees on; 280, reached near January 1, first or last as its
-//          instant falls). Each third one (the first of each term) has the instant of solar_terms.
+// pentads  The 72 pentads of the calendar year YEAR of the zone ZONE, in calendar order: from 285
+//          degrees (芹乃栄, the first crossing from 0 h of January 1) to 280 (雪下出麦, the crossing
+//          after 275, on December 30 or 31 or in the first hours of the next January 1). Each third
+//          one (the first of each term) has the instant of solar_terms.
 //          Where THEORY refuses the year the instants are NaN and the order is that of longitude.
 std::array<Pentad, 72> pentads(std::int32_t year, const Equinox& eq, double zone, Theory theory);
 
