@@ -223,6 +223,8 @@ TEST(Commands, Refusals) {
         {{"when", "2027", "0x10"}, "bad longitude '0x10'"},
         {{"when", "2027", "1e999"}, "bad longitude '1e999'"},
         {{"when", "2027", "90\x1b[A"}, "bad longitude '90\\x1B[A'"},
+        {{"kou"}, "kou: missing argument (usage: solarlon kou YEAR"},
+        {{"at", "2027-12-22", "--format", "ics"}, "at: bad format 'ics' (expected text, csv, json or, for a year's"},
     };
     for (const auto& c : cases) {
         const Answer a = command(c.args);
@@ -308,7 +310,9 @@ TEST(Commands, ApparentTheoryRefusals) {
         {{"terms", "3001"}, "terms: year 3001" + end},
         {{"at", "3001-01-01T09:00+09:00"}, "at: '3001-01-01T09:00+09:00'" + end},
         {{"when", "3000", "280", "--zone", "-10:00"}, "when: the instant in year 3000" + end},
-        {{"terms", "2027"}, ""},  // answered, but not without ERFA
+        {{"zassetsu", "1599"}, std::string("zassetsu: year 1599") + range},
+        {{"kou", "3000", "--zone", "-10:00"}, "kou: year 3000" + end},  // 雪下出麦 in 3001's first hours
+        {{"terms", "2027"}, ""},                                        // answered, but not without ERFA
     };
     for (const auto& c : cases) {
         const Answer a = command(c.args);
