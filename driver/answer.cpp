@@ -98,7 +98,9 @@ std::vector<std::string> table(Format format, sun::Theory theory, sun::Scale sca
         std::string line = "  {";
         for (std::size_t i = 0; i < cols.size(); ++i) {
             line += (i ? ", " : "") + json_string(cols[i].name) + ": " +
-                    (cols[i].string ? json_string(rows[k][i]) : rows[k][i]);
+                    (rows[k][i].empty() ? "null"
+                     : cols[i].string   ? json_string(rows[k][i])
+                                        : rows[k][i]);
         }
         out.push_back(line + (k + 1 < rows.size() ? "}," : "}"));
     }

@@ -28,7 +28,9 @@ void argument_error(std::ostream& err, const std::string& what) {
     }
 }
 
-bool is_command(std::string_view a) { return a == "terms" || a == "at" || a == "when"; }
+bool is_command(std::string_view a) {
+    return a == "terms" || a == "at" || a == "when" || a == "kou" || a == "zassetsu";
+}
 
 }  // namespace
 
@@ -57,8 +59,8 @@ int command(int argc, const char* const argv[], std::istream& in, std::ostream& 
             if (help || version) break;  // the usage text says more than the command would
             return one_shot(argc - i, argv + i, out, err, text);
         } else if (!a.empty() && a[0] != '-') {
-            argument_error(
-                err, "unknown command " + io::shown(a) + " (expected terms, at or when; solarlon --help lists them)");
+            argument_error(err, "unknown command " + io::shown(a) +
+                                    " (expected terms, kou, zassetsu, at or when; solarlon --help lists them)");
             return 2;
         } else {
             argument_error(err, "unknown argument " + io::shown(a) + " (solarlon --help lists the options)");

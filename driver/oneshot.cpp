@@ -98,7 +98,10 @@ Options options(std::string_view command, int argc, const char* const argv[]) {
             if (value == "text") o.format = Format::Text;
             else if (value == "csv") o.format = Format::Csv;
             else if (value == "json") o.format = Format::Json;
-            else throw Bad{std::string(command) + ": bad format " + quoted(value) + " (expected text, csv or json)"};
+            else if (value == "ics" && command != "at" && command != "when") o.format = Format::Ics;
+            else
+                throw Bad{std::string(command) + ": bad format " + quoted(value) + " (expected text, csv, json" +
+                          (command != "at" && command != "when" ? " or ics)" : " or, for a year's calendar, ics)")};
         } else {
             if (value == "apparent") o.theory = sun::Theory::apparent;
             else if (value == "classic") o.theory = sun::Theory::classic;
@@ -225,6 +228,7 @@ std::vector<std::string> terms(const Options& o, const texts::Texts& T) {
     const auto all = sun::solar_terms(year, o.equinox, zone, o.theory, o.scale);
     std::vector<std::vector<std::string>> rows;
     std::vector<std::string> lines;
+    std::vector<IcsEvent> events;
     for (const auto& t : all) {
         if (o.theory == sun::Theory::apparent && !found(t.instant)) {
             refuse_always("terms", o, or_out(sun::refusal(year, t.longitude, o.equinox, zone, o.theory, o.scale), year),
@@ -236,7 +240,15 @@ std::vector<std::string> terms(const Options& o, const texts::Texts& T) {
         rows.push_back({std::string(t.name), lon, shown_instant(s, o.zone_minutes, true)});
         lines.push_back(std::string(T.TERMS[k]) + "  " + std::string(3 - std::min<std::size_t>(3, lon.size()), ' ') +
                         lon + std::string(T.DEGREE) + "  " + shown_instant(s, o.zone_minutes, false));
+        events.push_back({std::string(o.words[0]) + "-term-" + lon + "@solarlon",
+                          {static_cast<std::int32_t>(s.year), static_cast<int>(s.month), static_cast<int>(s.day)},
+                          std::string(t.name),
+                          std::string(texts::UTF8.ICS_LONGITUDE) + " " + lon + std::string(texts::UTF8.DEGREE) + "  " +
+                              shown_instant(s, o.zone_minutes, false) + "  (theory " +
+                              (o.theory == sun::Theory::apparent ? "apparent" : "classic") + ")"});
     }
+    if (o.format == Format::Ics)
+        return ics(std::string(texts::UTF8.ICS_TERMS) + " " + std::to_string(year), events, ics_stamp());
     return table(o.format, o.theory, o.scale, T, {{"name", true}, {"longitude", false}, {"instant", true}}, rows,
                  lines);
 }
@@ -319,6 +331,24 @@ std::vector<std::string> when(const Options& o, const texts::Texts& T, std::vect
         {l + std::string(T.DEGREE) + "  " + shown_instant(s, o.zone_minutes, false)});
 }
 
+// kou, zassetsu: a year's calendar.
+std::vector<std::string> calendar(std::string_view command, const Options& o, const texts::Texts& T) {
+    const std::string usage =
+        "solarlon " + std::string(command) + " YEAR [--theory T] [--zone Z] [--format text|csv|json|ics]";
+    arity(command, o, 1, usage.c_str());
+    if (o.scale == sun::Scale::tt) {
+        throw Bad{std::string(command) + ": --scale tt is not taken here (the calendar's days are days of a zone)"};
+    }
+    const std::int32_t year = year_of(command, o, o.words[0]);
+    const double zone = o.zone_minutes / 60.0;
+    const std::string what = "year " + std::string(o.words[0]);
+    refuse(command, o, sun::refusal(year, 285.0, o.equinox, zone, o.theory), what);
+    const CalendarAsk ask{year, o.equinox, o.zone_minutes, o.format, o.theory, ics_stamp()};
+    const auto lines = command == "kou" ? kou(ask, T) : zassetsu(ask, T);
+    if (!lines) refuse(command, o, or_out(sun::Refusal::none, year), what);
+    return *lines;
+}
+
 void say(std::ostream& err, const std::string& line) {
     io::RecordWriter e(err, "standard error");
     try {
@@ -334,10 +364,11 @@ void say(std::ostream& err, const std::string& line) {
 int one_shot(int argc, const char* const argv[], std::ostream& out, std::ostream& err, Encoding text_enc) {
     const std::string_view command = argv[0];
     std::vector<std::string> lines, notes;
-    bool help = false;
+    bool help = false, crlf = false;
     try {
         const Options o = options(command, argc, argv);
         help = o.help;
+        crlf = o.format == Format::Ics && !help;  // RFC 5545 asks for CR LF whatever the platform
         // csv and json are always UTF-8; text follows the encoding chosen
         const texts::Texts& T =
             help || o.format == Format::Text ? (text_enc == Encoding::UTF8 ? texts::UTF8 : texts::SJIS) : texts::UTF8;
@@ -345,6 +376,8 @@ int one_shot(int argc, const char* const argv[], std::ostream& out, std::ostream
             for (const auto& line : T.HELP) lines.emplace_back(line);
         } else if (command == "terms") {
             lines = terms(o, T);
+        } else if (command == "kou" || command == "zassetsu") {
+            lines = calendar(command, o, T);
         } else if (command == "at") {
             lines = at(o, T);
         } else {
@@ -356,7 +389,7 @@ int one_shot(int argc, const char* const argv[], std::ostream& out, std::ostream
     }
     io::RecordWriter o(out, "standard output", kLineEnd);
     try {
-        for (const auto& line : lines) o.record(line);
+        for (const auto& line : lines) crlf ? o.prompt(line + "\r\n") : o.record(line);
         o.flush();
     } catch (const io::Failure& f) {
         say(err, std::string("*ERR* file error: ") + f.what());

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include <solarlon/calendar.hpp>
 #include <solarlon/driver.hpp>
 #include <solarlon/sun.hpp>
 
@@ -46,8 +47,9 @@ std::optional<sun::Equinox> read_equinox(std::string_view text);  // date, or a 
 //               end of the day. The year is not checked against the commands' span.
 std::optional<TypedInstant> read_instant(std::string_view text);
 
-// The answer's form: text lines for people, csv with a header line, or one json array of objects.
-enum class Format { Text, Csv, Json };
+// The answer's form: text lines for people, csv with a header line, one json array of objects, or an
+// iCalendar file of all-day events (terms, kou and zassetsu).
+enum class Format { Text, Csv, Json, Ics };
 
 // instant_text  An instant as ISO 8601, 2027-01-05T23:06:41+09:00 (ISO), or with blanks between the
 //               parts for people, 2027-01-05 23:06:41 +09:00; SECOND as it is to be shown. A TT
@@ -79,6 +81,36 @@ struct Column {
 std::vector<std::string> table(Format format, sun::Theory theory, sun::Scale scale, const texts::Texts& T,
                                std::vector<Column> cols, std::vector<std::vector<std::string>> rows,
                                std::vector<std::string> text_lines);
+
+// A year's calendar asked for: kou (the 72 pentads) or zassetsu (the seasonal days).
+struct CalendarAsk {
+    std::int32_t year;
+    sun::Equinox equinox;
+    int zone_minutes;
+    Format format;
+    sun::Theory theory;
+    std::int64_t stamp;  // DTSTAMP of ics, seconds from 1970-01-01 00:00 UTC
+};
+
+// kou, zassetsu  The answer to ASK as records (as TABLE gives them, or as ICS for Format::Ics);
+//                no value when the theory gives an instant of the year as NaN (out of its range).
+std::optional<std::vector<std::string>> kou(const CalendarAsk& ask, const texts::Texts& T);
+std::optional<std::vector<std::string>> zassetsu(const CalendarAsk& ask, const texts::Texts& T);
+
+// An all-day event of an iCalendar file.
+struct IcsEvent {
+    std::string uid;          // stable: the same event of the same year has the same UID
+    sun::Date date;           // the day, in the zone
+    std::string summary;      // UTF-8
+    std::string description;  // UTF-8
+};
+
+// ics  An iCalendar file (RFC 5545) of EVENTS: one VCALENDAR named NAME, DTSTAMP at STAMP (seconds
+//      from 1970-01-01 00:00 UTC), lines folded at 75 octets between UTF-8 characters, TEXT values
+//      escaped. Result: the lines, each to be ended with CR LF.
+std::vector<std::string> ics(std::string_view name, const std::vector<IcsEvent>& events, std::int64_t stamp);
+// ics_stamp  Now, or SOURCE_DATE_EPOCH where it is set to a whole number of seconds (reproducible output).
+std::int64_t ics_stamp();
 
 // one_shot  A one-shot command.
 //  Given:    ARGS     the command's name and its arguments (the program's arguments from the name on)

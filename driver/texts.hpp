@@ -26,7 +26,7 @@ struct Texts {
     std::string_view PAST_COLUMN_40;
     std::string_view YEAR_NOT_WHOLE;
     std::string_view MENU_NO_MODE;
-    std::string_view HELP[36];
+    std::string_view HELP[41];
     std::string_view TERMS[24];
     std::string_view DEGREE;
     std::string_view APPARENT_HEAD;
@@ -35,6 +35,14 @@ struct Texts {
     std::string_view SCALE_UTC;
     std::string_view SCALE_TT;
     std::string_view NOT_IN_YEAR;
+    std::string_view KOU[72];
+    std::string_view KOU_READINGS[72];
+    std::string_view ZASSETSU[24];
+    std::string_view KANSHI[60];
+    std::string_view ICS_TERMS;
+    std::string_view ICS_KOU;
+    std::string_view ICS_ZASSETSU;
+    std::string_view ICS_LONGITUDE;
 };
 
 extern const Texts SJIS;  // Shift-JIS (CP932) bytes

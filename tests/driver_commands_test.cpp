@@ -213,7 +213,7 @@ TEST(Commands, Refusals) {
         std::vector<const char*> args;
         const char* names;
     } cases[] = {
-        {{"term", "2027"}, "unknown command 'term' (expected terms, at or when"},
+        {{"term", "2027"}, "unknown command 'term' (expected terms, kou, zassetsu, at or when"},
         {{"terms"}, "terms: missing argument (usage: solarlon terms YEAR"},
         {{"terms", "2027", "1"}, "terms: unexpected argument '1'"},
         {{"terms", "20x7"}, "terms: bad year '20x7' (expected a whole year from 1600 to 3000)"},
@@ -233,7 +233,7 @@ TEST(Commands, Refusals) {
         {{"terms", "2027", "--zone"}, "terms: option --zone needs a value"},
         {{"terms", "2027", "--equinox", "0"}, "terms: bad equinox '0' (expected date, 1950, 2000 or a year"},
         {{"terms", "2027", "--equinox", "Date"}, "bad equinox 'Date'"},
-        {{"terms", "2027", "--format", "xml"}, "terms: bad format 'xml' (expected text, csv or json)"},
+        {{"terms", "2027", "--format", "xml"}, "terms: bad format 'xml' (expected text, csv, json or ics)"},
         {{"terms", "2027", "--theory", "newcomb"}, "terms: bad theory 'newcomb' (expected apparent or classic)"},
         {{"terms", "2027", "--zon=UTC"}, "terms: unknown option '--zon=UTC'"},
         {{"at", "2027-13-01"}, "at: bad date and time '2027-13-01' (expected now, or ISO 8601"},
@@ -258,6 +258,8 @@ TEST(Commands, Refusals) {
         {{"when", "2027", "0x10"}, "bad longitude '0x10'"},
         {{"when", "2027", "1e999"}, "bad longitude '1e999'"},
         {{"when", "2027", "90\x1b[A"}, "bad longitude '90\\x1B[A'"},
+        {{"kou"}, "kou: missing argument (usage: solarlon kou YEAR"},
+        {{"at", "2027-12-22", "--format", "ics"}, "at: bad format 'ics' (expected text, csv, json or, for a year's"},
     };
     for (const auto& c : cases) {
         const Answer a = command(c.args);
@@ -349,7 +351,9 @@ TEST(Commands, ApparentTheoryRefusals) {
          "at: '1599-12-31T23:59:59' is out of range: the apparent theory answers from 1600-01-01 00:00 TT to "
          "3000-12-31 24:00 TT"},
         {{"at", "1600-01-01T00:00", "--scale", "tt"}, ""},
-        {{"terms", "2027"}, ""},  // answered, but not without ERFA
+        {{"zassetsu", "1599"}, "zassetsu: year 1599" + range},
+        {{"kou", "3000", "--zone", "-10:00"}, "kou: year 3000" + range},  // 雪下出麦 in 3001's first hours
+        {{"terms", "2027"}, ""},                                          // answered, but not without ERFA
     };
     for (const auto& c : cases) {
         const Answer a = command(c.args);

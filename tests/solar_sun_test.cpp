@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include <solarlon/calendar.hpp>
+#include <solarlon/equinox.hpp>
 #include <solarlon/solar.hpp>
 #include <solarlon/sun.hpp>
 
@@ -205,5 +207,119 @@ TEST(Sun, LeapSecondsAndTt) {
             << year;
     }
 }
+
+namespace calendar {
+
+namespace sun = solarlon::sun;
+
+// Whole days of the day of T in its zone, as printed.
+double day_of(const sun::Instant& t) {
+    const sun::Instant s = sun::to_second(t);
+    return solarlon::DAYNUM(s.year, s.month, s.day);
+}
+
+// The cycle of days against dates whose 干支 the almanacs print: 2000-01-01 戊午, 2024-01-01 甲子,
+// 2024-07-24 己丑 (that summer's first 土用の丑の日).
+TEST(Calendar, SexagenaryCycle) {
+    const struct {
+        sun::Date date;
+        int k;
+        const char* name;
+    } cases[] = {{{2000, 1, 1}, 54, "戊午"},
+                 {{2024, 1, 1}, 0, "甲子"},
+                 {{2024, 7, 24}, 25, "己丑"},
+                 {{1969, 12, 31}, 16, "庚辰"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(sun::sexagenary(c.date), c.k) << c.name;
+        EXPECT_EQ(sun::sexagenary_name(c.k), c.name);
+    }
+}
+
+// 72 pentads in calendar order, numbered by longitude, each third one a solar term to the bit.
+TEST(Calendar, PentadsAreTheTermsDividedInThree) {
+    const bool erfa = solarlon::apparent::available();
+    for (const auto theory : {sun::Theory::classic, sun::Theory::apparent}) {
+        if (theory == sun::Theory::apparent && !erfa) continue;
+        for (const std::int32_t year : {2026, 2028}) {
+            const auto p = sun::pentads(year, sun::Equinox::of_date(), 9.0, theory);
+            const auto terms = sun::solar_terms(year, sun::Equinox::of_date(), 9.0, theory);
+            for (std::size_t i = 0; i < p.size(); ++i) {
+                EXPECT_EQ(std::fmod(p[i].longitude + 45.0, 360.0), 5.0 * (p[i].number - 1)) << i;
+                if (i > 0) {
+                    EXPECT_LT(day_of(p[i - 1].instant), day_of(p[i].instant)) << year << " " << i;
+                }
+                if (i % 3 == 0) {
+                    EXPECT_EQ(p[i].longitude, terms[i / 3].longitude);
+                    EXPECT_EQ(p[i].instant.second, terms[i / 3].instant.second) << year << " " << i;
+                }
+            }
+            // The last, 280 degrees: in 2026 on 2027-01-01 (JST); in 2028 on 2028-01-01 and again on
+            // 2028-12-31, the first of which is 2027's.
+            EXPECT_EQ(p[0].name, "芹乃栄");
+            EXPECT_EQ(p[71].reading, "ゆきわたりてむぎのびる");
+            EXPECT_EQ(p[71].instant.year * 100 + p[71].instant.day, year == 2026 ? 202701 : 202831);
+        }
+    }
+}
+
+// Each seasonal day by its definition from the solar terms and the instants of its longitudes, in two
+// years: 2022, 2024 and 2026, whose 春分 is on a 癸 day (社日 the earlier 戊 day in 2022, the equinox
+// before noon; the later in 2024 and 2026, after it); 2022 and 2024 have two 丑 days in summer.
+TEST(Calendar, SeasonalDaysByTheirDefinitions) {
+    // The almanac's days are those of the apparent theory (2024's equinox is 6 minutes after noon).
+    if (!solarlon::apparent::available()) GTEST_SKIP() << "built without ERFA: no apparent theory";
+    const auto theory = sun::Theory::apparent;
+    const auto eq = sun::Equinox::of_date();
+    const struct {
+        std::int32_t year;
+        double shanichi, ushi1, ushi2;  // 春社日 and the summer 丑 days (-1: none)
+    } years[] = {{2022, solarlon::DAYNUM(2022, 3, 16), solarlon::DAYNUM(2022, 7, 23), solarlon::DAYNUM(2022, 8, 4)},
+                 {2024, solarlon::DAYNUM(2024, 3, 25), solarlon::DAYNUM(2024, 7, 24), solarlon::DAYNUM(2024, 8, 5)},
+                 {2026, solarlon::DAYNUM(2026, 3, 25), solarlon::DAYNUM(2026, 7, 26), -1.0}};
+    for (const auto& y : years) {
+        const std::int32_t year = y.year;
+        const auto t = sun::solar_terms(year, eq, 9.0, theory);
+        auto at = [&](double lon) { return day_of(sun::instant_of(year, lon, eq, 9.0, theory)); };
+        const double risshun = day_of(t[2].instant), spring = day_of(t[5].instant), autumn = day_of(t[17].instant);
+        const struct {
+            const char* key;
+            double day;
+        } want[] = {
+            {"setsubun", risshun - 1},
+            {"higan-spring-start", spring - 3},
+            {"higan-spring-end", spring + 3},
+            {"hachijuhachiya", risshun + 87},
+            {"nihyakutoka", risshun + 209},
+            {"nihyakuhatsuka", risshun + 219},
+            {"higan-autumn-start", autumn - 3},
+            {"higan-autumn-end", autumn + 3},
+            {"nyubai", at(80)},
+            {"hangesho", at(100)},
+            {"doyo-winter-start", at(297)},
+            {"doyo-winter-end", risshun - 1},
+            {"doyo-spring-start", at(27)},
+            {"doyo-spring-end", day_of(t[8].instant) - 1},
+            {"doyo-summer-start", at(117)},
+            {"doyo-autumn-end", day_of(t[20].instant) - 1},
+            {"shanichi-spring", y.shanichi},
+            {"doyo-summer-ushi-1", y.ushi1},
+            {"doyo-summer-ushi-2", y.ushi2},
+        };
+        const auto days = sun::seasonal_days(year, eq, 9.0, theory);
+        for (const auto& w : want) {
+            double got = -1.0;
+            for (const auto& d : days) {
+                if (d.key == w.key) got = solarlon::DAYNUM(d.date.year, d.date.month, d.date.day);
+            }
+            EXPECT_EQ(got, w.day) << year << " " << w.key;
+        }
+        for (std::size_t i = 1; i < days.size(); ++i) {
+            EXPECT_LE(solarlon::DAYNUM(days[i - 1].date.year, days[i - 1].date.month, days[i - 1].date.day),
+                      solarlon::DAYNUM(days[i].date.year, days[i].date.month, days[i].date.day));
+        }
+    }
+}
+
+}  // namespace calendar
 
 }  // namespace

@@ -76,10 +76,14 @@ TEXTS = [
         "        solarlon terms 年 [--theory T] [--scale S] [--equinox E] [--zone Z] [--format F]",
         "        solarlon at 日時|now [--theory T] [--scale S] [--equinox E] [--format F]",
         "        solarlon when 年 太陽黄経 [--theory T] [--scale S] [--equinox E] [--zone Z] [--format F]",
+        "        solarlon kou 年 [--theory T] [--zone Z] [--format F]",
+        "        solarlon zassetsu 年 [--theory T] [--zone Z] [--format F]",
         "  terms           その年の二十四節気（小寒 285° から冬至 270° まで）の日時",
         "  at              日時の太陽黄経。日時は ISO 8601（2027-12-22T11:40、2027-12-22T02:40Z、",
         "                  2027-12-22T11:40:05.5+09:00）、時差がなければ JST、日付だけなら 0 時",
         "  when            その年に太陽黄経がその値になる日時（年はどちらの理論でも 1600 から 3000 まで）",
+        "  kou             その年の七十二候（番号、始まりの黄経、名と読み、日時）",
+        "  zassetsu        その年の雑節（節分、彼岸、社日、八十八夜、入梅、半夏生、土用と丑の日など）",
         "  --theory T      太陽の理論: apparent（既定）は暦の視黄経（光行差と章動を含み、真黄道と",
         "                  瞬時の真分点による。ERFA の IAU 2006/2000A、1600 年から 3000 年まで）。classic は",
         "                  Newcomb の理論による幾何学的黄経（平均分点、対話のモードと同じ答え）。",
@@ -89,6 +93,7 @@ TEXTS = [
         "  --zone Z        時差: JST（+09:00、既定）、UTC、Z、±H、±HH、±HHMM、±HH:MM",
         "  --scale S       時刻系: utc（既定、うるう秒つき）、tt（地球時、apparent だけ、時差なし）",
         "  --format F      text（既定）、csv（見出しの行つき）、json。csv と json はいつも UTF-8",
+        "                  terms、kou、zassetsu は ics（カレンダーに取り込む iCalendar、UTF-8）も",
         "  --utf8, --sjis  文字コードを UTF-8 に、Shift-JIS にする",
         "                  どちらもないとき、対話は標準入出力が端末でロケールが UTF-8 なら UTF-8、",
         "                  それ以外（パイプ、ファイル）は Shift-JIS。この説明、コマンドの text 出力、",
@@ -122,6 +127,19 @@ TEXTS = [
     ("SCALE_TT", "  時刻 TT"),
     # On standard error after a passage that falls after the year asked (the year before it).
     ("NOT_IN_YEAR", " 年のうちには達しません（年明けの最初の通過です）"),
+    # The 72 pentads from 東風解凍 (315 degrees) on, for the commands' text output in Shift-JIS (the
+    # UTF-8 output takes the library's names): 〓 stands for 睍, 鱖 and 雊, which Shift-JIS lacks, and
+    # for 睆, which only its IBM extensions have (encoders write it with different bytes).
+    ("KOU", "東風解凍 黄鶯〓〓 魚上氷 土脉潤起 霞始靆 草木萌動 蟄虫啓戸 桃始笑 菜虫化蝶 雀始巣 桜始開 雷乃発声 玄鳥至 鴻雁北 虹始見 葭始生 霜止出苗 牡丹華 蛙始鳴 蚯蚓出 竹笋生 蚕起食桑 紅花栄 麦秋至 蟷螂生 腐草為蛍 梅子黄 乃東枯 菖蒲華 半夏生 温風至 蓮始開 鷹乃学習 桐始結花 土潤溽暑 大雨時行 涼風至 寒蝉鳴 蒙霧升降 綿柎開 天地始粛 禾乃登 草露白 鶺鴒鳴 玄鳥去 雷乃収声 蟄虫坏戸 水始涸 鴻雁来 菊花開 蟋蟀在戸 霜始降 霎時施 楓蔦黄 山茶始開 地始凍 金盞香 虹蔵不見 朔風払葉 橘始黄 閉塞成冬 熊蟄穴 〓魚群 乃東生 麋角解 雪下出麦 芹乃栄 水泉動 雉始〓 款冬華 水沢腹堅 鶏始乳".split()),
+    ("KOU_READINGS", "はるかぜこおりをとく うぐいすなく うおこおりをいずる つちのしょううるおいおこる かすみはじめてたなびく そうもくめばえいずる すごもりむしとをひらく ももはじめてさく なむしちょうとなる すずめはじめてすくう さくらはじめてひらく かみなりすなわちこえをはっす つばめきたる こうがんかえる にじはじめてあらわる あしはじめてしょうず しもやんでなえいずる ぼたんはなさく かわずはじめてなく みみずいずる たけのこしょうず かいこおきてくわをはむ べにばなさかう むぎのときいたる かまきりしょうず くされたるくさほたるとなる うめのみきばむ なつかれくさかるる あやめはなさく はんげしょうず あつかぜいたる はすはじめてひらく たかすなわちわざをならう きりはじめてはなをむすぶ つちうるおうてむしあつし たいうときどきふる すずかぜいたる ひぐらしなく ふかききりまとう わたのはなしべひらく てんちはじめてさむし こくものすなわちみのる くさのつゆしろし せきれいなく つばめさる かみなりすなわちこえをおさむ むしかくれてとをふさぐ みずはじめてかるる こうがんきたる きくのはなひらく きりぎりすとにあり しもはじめてふる こさめときどきふる もみじつたきばむ つばきはじめてひらく ちはじめてこおる きんせんかさく にじかくれてみえず きたかぜこのはをはらう たちばなはじめてきばむ そらさむくふゆとなる くまあなにこもる さけのうおむらがる なつかれくさしょうず さわしかつのおつる ゆきわたりてむぎのびる せりすなわちさかう しみずあたたかをふくむ きじはじめてなく ふきのはなさく さわみずこおりつめる にわとりはじめてとやにつく".split()),
+    # The seasonal days, in the library's order of kinds, and the sexagenary cycle of days from 甲子.
+    ("ZASSETSU", "節分 彼岸の入り（春） 社日（春） 彼岸明け（春） 八十八夜 入梅 半夏生 二百十日 二百二十日 彼岸の入り（秋） 社日（秋） 彼岸明け（秋） 土用の入り（冬） 土用の丑の日（冬） 土用明け（冬） 土用の入り（春） 土用の丑の日（春） 土用明け（春） 土用の入り（夏） 土用の丑の日（夏） 土用明け（夏） 土用の入り（秋） 土用の丑の日（秋） 土用明け（秋）".split()),
+    ("KANSHI", [a + b for a, b in zip("甲乙丙丁戊己庚辛壬癸" * 6, "子丑寅卯辰巳午未申酉戌亥" * 5)]),
+    # Names of the calendars of --format ics.
+    ("ICS_TERMS", "二十四節気"),
+    ("ICS_KOU", "七十二候"),
+    ("ICS_ZASSETSU", "雑節"),
+    ("ICS_LONGITUDE", "太陽黄経"),
 ]
 
 HEX = set("0123456789abcdefABCDEF")
