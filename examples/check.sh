@@ -39,11 +39,12 @@ cmake --build "$build" -j"$jobs"
 prefix="$work/prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
-# What the install holds: the program, five libraries, six public headers, the CMake package and the
+# What the install holds: the program, five libraries, seven public headers, the CMake package and the
 # pkg-config file, nothing else (no private header).
 libdir="$(dirname "$(dirname "$(find "$prefix" -name solarlon.pc)")")"
 libdir="${libdir#"$prefix"/}"
 want="bin/solarlon
+include/solarlon/calendar.hpp
 include/solarlon/driver.hpp
 include/solarlon/equinox.hpp
 include/solarlon/io.hpp
