@@ -77,6 +77,11 @@ std::vector<std::string> ics(std::string_view name, const std::vector<IcsEvent>&
     return out;
 }
 
+std::string ics_passage(const std::string& lon, const std::string& instant, sun::Theory theory) {
+    return std::string(texts::UTF8.ICS_LONGITUDE) + " " + lon + std::string(texts::UTF8.DEGREE) + "  " + instant +
+           "  (theory " + (theory == sun::Theory::apparent ? "apparent" : "classic") + ")";
+}
+
 std::int64_t ics_stamp() {
     if (const char* s = std::getenv("SOURCE_DATE_EPOCH"); s != nullptr && *s != '\0') {
         char* end = nullptr;

@@ -29,10 +29,8 @@ std::optional<std::vector<std::string>> kou(const CalendarAsk& ask, const texts:
         events.push_back({std::to_string(ask.year) + "-kou-" + n + "@solarlon",
                           {static_cast<std::int32_t>(s.year), static_cast<int>(s.month), static_cast<int>(s.day)},
                           std::string(p.name) + "\xEF\xBC\x88" + std::string(p.reading) + "\xEF\xBC\x89",  // （ ）
-                          std::string(texts::UTF8.ICS_KOU) + " " + n + "  " + std::string(texts::UTF8.ICS_LONGITUDE) +
-                              " " + lon + std::string(texts::UTF8.DEGREE) + "  " +
-                              shown_instant(s, ask.zone_minutes, false) + "  (theory " +
-                              (ask.theory == sun::Theory::apparent ? "apparent" : "classic") + ")"});
+                          std::string(texts::UTF8.ICS_KOU) + " " + n + "  " +
+                              ics_passage(lon, shown_instant(s, ask.zone_minutes, false), ask.theory)});
     }
     if (ask.format == Format::Ics) {
         return ics(std::string(texts::UTF8.ICS_KOU) + " " + std::to_string(ask.year), events, ask.stamp);

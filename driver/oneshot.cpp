@@ -243,9 +243,7 @@ std::vector<std::string> terms(const Options& o, const texts::Texts& T) {
         events.push_back({std::string(o.words[0]) + "-term-" + lon + "@solarlon",
                           {static_cast<std::int32_t>(s.year), static_cast<int>(s.month), static_cast<int>(s.day)},
                           std::string(t.name),
-                          std::string(texts::UTF8.ICS_LONGITUDE) + " " + lon + std::string(texts::UTF8.DEGREE) + "  " +
-                              shown_instant(s, o.zone_minutes, false) + "  (theory " +
-                              (o.theory == sun::Theory::apparent ? "apparent" : "classic") + ")"});
+                          ics_passage(lon, shown_instant(s, o.zone_minutes, false), o.theory)});
     }
     if (o.format == Format::Ics)
         return ics(std::string(texts::UTF8.ICS_TERMS) + " " + std::to_string(year), events, ics_stamp());

@@ -109,6 +109,9 @@ struct IcsEvent {
 //      from 1970-01-01 00:00 UTC), lines folded at 75 octets between UTF-8 characters, TEXT values
 //      escaped. Result: the lines, each to be ended with CR LF.
 std::vector<std::string> ics(std::string_view name, const std::vector<IcsEvent>& events, std::int64_t stamp);
+// ics_passage  An event's description of the Sun's passage: "太陽黄経 LON°  INSTANT  (theory T)".
+//  Given:    LON      the longitude as printed (degrees); INSTANT the instant as printed for people
+std::string ics_passage(const std::string& lon, const std::string& instant, sun::Theory theory);
 // ics_stamp  Now, or SOURCE_DATE_EPOCH where it is set to a whole number of seconds (reproducible output).
 std::int64_t ics_stamp();
 

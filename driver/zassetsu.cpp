@@ -13,7 +13,6 @@ namespace solarlon::driver {
 std::optional<std::vector<std::string>> zassetsu(const CalendarAsk& ask, const texts::Texts& T) {
     const auto all = sun::seasonal_days(ask.year, ask.equinox, ask.zone_minutes / 60.0, ask.theory);
     if (all.empty()) return std::nullopt;
-    const char* theory = ask.theory == sun::Theory::apparent ? "apparent" : "classic";
     std::vector<std::vector<std::string>> rows;
     std::vector<std::string> lines;
     std::vector<IcsEvent> events;
@@ -35,8 +34,7 @@ std::optional<std::vector<std::string>> zassetsu(const CalendarAsk& ask, const t
         std::string description = std::string(texts::UTF8.ICS_ZASSETSU) + " " + std::string(sun::sexagenary_name(k));
         if (!lon.empty()) {
             line += "  " + lon + std::string(T.DEGREE) + "  " + shown;
-            description += "  " + std::string(texts::UTF8.ICS_LONGITUDE) + " " + lon + std::string(texts::UTF8.DEGREE) +
-                           "  " + shown + "  (theory " + theory + ")";
+            description += "  " + ics_passage(lon, shown, ask.theory);
         }
         lines.push_back(line);
         events.push_back({std::to_string(ask.year) + "-" + std::string(z.key) + "@solarlon", z.date,
