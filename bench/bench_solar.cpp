@@ -20,7 +20,7 @@
 #include <solarlon/solar.hpp>
 #include <solarlon/sun.hpp>
 
-#include "solar/apparent.hpp"
+#include "apparent/apparent.hpp"
 #include "solar/detail.hpp"
 #include "tests/support/sunlng_literal.hpp"
 

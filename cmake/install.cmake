@@ -1,12 +1,15 @@
-# Install rules: the program in bin, the five static libraries in lib, the public headers of
-# include/solarlon as they are (the private headers stay in the tree), the CMake package
+# Install rules: the program in bin, the static libraries behind the public headers in lib, the public
+# headers of include/solarlon as they are (the private headers of the folders and of internal/ stay in
+# the tree), the CMake package
 # (find_package(solarlon), targets solarlon::<name>) and solarlon.pc for pkg-config.
 include(CMakePackageConfigHelpers)
 
 set(SOLARLON_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/solarlon)
 
 install(TARGETS solarlon RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-foreach(name ${SOLARLON_SUBSYSTEMS})
+# The libraries behind the public headers; console, driver, commands and program make the program only.
+set(SOLARLON_INSTALLED io util equinox solar apparent sun)
+foreach(name ${SOLARLON_INSTALLED})
   install(TARGETS solarlon_${name} EXPORT solarlonTargets ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
 endforeach()
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/solarlon DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}
@@ -38,7 +41,7 @@ foreach(dir LIBDIR INCLUDEDIR)
 endforeach()
 # Libraries in link order, each before the ones it stands on; the maths library where it is separate.
 set(SOLARLON_PC_LIBS "")
-foreach(name driver solar equinox util io)
+foreach(name sun apparent solar equinox util io)
   string(APPEND SOLARLON_PC_LIBS " -lsolarlon_${name}")
 endforeach()
 if(UNIX)

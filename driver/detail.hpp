@@ -12,7 +12,8 @@
 
 #include <solarlon/io.hpp>
 
-#include "driver/texts.hpp"
+#include "console/texts.hpp"
+#include "io/files.hpp"
 
 namespace solarlon::driver {
 

@@ -1,6 +1,6 @@
 // EXPLAIN  The explanation screen: sample dialogues of modes 1 and 3 and sample lines of mode 2.
-#include "driver/detail.hpp"
-#include "driver/texts.hpp"
+#include "console/texts.hpp"
+#include "detail.hpp"
 
 namespace solarlon::driver {
 

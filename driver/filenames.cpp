@@ -3,7 +3,7 @@
 #include <istream>
 #include <ostream>
 
-#include "driver/detail.hpp"
+#include "detail.hpp"
 
 namespace solarlon::driver {
 

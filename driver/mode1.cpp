@@ -1,8 +1,8 @@
 // Menu 1  Date and time in JST typed by hand to the Sun's longitude (F10.5, degrees).
 #include <solarlon/solar.hpp>
 
-#include "driver/detail.hpp"
-#include "driver/texts.hpp"
+#include "console/texts.hpp"
+#include "detail.hpp"
 
 namespace solarlon::driver {
 

@@ -6,8 +6,8 @@
 #include <solarlon/solar.hpp>
 #include <solarlon/util.hpp>
 
-#include "driver/detail.hpp"
-#include "driver/texts.hpp"
+#include "console/texts.hpp"
+#include "detail.hpp"
 
 namespace solarlon::driver {
 

@@ -9,8 +9,8 @@
 #include <solarlon/sun.hpp>
 #include <solarlon/util.hpp>
 
-#include "driver/detail.hpp"
-#include "driver/texts.hpp"
+#include "console/texts.hpp"
+#include "detail.hpp"
 
 namespace solarlon::driver {
 

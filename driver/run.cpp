@@ -6,11 +6,12 @@
 #include <string>
 #include <string_view>
 
-#include <solarlon/driver.hpp>
 #include <solarlon/util.hpp>
 
-#include "driver/detail.hpp"
-#include "driver/texts.hpp"
+#include "console/texts.hpp"
+#include "detail.hpp"
+#include "driver/dialogue.hpp"
+#include "io/scan.hpp"
 
 namespace solarlon::driver {
 
@@ -80,14 +81,7 @@ void report(Console& con, std::ostream* err, const char* what, const std::string
     } catch (...) {
         // the console is gone
     }
-    if (err == nullptr) return;
-    try {
-        io::RecordWriter e(*err, "standard error");
-        e.record(line);
-        e.flush();
-    } catch (...) {
-        // standard error is gone too; the status still tells
-    }
+    if (err != nullptr) say(*err, line);
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 
 #include <solarlon/util.hpp>
 
-#include "driver/detail.hpp"
+#include "detail.hpp"
 
 namespace solarlon::driver {
 

@@ -39,19 +39,18 @@ cmake --build "$build" -j"$jobs"
 prefix="$work/prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
-# What the install holds: the program, five libraries, seven public headers, the CMake package and the
+# What the install holds: the program, six libraries, six public headers, the CMake package and the
 # pkg-config file, nothing else (no private header).
 libdir="$(dirname "$(dirname "$(find "$prefix" -name solarlon.pc)")")"
 libdir="${libdir#"$prefix"/}"
 want="bin/solarlon
 include/solarlon/calendar.hpp
-include/solarlon/driver.hpp
 include/solarlon/equinox.hpp
 include/solarlon/io.hpp
 include/solarlon/solar.hpp
 include/solarlon/sun.hpp
 include/solarlon/util.hpp"
-for lib in driver equinox io solar util; do want+=$'\n'"$libdir/libsolarlon_$lib.a"; done
+for lib in apparent equinox io solar sun util; do want+=$'\n'"$libdir/libsolarlon_$lib.a"; done
 want+=$'\n'"$libdir/cmake/solarlon/solarlonConfig.cmake
 $libdir/cmake/solarlon/solarlonConfigVersion.cmake
 $libdir/cmake/solarlon/solarlonTargets.cmake

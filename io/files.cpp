@@ -1,12 +1,14 @@
 // trimmed, open_old, InputFile, same_file  The input files of the file modes.
+#include "io/files.hpp"
+
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
 
 #include <solarlon/io.hpp>
 
-#include "io/detail.hpp"
-#include "io/os.hpp"
+#include "detail.hpp"
+#include "os.hpp"
 
 namespace solarlon::io {
 

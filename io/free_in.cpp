@@ -4,6 +4,8 @@
 
 #include <solarlon/io.hpp>
 
+#include "io/scan.hpp"
+
 namespace solarlon::io {
 
 Scan scan_free(std::string_view rec, bool cut, double& value, std::string_view& token) {

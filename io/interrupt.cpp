@@ -1,7 +1,7 @@
 // Guard, Hold  A temporary removed when the program is interrupted.
 #include <cstring>
 
-#include "io/detail.hpp"
+#include "detail.hpp"
 
 #ifndef _WIN32
 #include <csignal>

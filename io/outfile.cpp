@@ -10,8 +10,9 @@
 
 #include <solarlon/io.hpp>
 
-#include "io/detail.hpp"
-#include "io/os.hpp"
+#include "detail.hpp"
+#include "io/files.hpp"
+#include "os.hpp"
 
 namespace solarlon::io {
 

@@ -3,8 +3,8 @@
 #include <cstring>
 #include <system_error>
 
-#include "io/detail.hpp"
-#include "io/os.hpp"
+#include "detail.hpp"
+#include "os.hpp"
 
 namespace solarlon::io::detail {
 

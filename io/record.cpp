@@ -7,7 +7,8 @@
 
 #include <solarlon/io.hpp>
 
-#include "io/detail.hpp"
+#include "detail.hpp"
+#include "io/files.hpp"
 
 namespace solarlon::io {
 

@@ -8,7 +8,7 @@
 #include <solarlon/equinox.hpp>
 #include <solarlon/util.hpp>
 
-#include "solar/detail.hpp"
+#include "detail.hpp"
 
 namespace solarlon::detail {
 

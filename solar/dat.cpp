@@ -3,7 +3,7 @@
 //  References: S. Newcomb, Tables of the Sun, Astronomical Papers prepared for the use of the
 //            American Ephemeris and Nautical Almanac, vol. VI, part I, Washington (1895): the theory
 //            whose terms these are, here re-expressed about JD 2440000.0
-#include "solar/tables.hpp"
+#include "tables.hpp"
 
 namespace solarlon {
 

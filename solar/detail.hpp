@@ -170,20 +170,6 @@ bool predict_search(const LongitudeFn& LAMBDA, const std::int32_t& IZONE, const 
                     const double& YEAR, double& MON, double& DAY, double& HOUR, double& MINUTE, double& SECOND,
                     std::int32_t& IYADD);
 
-// ---------------------------------------------------------------- the civil calendar
-
-// days_from_civil  Day count of a proleptic Gregorian date from 1970 January 1 (negative before).
-//  Given:    Y, M, D   year (any, 0 and negative included), month 1..12, day 1..31
-//  Result:   days
-//  Notes:    The count of the printed instants (to_second, decimal_date) and of the apparent theory's
-//            instants of a zone: they alone need the way back and years before 1. It is not DAYNUM (the
-//            equinox routines') nor mjd_at_0h (the series'), whose values are kept to the last bit.
-std::int64_t days_from_civil(std::int64_t y, std::int64_t m, std::int64_t d);
-
-// civil_from_days  The date of day count Z from 1970 January 1.
-//  Returned: Y, M, D   year, month 1..12, day 1..31
-void civil_from_days(std::int64_t z, std::int64_t& y, std::int64_t& m, std::int64_t& d);
-
 }  // namespace solarlon::detail
 
 #endif

@@ -1,5 +1,5 @@
 // MONTH  Days in each month of a common year and of a leap year.
-#include "solar/tables.hpp"
+#include "tables.hpp"
 
 namespace solarlon {
 

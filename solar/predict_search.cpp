@@ -22,10 +22,10 @@
 #include <cmath>
 #include <cstdint>
 
-#include "solar/detail.hpp"
-#include "solar/search.hpp"
-#include "solar/tables.hpp"
-#include "solar/trig.hpp"
+#include "detail.hpp"
+#include "search.hpp"
+#include "tables.hpp"
+#include "trig.hpp"
 
 namespace solarlon::detail {
 

@@ -11,7 +11,7 @@
 
 #include <solarlon/equinox.hpp>
 
-#include "solar/detail.hpp"
+#include "detail.hpp"
 
 namespace solarlon::detail {
 

@@ -7,8 +7,8 @@
 //  Called:   LAMBDA
 #include <cstdint>
 
-#include "solar/detail.hpp"
-#include "solar/search.hpp"
+#include "detail.hpp"
+#include "search.hpp"
 
 namespace solarlon::detail {
 

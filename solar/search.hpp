@@ -20,7 +20,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "solar/tables.hpp"
+#include "tables.hpp"
 
 namespace solarlon::detail {
 

@@ -25,9 +25,9 @@
 
 #include <solarlon/solar.hpp>
 
-#include "solar/detail.hpp"
-#include "solar/tables.hpp"
-#include "solar/trig.hpp"
+#include "detail.hpp"
+#include "tables.hpp"
+#include "trig.hpp"
 
 namespace solarlon {
 

@@ -26,7 +26,7 @@
 
 #include <solarlon/solar.hpp>
 
-#include "solar/detail.hpp"
+#include "detail.hpp"
 
 namespace solarlon {
 

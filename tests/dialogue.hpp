@@ -5,7 +5,7 @@
 #include <sstream>
 #include <string>
 
-#include <solarlon/driver.hpp>
+#include "program/program.hpp"
 
 namespace testsupport {
 

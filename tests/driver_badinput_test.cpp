@@ -10,6 +10,7 @@
 
 #include <solarlon/io.hpp>
 
+#include "io/files.hpp"
 #include "support.hpp"
 
 using testsupport::read_file;

@@ -10,12 +10,12 @@
 #include <utility>
 #include <vector>
 
-#include <solarlon/driver.hpp>
 #include <solarlon/io.hpp>
 #include <solarlon/sun.hpp>
 
-#include "driver/texts.hpp"
-#include "solar/apparent.hpp"
+#include "apparent/apparent.hpp"
+#include "console/texts.hpp"
+#include "program/program.hpp"
 #include "support.hpp"
 
 namespace {

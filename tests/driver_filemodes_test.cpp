@@ -9,6 +9,7 @@
 #include <solarlon/solar.hpp>
 
 #include "dialogue.hpp"
+#include "io/files.hpp"
 #include "support.hpp"
 
 using testsupport::file_exists;

@@ -6,6 +6,7 @@
 
 #include <solarlon/io.hpp>
 
+#include "io/files.hpp"
 #include "support.hpp"
 
 using namespace solarlon;

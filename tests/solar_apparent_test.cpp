@@ -7,7 +7,7 @@
 
 #include <solarlon/equinox.hpp>
 
-#include "solar/apparent.hpp"
+#include "apparent/apparent.hpp"
 #include "support.hpp"
 
 namespace ap = solarlon::apparent;

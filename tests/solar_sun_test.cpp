@@ -9,7 +9,7 @@
 #include <solarlon/solar.hpp>
 #include <solarlon/sun.hpp>
 
-#include "solar/apparent.hpp"
+#include "apparent/apparent.hpp"
 
 namespace {
 

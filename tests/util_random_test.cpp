@@ -6,6 +6,8 @@
 
 #include <solarlon/util.hpp>
 
+#include "util/seams.hpp"
+
 namespace {
 
 using namespace solarlon;

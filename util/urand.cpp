@@ -3,6 +3,8 @@
 
 #include <solarlon/util.hpp>
 
+#include "seams.hpp"
+
 namespace solarlon {
 
 namespace {

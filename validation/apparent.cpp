@@ -14,7 +14,7 @@
 //            a few tenths of a second, so an instant within 1 s of the half minute may round either way.
 //  Called:   solar_terms, instant_of, eraEpv00, eraAb, eraEcm06, eraNut06a, eraDtdb, eraUtctai,
 //            eraTaitt, eraTttai, eraTaiutc, eraCal2jd
-#include "solar/apparent.hpp"
+#include "apparent/apparent.hpp"
 
 #include <cmath>
 #include <limits>

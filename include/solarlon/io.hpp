@@ -7,8 +7,8 @@
 //
 // Failures that end the program are thrown as io::Failure (a kind and a detail naming the object);
 // the driver catches them and writes the "*ERR*" line. Nothing in this library calls exit().
-#ifndef SOLARLON_IO_IO_HPP
-#define SOLARLON_IO_IO_HPP
+#ifndef SOLARLON_IO_HPP
+#define SOLARLON_IO_HPP
 
 #include <cstddef>
 #include <cstdint>
@@ -161,22 +161,6 @@ Status read_f(std::string_view field, int d, double& value);
 
 enum class Free { Stored, Kept, End };
 
-// Scan  What one record holds where a free-form number should stand.
-enum class Scan { Blank, Stored, Kept, Invalid, OutOfRange, TooLong };
-
-// scan_free  The free-form number of one record, by the rules of read_free.
-//  Given:    REC    the record
-//            CUT    whether REC was cut at its kept width (a number reaching its end is then too long)
-//  Returned: VALUE  the number when the result is Stored, else unchanged
-//            TOKEN  the text where the number stands (a view into REC; empty for Blank and Kept)
-//  Result:   Blank (only blanks and tabs), Stored, Kept (a slash or a leading comma), Invalid,
-//            OutOfRange or TooLong
-Scan scan_free(std::string_view rec, bool cut, double& value, std::string_view& token);
-
-// free_failure  The input failure of a number that SCAN (Invalid, OutOfRange or TooLong) refuses.
-//  Given:    TOKEN  the text of the number; WHAT  the source ("console" or a file name)
-[[noreturn]] void free_failure(Scan scan, std::string_view token, const std::string& what);
-
 // read_free  Free-form input of one number: blank lines passed over; the number ends at a blank,
 //           comma, tab, slash or ')'; the rest of its record is dropped.
 //  Given and returned: VALUE  stored when the result is Stored; kept as it was for a slash or a
@@ -188,90 +172,6 @@ Free read_free(RecordReader& in, double& value);
 // read_a  Aw input of a whole record: its first W bytes, blank-padded. The end of the file is an
 //        input failure.
 std::string read_a(RecordReader& in, std::size_t w);
-
-// ---------------------------------------------------------------- files
-
-// trimmed  A file name with leading and trailing blanks removed.
-std::string trimmed(std::string_view name);
-
-// InputFile  An input file of the file modes, read through the platform's own calls.
-class InputFile : public ByteSource {
-  public:
-    ~InputFile() override;
-    InputFile(const InputFile&) = delete;
-    InputFile& operator=(const InputFile&) = delete;
-    // fill  A read that fails is an input failure: "cannot read 'DATA.TXT': Input/output error".
-    std::size_t fill(char* to, std::size_t cap) override;
-    const std::string& name() const noexcept { return name_; }
-    // is_standard_input  The file is the program's own standard input (the same file, pipe or
-    //                    terminal, reopened as /dev/stdin or /dev/fd/0), which the console reads too.
-    bool is_standard_input() const;
-
-  private:
-    friend std::unique_ptr<InputFile> open_old(std::string_view name);
-    InputFile(std::string name, std::intptr_t handle) : name_(std::move(name)), h_(handle) {}
-    std::string name_;
-    std::intptr_t h_;  // a file descriptor, or a Windows HANDLE
-};
-
-// open_old  Opens an existing file for reading ("OLD"): a regular file, or a FIFO or character device
-//          that is read as a stream. A missing or unreadable file, a directory or another kind of file
-//          is a file failure naming it.
-std::unique_ptr<InputFile> open_old(std::string_view name);
-
-// OutputFile  The output of a file mode, written whole or not at all under its name.
-//
-// The records go to a temporary created exclusively beside NAME, mode 0600, under a name that cannot
-// be foreseen ("NAME.unfinished-" and 16 random hex digits; ".unfinished-..." in the same folder when
-// NAME leaves no room for the suffix), through a buffer of this object's own; the name itself is never
-// opened, so a link planted there is replaced, not followed, and what appears under the name is
-// always one run's output. Bytes are counted as the system confirms them and never written twice.
-// While the temporary exists, SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGALRM, SIGUSR1, SIGUSR2 and SIGXCPU
-// remove it and end the program with status 128 + the signal number (POSIX).
-class OutputFile {
-  public:
-    // Creates the temporary. A directory, FIFO, device or socket at NAME (or a link to one), and a
-    // temporary that cannot be created, are file failures naming them; nothing is created then.
-    explicit OutputFile(std::string name);
-    // An unfinished temporary is removed; an old output under NAME stays as it was.
-    ~OutputFile();
-    OutputFile(const OutputFile&) = delete;
-    OutputFile& operator=(const OutputFile&) = delete;
-
-    // record  TEXT and CR LF. A write that fails is a file failure ("cannot write to NAME: why").
-    void record(std::string_view text);
-    // commit  Writes what is buffered, gives the file its permission bits (those of the output it
-    //         replaces less setuid, setgid and sticky, or 0666 less the umask), fsyncs, closes it,
-    //         renames it to NAME and fsyncs the folder. Every failure is a file failure. A failing
-    //         write leaves the temporary for keep_whole; a failure after it and before the rename
-    //         removes the temporary; a failing folder fsync says that the output is in place.
-    void commit();
-    // keep_whole  After a failure while records were being written (a bad input line, a full disk, a
-    //             size limit, the last write of commit): where something stood under NAME, the
-    //             temporary is removed and that stays as it was; where nothing did, the records
-    //             confirmed whole are committed under NAME and the last record left part-way is cut
-    //             off. Reports nothing; when that cannot be done, the temporary is removed.
-    void keep_whole() noexcept;
-
-    // replaces  Something stood under NAME when the run began (an old output, or a link to one).
-    bool replaces() const noexcept;
-    // placed  The new output has been renamed to NAME.
-    bool placed() const noexcept;
-    const std::string& name() const noexcept { return name_; }
-    const std::string& temporary() const noexcept { return temp_; }
-
-  private:
-    struct Impl;
-    void drain();
-    void place();
-    void discard() noexcept;
-    std::string name_, temp_;
-    std::unique_ptr<Impl> p_;
-};
-
-// same_file  True when both names denote one existing file (same name, or the same file reached
-//           through a link or a case-insensitive file system).
-bool same_file(std::string_view a, std::string_view b);
 
 }  // namespace solarlon::io
 

@@ -8,8 +8,8 @@
 // state kept between calls; it starts from fixed values, so every run draws the same sequence. It is
 // not safe to draw from two threads at once. The settings read by RDPERT and VECSPH are not state:
 // the caller owns an RDSET and passes it.
-#ifndef SOLARLON_UTIL_UTIL_HPP
-#define SOLARLON_UTIL_UTIL_HPP
+#ifndef SOLARLON_UTIL_HPP
+#define SOLARLON_UTIL_HPP
 
 #include <cmath>
 #include <cstddef>
@@ -201,18 +201,6 @@ void URAND(double& U);
 //  Given:    SIGMA   standard deviation wanted
 //  Returned: E       ((sum - 25) / 5) SIGMA / 0.4072
 void GAUSRN(const double& SIGMA, double& E);
-
-// URSTATE  State of the generator of URAND.
-struct URSTATE {
-    std::int32_t S1;
-    std::int32_t S2;
-};
-
-// URGET  Present state of the generator.
-URSTATE URGET();
-
-// URRESET  Returns the generator to its starting values, as at the start of a run.
-void URRESET();
 
 // ---------------------------------------------------------------- star positions
 

@@ -23,8 +23,9 @@
 #include <unistd.h>
 #include <utility>
 
-#include <solarlon/driver.hpp>
 #include <solarlon/io.hpp>
+
+#include "program/program.hpp"
 
 namespace fs = std::filesystem;
 

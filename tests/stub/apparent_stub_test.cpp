@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "solar/apparent.hpp"
+#include "apparent/apparent.hpp"
 
 namespace ap = solarlon::apparent;
 

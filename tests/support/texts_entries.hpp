@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "driver/texts.hpp"
+#include "console/texts.hpp"
 
 namespace solarlon::texts {
 

@@ -1,0 +1,213 @@
+// crossing, instant_of, term_longitude, solar_terms, solar_terms_tt  The instant at which the Sun's
+//     apparent longitude reaches a value, and the 24 solar terms of a calendar year.
+//
+//  Method:   A bracketed secant search in TT on f(t) = longitude(t) - LON, brought into (-180, 180]. The
+//            Sun's apparent longitude grows by 0.953 to 1.020 degree a day, so f is negative before the
+//            crossing and positive after it within a few days: a bracket [lo, hi] around a first guess
+//            holds the root without being evaluated at its ends. Each step is a secant (the first one
+//            with the rate the caller knows) and falls back to the middle of the bracket when it
+//            would leave it; each evaluation narrows the bracket from one side.
+//            First guess: the Sun's mean longitude of date, 280.46646 + 0.98564736 d degrees, d days
+//            from JD 2451545.0 (J. Meeus, Astronomical Algorithms, 2nd ed., 1998, eq. 25.2); the true
+//            longitude departs from it by the equation of the centre, under 2 degrees, so a bracket of
+//            5 days either side holds the crossing. Within 6 degrees of the year's start, where the
+//            crossing may fall on either side of it, the longitude at the start decides, and the guess
+//            from it is within a quarter of a day. The solar terms after the first are guessed from
+//            the one before with the rate found there, within 0.2 day; their bracket is 1 day wide on
+//            each side.
+//  Notes:  1 Once |f| is below 1e-6 degree (0.09 s of time) and the rate is a secant slope of the
+//            search, one more secant step is taken without evaluating it: the secant's error is then
+//            (f''/2f') times the last two errors, under 1e-10 day (10 us). Typically 3 evaluations
+//            a term. The search takes at most kMaxEvaluations, so it cannot run away, and an answer
+//            whose |f| is not below 1e-4 degree is NaN: a bracket that did not hold the root gives no
+//            answer.
+//          2 Instants are days from 0 h of January 1 of the year (Gregorian) in d2, so that their
+//            fraction keeps 1e-13 day (10 ns).
+//          3 The search runs in TT, where the longitude has no steps: the year's start is taken to TT,
+//            and the instants the scale answers bound the search, so that a crossing outside them is
+//            not found. Back in UTC, a crossing inside a leap second keeps its place in it.
+//  Called:   place_tt, to_tt, from_tt
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "apparent/apparent.hpp"
+
+namespace solarlon::apparent {
+
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kRate = 0.98564736;   // the Sun's mean motion in longitude of date, degrees a day
+constexpr double kYear = 365.2421897;  // tropical year, days
+constexpr double kClose = 1.0e-6;      // degrees
+constexpr double kAccept = 1.0e-4;     // degrees
+constexpr int kMaxEvaluations = 64;    // bisection alone narrows 10 days to 1e-9 day in 34
+
+// Into (-180, 180].
+double wrap180(double a) {
+    a = std::fmod(a, 360.0);
+    if (a > 180.0) a = a - 360.0;
+    else if (a <= -180.0) a = a + 360.0;
+    return a;
+}
+
+// Into [0, 360).
+double wrap360(double a) {
+    a = std::fmod(a, 360.0);
+    if (a < 0.0) a = a + 360.0;
+    return a < 360.0 ? a : 0.0;
+}
+
+// JD of 0 h UTC of January 1 of a Gregorian year (whole).
+double january1(double year) {
+    const double y = year - 1.0;
+    return 1721425.5 + 365.0 * y + std::floor(y / 4.0) - std::floor(y / 100.0) + std::floor(y / 400.0);
+}
+
+// The search's span: TT, days from BASE, both ends answered.
+struct Span {
+    double base, first, end;
+};
+
+// Longitude at TT BASE + T, NaN outside the span.
+double longitude_in(const Span& s, double t) {
+    if (!(t >= s.first && t <= s.end)) return kNaN;
+    return place_tt(s.base, t).longitude;
+}
+
+// The span that SCALE answers, as TT days from BASE.
+Span span_of(double base, Scale scale) {
+    const Jd first = to_tt({kFirstUtc, 0.0}, scale, false), end = to_tt({kEndUtc, 0.0}, scale, false);
+    return {base, (first.d1 - base) + first.d2, (end.d1 - base) + end.d2};
+}
+
+// A root and the rate of the longitude there, degrees a day.
+struct Root {
+    double t;  // days from BASE; NaN when not found
+    double rate;
+};
+
+// root  Offset t from BASE in (LO, HI) at which longitude() reaches LON, starting at X.
+//  Given:    s           span, TT
+//            lon         wanted longitude, degrees [0, 360)
+//            lo, hi      bracket, days from BASE: f(lo) < 0 < f(hi), known, not evaluated
+//            x           first guess, days from BASE, inside the bracket
+//            rate        rate of the longitude for the first step, degrees a day
+Root root(const Span& s, double lon, double lo, double hi, double x, double rate) {
+    auto f = [&s, lon](double t) { return wrap180(longitude_in(s, t) - lon); };
+    double fx = f(x);
+    bool measured = false;  // RATE is a secant slope of this search
+    for (int n = 1; n < kMaxEvaluations && !std::isnan(fx) && fx != 0.0; ++n) {
+        if (fx < 0.0) lo = x;
+        else hi = x;
+        double next = x - fx / rate;
+        const bool inside = next > lo && next < hi;
+        if (measured && inside && std::fabs(fx) <= kClose) return {next, rate};  // note 1
+        if (hi - lo <= 1.0e-9) break;
+        if (!inside) next = 0.5 * (lo + hi);
+        const double fn = f(next);
+        const double slope = (fn - fx) / (next - x);
+        if (slope > 0.5 * kRate && slope < 2.0 * kRate) {
+            rate = slope;
+            measured = true;
+        }
+        x = next;
+        fx = fn;
+    }
+    if (!(std::fabs(fx) <= kAccept)) return {kNaN, rate};
+    return {x, rate};
+}
+
+// first_crossing  The first crossing of WANT from 0 h of January 1 of YEAR in the zone on.
+//  Given:    s            span, TT, from BASE at 0 h of January 1 of YEAR
+//            start        0 h of January 1 of the zone, TT, days from BASE
+//            want         longitude, degrees [0, 360)
+Root first_crossing(const Span& s, double start, double want) {
+    const double base = s.base;
+    const double mean = 280.46646 + kRate * ((base - 2451545.0) + start);
+    const double ahead = wrap360(want - mean);  // degrees of mean motion from the start
+    double guess = start + ahead / kRate, lo = guess - 5.0, hi = guess + 5.0;
+    if (ahead < 6.0 || ahead > 354.0) {
+        // Near the year's start: the longitude there says on which side of it the crossing lies
+        // (taken at the first instant answered when the start is before it).
+        const double at = std::max(start, s.first);
+        const double f0 = wrap180(longitude_in(s, at) - want);
+        // From the first instant answered, the crossing is the first one after the start unless it
+        // came between the two (the zone's hours before 1600 January 1 UTC, at most a day).
+        if (std::isnan(f0) || at > start + 1.0 || (f0 > 0.0 && at > start)) return {kNaN, kRate};
+        if (f0 <= 0.0) {
+            guess = at - f0 / kRate;
+            lo = at - 1.0e-9;
+        } else {
+            guess = start + kYear - f0 / kRate;
+            lo = guess - 1.0;
+        }
+        hi = guess + 1.0;
+    }
+    return root(s, want, lo, hi, guess, kRate);
+}
+
+bool usable(double year, double zone) { return std::isfinite(year) && year == std::floor(year) && std::isfinite(zone); }
+
+// 0 h of January 1 of the zone in SCALE, as TT days from BASE (January 1 of YEAR, 0 h): TT - UTC
+// taken at the nearest instant answered where the start lies outside them.
+double start_of(double base, double zone, Scale scale) {
+    double t = -zone / 24.0;
+    if (scale == Scale::tt) return t;
+    const double clamped = std::min(std::max(t, kFirstUtc - base), kEndUtc - base);
+    return t + tt_minus_utc(base, clamped) / 86400.0;
+}
+
+// A TT crossing in UTC, a leap second carried to the next day's 0 h as UTC Julian Dates have it.
+Jd utc_of(Jd tt) {
+    const Civil c = from_tt(tt, Scale::utc);
+    return {c.t.d1, c.t.d2 + (c.leap ? 1.0 / 86400.0 : 0.0)};
+}
+
+}  // namespace
+
+Jd crossing(double year, double zone, double lon, Scale scale) {
+    if (!usable(year, zone) || !std::isfinite(lon)) return {kNaN, kNaN};
+    const double base = january1(year);
+    const Span s = span_of(base, scale);
+    const Root r = first_crossing(s, start_of(base, zone, scale), wrap360(lon));
+    if (std::isnan(r.t)) return {kNaN, kNaN};
+    return {base, r.t};
+}
+
+Jd instant_of(double year, double zone, double lon) {
+    const Jd tt = crossing(year, zone, lon, Scale::utc);
+    if (std::isnan(tt.d2)) return tt;
+    return utc_of(tt);
+}
+
+double term_longitude(int k) { return wrap360(285.0 + 15.0 * k); }
+
+std::array<Jd, 24> solar_terms(double year, double zone) {
+    std::array<Jd, 24> terms = solar_terms_tt(year, zone, Scale::utc);
+    for (Jd& t : terms) {
+        if (!std::isnan(t.d2)) t = utc_of(t);
+    }
+    return terms;
+}
+
+std::array<Jd, 24> solar_terms_tt(double year, double zone, Scale scale) {
+    std::array<Jd, 24> terms{};
+    terms.fill(Jd{kNaN, kNaN});
+    if (!usable(year, zone)) return terms;
+    const double base = january1(year);
+    const Span s = span_of(base, scale);
+    Root r = first_crossing(s, start_of(base, zone, scale), term_longitude(0));
+
+    // Each next term 15 degrees on, guessed from the rate at the one before.
+    for (int k = 0; k < 24 && !std::isnan(r.t); ++k) {
+        terms[static_cast<std::size_t>(k)] = {base, r.t};
+        if (k == 23) break;
+        const double guess = r.t + 15.0 / r.rate;
+        r = root(s, term_longitude(k + 1), guess - 1.0, guess + 1.0, guess, r.rate);
+    }
+    return terms;
+}
+
+}  // namespace solarlon::apparent

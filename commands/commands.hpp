@@ -1,0 +1,120 @@
+// commands.hpp  The one-shot commands (terms, at, when, kou, zassetsu): their values read from the
+//               command line, their answers as records. Private to the commands.
+#ifndef SOLARLON_COMMANDS_COMMANDS_HPP
+#define SOLARLON_COMMANDS_COMMANDS_HPP
+
+#include <cstdint>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <solarlon/calendar.hpp>
+#include <solarlon/sun.hpp>
+
+#include "commands/one_shot.hpp"
+#include "console/console.hpp"
+
+namespace solarlon::driver {
+
+// Years the commands answer, with either theory: the span of the apparent theory, 1600-01-01 00:00 to
+// 3000-12-31 24:00 (of UTC, or of TT).
+inline constexpr std::int32_t kFirstYear = 1600;
+inline constexpr std::int32_t kLastYear = 3000;
+// Years of the mean equinoxes the classic theory takes: those for which the longitude stays in [0, 360].
+inline constexpr std::int32_t kFirstEquinox = -2000;
+inline constexpr std::int32_t kLastEquinox = 14000;
+
+// A date and time as typed: the instant, and its seconds as typed ("05.5") for showing it again.
+struct TypedInstant {
+    sun::Instant at;
+    int zone_minutes = 9 * 60;
+    std::string second_text;  // empty when no seconds were typed
+    bool offset_typed = false;
+};
+
+// Each reader takes the whole TEXT or nothing (no value).
+std::optional<std::int32_t> read_year(std::string_view text);  // [+-]up to 5 digits
+std::optional<double> read_degrees(std::string_view text);     // decimal number, 0..360
+// read_zone  JST, UTC, Z, or an offset +H, +HH, +HHMM, +HH:MM (or with -), hours up to 23: minutes
+//            ahead of UT.
+std::optional<int> read_zone(std::string_view text);
+std::optional<sun::Equinox> read_equinox(std::string_view text);  // date, or a year in kFirstEquinox..kLastEquinox
+// read_instant  ISO 8601: [+-]YYYY[Y]-MM-DD, then optionally THH:MM[:SS[.s...]] and Z or +HH, +HHMM or
+//               +HH:MM (or with -) (JST when no offset is given); month, day, hour, minute and
+//               second in their ranges, a second from 60 up to 61 for a leap second, 24:00 as the
+//               end of the day. The year is not checked against the commands' span.
+std::optional<TypedInstant> read_instant(std::string_view text);
+
+// The answer's form: text lines for people, csv with a header line, one json array of objects, or an
+// iCalendar file of all-day events (terms, kou and zassetsu).
+enum class Format { Text, Csv, Json, Ics };
+
+// instant_text  An instant as ISO 8601, 2027-01-05T23:06:41+09:00 (ISO), or with blanks between the
+//               parts for people, 2027-01-05 23:06:41 +09:00; SECOND as it is to be shown. A TT
+//               instant has no offset: 2027-01-05T14:08:05 (ISO), 2027-01-05 14:08:05 TT.
+std::string instant_text(const sun::Instant& t, const std::string& second, int zone_minutes, bool iso);
+// shown_instant  The same with the whole second of T (60 in a leap second).
+std::string shown_instant(const sun::Instant& t, int zone_minutes, bool iso);
+// day_text  A date with a decimal day as the longitude-to-UT mode prints it (F7.3): 1978-03-20.976.
+std::string day_text(const sun::DecimalDate& d);
+// degrees_text  A longitude as given: the shortest of up to 15 significant digits (0 for -0).
+std::string degrees_text(double v);
+// longitude_text  A longitude as the date-to-longitude mode prints it (F10.5), without leading blanks.
+std::string longitude_text(double lon);
+
+// A column of an answer: its name, and whether its cells are json strings (quoted) or numbers.
+struct Column {
+    const char* name;
+    bool string;
+};
+
+// table  The records of an answer.
+//  Given:    FORMAT       text, csv or json
+//            THEORY       the theory that answered, and SCALE the time scale of the instants: named
+//                         on a first line of text (T's APPARENT_HEAD or CLASSIC_HEAD, then SCALE_UTC or
+//                         SCALE_TT) and in the last columns "theory" and "scale" of csv and json
+//            COLS, ROWS   the answer's cells, for csv and json
+//            TEXT_LINES   the answer for people
+//  Result:   the records, each without its line end
+std::vector<std::string> table(Format format, sun::Theory theory, sun::Scale scale, const texts::Texts& T,
+                               std::vector<Column> cols, std::vector<std::vector<std::string>> rows,
+                               std::vector<std::string> text_lines);
+
+// A year's calendar asked for: kou (the 72 pentads) or zassetsu (the seasonal days).
+struct CalendarAsk {
+    std::int32_t year;
+    sun::Equinox equinox;
+    int zone_minutes;
+    Format format;
+    sun::Theory theory;
+    std::int64_t stamp;  // DTSTAMP of ics, seconds from 1970-01-01 00:00 UTC
+};
+
+// kou, zassetsu  The answer to ASK as records (as TABLE gives them, or as ICS for Format::Ics);
+//                no value when the theory gives an instant of the year as NaN (out of its range).
+std::optional<std::vector<std::string>> kou(const CalendarAsk& ask, const texts::Texts& T);
+std::optional<std::vector<std::string>> zassetsu(const CalendarAsk& ask, const texts::Texts& T);
+
+// An all-day event of an iCalendar file.
+struct IcsEvent {
+    std::string uid;          // stable: the same event of the same year has the same UID
+    sun::Date date;           // the day, in the zone
+    std::string summary;      // UTF-8
+    std::string description;  // UTF-8
+};
+
+// ics  An iCalendar file (RFC 5545) of EVENTS: one VCALENDAR named NAME, DTSTAMP at STAMP (seconds
+//      from 1970-01-01 00:00 UTC), lines folded at 75 octets between UTF-8 characters, TEXT values
+//      escaped. Result: the lines, each to be ended with CR LF.
+std::vector<std::string> ics(std::string_view name, const std::vector<IcsEvent>& events, std::int64_t stamp);
+// ics_passage  An event's description of the Sun's passage: "太陽黄経 LON°  INSTANT  (theory T)".
+//  Given:    LON      the longitude as printed (degrees); INSTANT the instant as printed for people
+std::string ics_passage(const std::string& lon, const std::string& instant, sun::Theory theory);
+// ics_stamp  Now, or SOURCE_DATE_EPOCH where it is set to a whole number of seconds (reproducible output).
+std::int64_t ics_stamp();
+
+}  // namespace solarlon::driver
+
+#endif

@@ -1,0 +1,389 @@
+// one_shot  The commands terms, at and when: the solar terms of a year, the longitude at an instant,
+//           the instant of a longitude; as text for people, csv or json for programs.
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include <solarlon/io.hpp>
+
+#include "commands.hpp"
+#include "console/texts.hpp"
+
+namespace solarlon::driver {
+
+namespace {
+
+// A bad command line: what is wrong, and what is expected.
+struct Bad {
+    std::string what;
+};
+
+std::string quoted(std::string_view text) { return io::shown(text); }
+
+// The line end of the commands' output: the platform's own.
+#ifdef _WIN32
+constexpr std::string_view kLineEnd = "\r\n";
+#else
+constexpr std::string_view kLineEnd = "\n";
+#endif
+
+struct Options {
+    std::vector<std::string_view> words;  // the positional arguments after the command's name
+    sun::Equinox equinox = sun::Equinox::of_date();
+    int zone_minutes = 9 * 60;
+    bool zone_given = false;
+    std::string_view equinox_text = "date";  // as typed
+    Format format = Format::Text;
+    sun::Theory theory = sun::Theory::apparent;
+    sun::Scale scale = sun::Scale::utc;
+    bool help = false;
+};
+
+constexpr const char* kEquinoxes = "date, 1950, 2000 or a year from -2000 to 14000 outside -1.5 to 0.5";
+constexpr const char* kZones = "JST, UTC, Z, +H, +HH, +HHMM or +HH:MM, or the same with -";
+
+Options options(std::string_view command, int argc, const char* const argv[]) {
+    Options o;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view a = argv[i] != nullptr ? argv[i] : "";
+        if (a.size() < 2 || a.substr(0, 2) != "--") {
+            if (a == "-h") o.help = true;
+            else o.words.push_back(a);
+            continue;
+        }
+        std::string_view name = a, value;
+        bool has_value = false;
+        if (const auto eq = a.find('='); eq != std::string_view::npos) {
+            name = a.substr(0, eq);
+            value = a.substr(eq + 1);
+            has_value = true;
+        }
+        const bool valued =
+            name == "--equinox" || name == "--zone" || name == "--format" || name == "--theory" || name == "--scale";
+        if (!valued) {
+            if (has_value || (name != "--utf8" && name != "--sjis" && name != "--help")) {
+                throw Bad{std::string(command) + ": unknown option " + quoted(a) +
+                          " (expected --equinox, --zone, --format, --theory, --scale, --utf8 or --sjis)"};
+            }
+            if (name == "--help") o.help = true;
+            continue;
+        }
+        if (!has_value) {
+            if (i + 1 >= argc || argv[i + 1] == nullptr) {
+                throw Bad{std::string(command) + ": option " + std::string(name) + " needs a value"};
+            }
+            value = argv[++i];
+        }
+        if (name == "--equinox") {
+            const auto e = read_equinox(value);
+            if (!e)
+                throw Bad{std::string(command) + ": bad equinox " + quoted(value) + " (expected " + kEquinoxes + ")"};
+            o.equinox = *e;
+            o.equinox_text = value;
+        } else if (name == "--zone") {
+            const auto z = read_zone(value);
+            if (!z) throw Bad{std::string(command) + ": bad zone " + quoted(value) + " (expected " + kZones + ")"};
+            o.zone_minutes = *z;
+            o.zone_given = true;
+        } else if (name == "--scale") {
+            if (value == "utc") o.scale = sun::Scale::utc;
+            else if (value == "tt") o.scale = sun::Scale::tt;
+            else throw Bad{std::string(command) + ": bad scale " + quoted(value) + " (expected utc or tt)"};
+        } else if (name == "--format") {
+            if (value == "text") o.format = Format::Text;
+            else if (value == "csv") o.format = Format::Csv;
+            else if (value == "json") o.format = Format::Json;
+            else if (value == "ics" && command != "at" && command != "when") o.format = Format::Ics;
+            else
+                throw Bad{std::string(command) + ": bad format " + quoted(value) + " (expected text, csv, json" +
+                          (command != "at" && command != "when" ? " or ics)" : " or, for a year's calendar, ics)")};
+        } else {
+            if (value == "apparent") o.theory = sun::Theory::apparent;
+            else if (value == "classic") o.theory = sun::Theory::classic;
+            else throw Bad{std::string(command) + ": bad theory " + quoted(value) + " (expected apparent or classic)"};
+        }
+    }
+    // TT instants have no zone, and only the apparent theory takes them.
+    if (o.scale == sun::Scale::tt && !o.help) {
+        if (o.theory == sun::Theory::classic) {
+            throw Bad{std::string(command) + ": --scale tt is not taken by the classic theory (its instants are UT)"};
+        }
+        if (o.zone_given && o.zone_minutes != 0) {
+            throw Bad{std::string(command) + ": --zone is not taken with --scale tt (TT instants have no zone)"};
+        }
+        o.zone_minutes = 0;
+    }
+    return o;
+}
+
+void arity(std::string_view command, const Options& o, std::size_t n, const char* usage) {
+    if (o.words.size() < n) throw Bad{std::string(command) + ": missing argument (usage: " + usage + ")"};
+    if (o.words.size() > n) {
+        throw Bad{std::string(command) + ": unexpected argument " + quoted(o.words[n]) + " (usage: " + usage + ")"};
+    }
+}
+
+// refuse_always  A value the theory does not answer: why (R), and what to do. WHAT names the value
+//                (the year, the instant as typed).
+[[noreturn]] void refuse_always(std::string_view command, const Options& o, sun::Refusal r, const std::string& what);
+
+// What the theory in use answers, for a refusal.
+std::string span_text(const Options& o) {
+    if (o.theory == sun::Theory::apparent) return sun::refusal_text(sun::Refusal::after_range, o.scale);
+    return "the classic theory answers here from 1600-01-01 00:00 UT to 3000-12-31 24:00 UT";
+}
+
+std::int32_t year_of(std::string_view command, const Options& o, std::string_view text) {
+    const auto y = read_year(text);
+    if (!y) {
+        throw Bad{std::string(command) + ": bad year " + quoted(text) + " (expected a whole year from " +
+                  std::to_string(kFirstYear) + " to " + std::to_string(kLastYear) + ")"};
+    }
+    if (*y < kFirstYear || *y > kLastYear) {
+        // A theory this build lacks, or an equinox it does not take, says so first.
+        const sun::Refusal r = sun::refusal(kFirstYear + 1, 0.0, o.equinox, 0.0, o.theory, o.scale);
+        if (r == sun::Refusal::no_theory || r == sun::Refusal::equinox_not_of_date) refuse_always(command, o, r, "");
+        throw Bad{std::string(command) + ": year " + std::string(text) + " is out of range: " + span_text(o)};
+    }
+    return *y;
+}
+
+// Whether AT lies from 1600-01-01 00:00 to 3000-12-31 24:00 of its scale (UTC, or UT for the
+// classic theory); a fraction of a second counts against it at either end.
+bool in_span(const sun::Instant& at) {
+    sun::Instant utc = at;
+    utc.minute -= at.zone * 60.0;
+    utc.zone = 0.0;
+    const double second = std::min(at.second, 60.0);  // a leap second lies before the next minute
+    utc.second = std::floor(second);
+    const sun::Instant lo = sun::to_second(utc);
+    utc.second = std::ceil(second);
+    const sun::Instant hi = sun::to_second(utc);
+    auto key = [](const sun::Instant& t) { return std::array<double, 5>{t.year, t.month, t.day, t.hour, t.minute}; };
+    const std::array<double, 5> first{1600, 1, 1, 0, 0}, end{3001, 1, 1, 0, 0};
+    return key(lo) >= first && (key(hi) < end || (key(hi) == end && hi.second == 0.0));
+}
+
+double degrees_of(std::string_view command, std::string_view text) {
+    const auto v = read_degrees(text);
+    if (!v) throw Bad{std::string(command) + ": bad longitude " + quoted(text) + " (expected degrees from 0 to 360)"};
+    return *v;
+}
+
+// refuse  The same unless R is none.
+void refuse(std::string_view command, const Options& o, sun::Refusal r, const std::string& what) {
+    if (r != sun::Refusal::none) refuse_always(command, o, r, what);
+}
+
+void refuse_always(std::string_view command, const Options& o, sun::Refusal r, const std::string& what) {
+    switch (r) {
+        case sun::Refusal::equinox_not_of_date:
+            throw Bad{std::string(command) + ": equinox " + quoted(o.equinox_text) +
+                      " is not taken by the apparent theory (true equinox of date only): other equinoxes "
+                      "belong to the classic theory (--theory classic)"};
+        case sun::Refusal::no_theory:
+            throw Bad{std::string(command) + ": " + sun::refusal_text(r) +
+                      "; --theory classic gives the program's own geometric longitude"};
+        case sun::Refusal::not_a_leap_second:
+            throw Bad{std::string(command) + ": " + what + " is not a leap second: " + sun::refusal_text(r)};
+        case sun::Refusal::none:
+        case sun::Refusal::before_range:
+        case sun::Refusal::after_range:
+        case sun::Refusal::not_finite:
+        case sun::Refusal::scale_not_ut: break;
+    }
+    throw Bad{std::string(command) + ": " + what + " is out of range: " + span_text(o)};
+}
+
+// A term or instant the theory could not find although its year was taken: out of its range.
+sun::Refusal or_out(sun::Refusal r, std::int32_t year) {
+    if (r != sun::Refusal::none) return r;
+    return year <= 1600 ? sun::Refusal::before_range : sun::Refusal::after_range;
+}
+
+bool found(const sun::Instant& t) { return std::isfinite(t.year + t.month + t.day + t.hour + t.minute + t.second); }
+
+// An instant to the whole second as printed; in UTC the half second before a leap second rounds into it.
+sun::Instant rounded(const sun::Instant& t, sun::Theory theory) {
+    sun::Instant leap = t;
+    leap.second = 60.0;
+    if (theory == sun::Theory::apparent && t.second >= 59.5 && t.second < 60.0 && sun::is_leap_second(leap))
+        return leap;
+    return sun::to_second(t);
+}
+
+std::vector<std::string> terms(const Options& o, const texts::Texts& T) {
+    const char* usage =
+        "solarlon terms YEAR [--theory T] [--scale S] [--equinox E] [--zone Z] [--format text|csv|json]";
+    arity("terms", o, 1, usage);
+    const std::int32_t year = year_of("terms", o, o.words[0]);
+    const double zone = o.zone_minutes / 60.0;
+    const std::string what = "year " + std::string(o.words[0]);
+    refuse("terms", o, sun::refusal(year, 285.0, o.equinox, zone, o.theory, o.scale), what);
+    const auto all = sun::solar_terms(year, o.equinox, zone, o.theory, o.scale);
+    std::vector<std::vector<std::string>> rows;
+    std::vector<std::string> lines;
+    std::vector<IcsEvent> events;
+    for (const auto& t : all) {
+        if (o.theory == sun::Theory::apparent && !found(t.instant)) {
+            refuse_always("terms", o, or_out(sun::refusal(year, t.longitude, o.equinox, zone, o.theory, o.scale), year),
+                          what);
+        }
+        const sun::Instant s = rounded(t.instant, o.theory);
+        const std::size_t k = static_cast<std::size_t>((static_cast<int>(t.longitude) + 75) % 360 / 15);  // 285 -> 0
+        const std::string lon = degrees_text(t.longitude);
+        rows.push_back({std::string(t.name), lon, shown_instant(s, o.zone_minutes, true)});
+        lines.push_back(std::string(T.TERMS[k]) + "  " + std::string(3 - std::min<std::size_t>(3, lon.size()), ' ') +
+                        lon + std::string(T.DEGREE) + "  " + shown_instant(s, o.zone_minutes, false));
+        events.push_back({std::string(o.words[0]) + "-term-" + lon + "@solarlon",
+                          {static_cast<std::int32_t>(s.year), static_cast<int>(s.month), static_cast<int>(s.day)},
+                          std::string(t.name),
+                          ics_passage(lon, shown_instant(s, o.zone_minutes, false), o.theory)});
+    }
+    if (o.format == Format::Ics)
+        return ics(std::string(texts::UTF8.ICS_TERMS) + " " + std::to_string(year), events, ics_stamp());
+    return table(o.format, o.theory, o.scale, T, {{"name", true}, {"longitude", false}, {"instant", true}}, rows,
+                 lines);
+}
+
+// The system clock's instant, to the whole second, in the zone of ZONE_MINUTES.
+TypedInstant now(int zone_minutes) {
+    const auto since = std::chrono::system_clock::now().time_since_epoch();
+    const double seconds = static_cast<double>(std::chrono::duration_cast<std::chrono::seconds>(since).count());
+    TypedInstant r;
+    r.zone_minutes = zone_minutes;
+    r.at = sun::to_second(sun::Instant{1970, 1, 1, 0, static_cast<double>(zone_minutes), seconds, zone_minutes / 60.0});
+    char second[8];
+    std::snprintf(second, sizeof second, "%02.0f", r.at.second);
+    r.second_text = second;
+    return r;
+}
+
+std::vector<std::string> at(const Options& o, const texts::Texts& T) {
+    arity("at", o, 1, "solarlon at DATETIME|now [--theory T] [--scale S] [--equinox E] [--format text|csv|json]");
+    const bool is_now = o.words[0] == "now";
+    if (o.zone_given && !is_now) {
+        throw Bad{
+            "at: option --zone is not taken here (the offset is part of the date and time, "
+            "2027-12-22T11:40+09:00; --zone goes with at now)"};
+    }
+    if (is_now && o.scale == sun::Scale::tt) {
+        throw Bad{"at: now is an instant of the system clock (UTC), not taken with --scale tt"};
+    }
+    auto typed = is_now ? std::optional<TypedInstant>(now(o.zone_minutes)) : read_instant(o.words[0]);
+    if (!typed) {
+        throw Bad{"at: bad date and time " + quoted(o.words[0]) +
+                  " (expected now, or ISO 8601 such as 2027-12-22, 2027-12-22T11:40, 2027-12-22T11:40:05.5+09:00 or "
+                  "2027-12-22T02:40Z, fields in their ranges)"};
+    }
+    const std::string what = quoted(o.words[0]);
+    if (o.scale == sun::Scale::tt) {
+        if (typed->offset_typed && typed->zone_minutes != 0) {
+            throw Bad{"at: " + what + " has an offset, which TT instants do not take (--scale tt)"};
+        }
+        if (typed->at.second >= 60.0) throw Bad{"at: " + what + " is not a leap second: TT has none"};
+        typed->zone_minutes = 0;
+        typed->at.zone = 0.0;
+        typed->at.scale = sun::Scale::tt;
+    }
+    const sun::Refusal r = sun::refusal(typed->at, o.equinox, o.theory);
+    if (r == sun::Refusal::no_theory || r == sun::Refusal::equinox_not_of_date) refuse_always("at", o, r, what);
+    if (!in_span(typed->at)) refuse_always("at", o, sun::Refusal::after_range, what);
+    if (typed->at.second >= 60.0 && !sun::is_leap_second(typed->at)) {
+        refuse_always("at", o, sun::Refusal::not_a_leap_second, what);
+    }
+    refuse("at", o, r, what);
+    const double lon = sun::longitude(typed->at, o.equinox, o.theory);
+    const std::string second = typed->second_text.empty() ? "00" : typed->second_text;
+    const std::string l = longitude_text(lon);
+    return table(o.format, o.theory, o.scale, T, {{"instant", true}, {"longitude", false}},
+                 {{instant_text(typed->at, second, typed->zone_minutes, true), l}},
+                 {instant_text(typed->at, second, typed->zone_minutes, false) + "  " + l + std::string(T.DEGREE)});
+}
+
+// NOTES gets a line for standard error when the passage falls after the year (text only).
+std::vector<std::string> when(const Options& o, const texts::Texts& T, std::vector<std::string>& notes) {
+    arity("when", o, 2,
+          "solarlon when YEAR LONGITUDE [--theory T] [--scale S] [--equinox E] [--zone Z] [--format text|csv|json]");
+    const std::int32_t year = year_of("when", o, o.words[0]);
+    const double lon = degrees_of("when", o.words[1]);
+    const double zone = o.zone_minutes / 60.0;
+    const std::string what = "the instant in year " + std::string(o.words[0]);
+    refuse("when", o, sun::refusal(year, lon, o.equinox, zone, o.theory, o.scale), what);
+    const sun::Instant at = sun::instant_of(year, lon, o.equinox, zone, o.theory, o.scale);
+    if (o.theory == sun::Theory::apparent && !found(at))
+        refuse_always("when", o, or_out(sun::Refusal::none, year), what);
+    const sun::Instant s = rounded(at, o.theory);
+    const std::string l = degrees_text(lon);
+    const bool in_year = at.year == year;
+    if (!in_year && o.format == Format::Text) notes.push_back(std::string(o.words[0]) + std::string(T.NOT_IN_YEAR));
+    return table(
+        o.format, o.theory, o.scale, T,
+        {{"longitude", false}, {"instant", true}, {"decimal_day", true}, {"in_year", false}},
+        {{l, shown_instant(s, o.zone_minutes, true), day_text(sun::decimal_date(at)), in_year ? "true" : "false"}},
+        {l + std::string(T.DEGREE) + "  " + shown_instant(s, o.zone_minutes, false)});
+}
+
+// kou, zassetsu: a year's calendar.
+std::vector<std::string> calendar(std::string_view command, const Options& o, const texts::Texts& T) {
+    const std::string usage =
+        "solarlon " + std::string(command) + " YEAR [--theory T] [--zone Z] [--format text|csv|json|ics]";
+    arity(command, o, 1, usage.c_str());
+    if (o.scale == sun::Scale::tt) {
+        throw Bad{std::string(command) + ": --scale tt is not taken here (the calendar's days are days of a zone)"};
+    }
+    const std::int32_t year = year_of(command, o, o.words[0]);
+    const double zone = o.zone_minutes / 60.0;
+    const std::string what = "year " + std::string(o.words[0]);
+    refuse(command, o, sun::refusal(year, 285.0, o.equinox, zone, o.theory), what);
+    const CalendarAsk ask{year, o.equinox, o.zone_minutes, o.format, o.theory, ics_stamp()};
+    const auto lines = command == "kou" ? kou(ask, T) : zassetsu(ask, T);
+    if (!lines) refuse(command, o, or_out(sun::Refusal::none, year), what);
+    return *lines;
+}
+
+}  // namespace
+
+int one_shot(int argc, const char* const argv[], std::ostream& out, std::ostream& err, Encoding text_enc) {
+    const std::string_view command = argv[0];
+    std::vector<std::string> lines, notes;
+    bool help = false, crlf = false;
+    try {
+        const Options o = options(command, argc, argv);
+        help = o.help;
+        crlf = o.format == Format::Ics && !help;  // RFC 5545 asks for CR LF whatever the platform
+        // csv and json are always UTF-8; text follows the encoding chosen
+        const texts::Texts& T =
+            help || o.format == Format::Text ? (text_enc == Encoding::UTF8 ? texts::UTF8 : texts::SJIS) : texts::UTF8;
+        if (help) {
+            for (const auto& line : T.HELP) lines.emplace_back(line);
+        } else if (command == "terms") {
+            lines = terms(o, T);
+        } else if (command == "kou" || command == "zassetsu") {
+            lines = calendar(command, o, T);
+        } else if (command == "at") {
+            lines = at(o, T);
+        } else {
+            lines = when(o, T, notes);
+        }
+    } catch (const Bad& b) {
+        say(err, "*ERR* argument error: " + b.what);
+        return 2;
+    }
+    io::RecordWriter o(out, "standard output", kLineEnd);
+    try {
+        for (const auto& line : lines) crlf ? o.prompt(line + "\r\n") : o.record(line);
+        o.flush();
+    } catch (const io::Failure& f) {
+        say(err, std::string("*ERR* file error: ") + f.what());
+        return 1;
+    }
+    for (const auto& line : notes) say(err, line, kLineEnd);  // a failure there: the answer is out
+    return 0;
+}
+
+}  // namespace solarlon::driver

@@ -1,0 +1,21 @@
+// say  One line on standard error, its failure swallowed.
+#include <ostream>
+#include <string_view>
+
+#include <solarlon/io.hpp>
+
+#include "console/console.hpp"
+
+namespace solarlon::driver {
+
+void say(std::ostream& err, std::string_view line, std::string_view line_end) {
+    io::RecordWriter e(err, "standard error", line_end);
+    try {
+        e.record(line);
+        e.flush();
+    } catch (const io::Failure&) {
+        // standard error is gone; the status still tells
+    }
+}
+
+}  // namespace solarlon::driver
