@@ -96,7 +96,7 @@ std::optional<sun::Equinox> read_equinox(std::string_view text) {
     if (text == "date") return sun::Equinox::of_date();
     const auto y = number(text);
     // A year above -1.5 and below 0.5 would read as the equinox of date.
-    if (!y || *y < kFirstEquinox || *y > kLastEquinox || (*y > -1.5 && *y < 0.5)) return std::nullopt;
+    if (!y || *y < kFirstEquinoxYear || *y > kLastEquinoxYear || (*y > -1.5 && *y < 0.5)) return std::nullopt;
     return sun::Equinox::of_year(*y);
 }
 

@@ -11,20 +11,13 @@
 #include <vector>
 
 #include <solarlon/calendar.hpp>
+#include <solarlon/constants.hpp>
 #include <solarlon/sun.hpp>
 
 #include "commands/one_shot.hpp"
 #include "console/console.hpp"
 
 namespace solarlon::driver {
-
-// Years the commands answer, with either theory: the span of the apparent theory, 1600-01-01 00:00 to
-// 3000-12-31 24:00 (of UTC, or of TT).
-inline constexpr std::int32_t kFirstYear = 1600;
-inline constexpr std::int32_t kLastYear = 3000;
-// Years of the mean equinoxes the classic theory takes: those for which the longitude stays in [0, 360].
-inline constexpr std::int32_t kFirstEquinox = -2000;
-inline constexpr std::int32_t kLastEquinox = 14000;
 
 // A date and time as typed: the instant, and its seconds as typed ("05.5") for showing it again.
 struct TypedInstant {
@@ -40,7 +33,7 @@ std::optional<double> read_degrees(std::string_view text);     // decimal number
 // read_zone  JST, UTC, Z, or an offset +H, +HH, +HHMM, +HH:MM (or with -), hours up to 23: minutes
 //            ahead of UT.
 std::optional<int> read_zone(std::string_view text);
-std::optional<sun::Equinox> read_equinox(std::string_view text);  // date, or a year in kFirstEquinox..kLastEquinox
+std::optional<sun::Equinox> read_equinox(std::string_view text);  // date, or a year in kFirstEquinoxYear..kLastEquinoxYear
 // read_instant  ISO 8601: [+-]YYYY[Y]-MM-DD, then optionally THH:MM[:SS[.s...]] and Z or +HH, +HHMM or
 //               +HH:MM (or with -) (JST when no offset is given); month, day, hour, minute and
 //               second in their ranges, a second from 60 up to 61 for a leap second, 24:00 as the
