@@ -1,4 +1,4 @@
-// available, coverage, coverage_text, longitude, place  The Sun's apparent geocentric ecliptic longitude,
+// available, coverage, longitude, place  The Sun's apparent geocentric ecliptic longitude,
 //     true ecliptic and equinox of date, by the IAU 2006/2000A reduction of ERFA, and what it answers.
 //
 //  Method:   At TT = UTC + tt_minus_utc, and TDB = TT + eraDtdb at the geocentre (under 1.7 ms):
@@ -42,20 +42,6 @@ Coverage coverage(double utc1, double utc2) {
 
 // The span is the same dates in either scale.
 Coverage coverage(Jd t, Scale) { return coverage(t.d1, t.d2); }
-
-const char* coverage_text(Coverage c) {
-    switch (c) {
-        case Coverage::ok: return "";
-        case Coverage::no_theory: return "this build has no apparent theory (built without ERFA)";
-        case Coverage::before_model:
-            return "the apparent theory answers from 1600-01-01 00:00 UTC on (no Delta T model before)";
-        case Coverage::after_range:
-            return "the apparent theory answers up to 3000-12-31 24:00 UTC (its precession and ephemeris "
-                   "do not hold beyond)";
-        case Coverage::not_finite: return "the instant is not a finite number";
-    }
-    return "";
-}
 
 #if SOLARLON_HAVE_ERFA
 

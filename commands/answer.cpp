@@ -68,7 +68,7 @@ std::string longitude_text(double lon) {
     return f.substr(f.find_first_not_of(' '));
 }
 
-std::vector<std::string> table(Format format, sun::Theory theory, sun::Scale scale, const texts::Texts& T,
+std::vector<std::string> table(Format format, const sun::Theory& theory, sun::Scale scale, const texts::Texts& T,
                                std::vector<Column> cols, std::vector<std::vector<std::string>> rows,
                                std::vector<std::string> text_lines) {
     std::vector<std::string> out;
@@ -78,7 +78,7 @@ std::vector<std::string> table(Format format, sun::Theory theory, sun::Scale sca
     cols.push_back({"theory", true});
     cols.push_back({"scale", true});
     for (auto& r : rows) {
-        r.push_back(apparent ? "apparent" : "classic");
+        r.push_back(std::string(theory.name()));
         r.push_back(tt ? "tt" : "utc");
     }
     if (format == Format::Text) return text_lines;

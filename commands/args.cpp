@@ -95,9 +95,10 @@ std::optional<int> read_zone(std::string_view text) {
 std::optional<sun::Equinox> read_equinox(std::string_view text) {
     if (text == "date") return sun::Equinox::of_date();
     const auto y = number(text);
-    // A year above -1.5 and below 0.5 would read as the equinox of date.
-    if (!y || *y < kFirstEquinoxYear || *y > kLastEquinoxYear || (*y > -1.5 && *y < 0.5)) return std::nullopt;
-    return sun::Equinox::of_year(*y);
+    if (!y || *y < kFirstEquinoxYear || *y > kLastEquinoxYear) return std::nullopt;
+    const sun::Equinox e = sun::Equinox::of_year(*y);
+    if (std::isnan(e.eq())) return std::nullopt;  // a year that reads as the equinox of date
+    return e;
 }
 
 std::optional<TypedInstant> read_instant(std::string_view text) {

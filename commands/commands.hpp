@@ -14,7 +14,7 @@
 #include <solarlon/constants.hpp>
 #include <solarlon/sun.hpp>
 
-#include "commands/one_shot.hpp"
+#include "commands/options.hpp"
 #include "console/console.hpp"
 
 namespace solarlon::driver {
@@ -33,16 +33,13 @@ std::optional<double> read_degrees(std::string_view text);     // decimal number
 // read_zone  JST, UTC, Z, or an offset +H, +HH, +HHMM, +HH:MM (or with -), hours up to 23: minutes
 //            ahead of UT.
 std::optional<int> read_zone(std::string_view text);
-std::optional<sun::Equinox> read_equinox(std::string_view text);  // date, or a year in kFirstEquinoxYear..kLastEquinoxYear
+std::optional<sun::Equinox> read_equinox(
+    std::string_view text);  // date, or a year in kFirstEquinoxYear..kLastEquinoxYear
 // read_instant  ISO 8601: [+-]YYYY[Y]-MM-DD, then optionally THH:MM[:SS[.s...]] and Z or +HH, +HHMM or
 //               +HH:MM (or with -) (JST when no offset is given); month, day, hour, minute and
 //               second in their ranges, a second from 60 up to 61 for a leap second, 24:00 as the
 //               end of the day. The year is not checked against the commands' span.
 std::optional<TypedInstant> read_instant(std::string_view text);
-
-// The answer's form: text lines for people, csv with a header line, one json array of objects, or an
-// iCalendar file of all-day events (terms, kou and zassetsu).
-enum class Format { Text, Csv, Json, Ics };
 
 // instant_text  An instant as ISO 8601, 2027-01-05T23:06:41+09:00 (ISO), or with blanks between the
 //               parts for people, 2027-01-05 23:06:41 +09:00; SECOND as it is to be shown. A TT
@@ -71,7 +68,7 @@ struct Column {
 //            COLS, ROWS   the answer's cells, for csv and json
 //            TEXT_LINES   the answer for people
 //  Result:   the records, each without its line end
-std::vector<std::string> table(Format format, sun::Theory theory, sun::Scale scale, const texts::Texts& T,
+std::vector<std::string> table(Format format, const sun::Theory& theory, sun::Scale scale, const texts::Texts& T,
                                std::vector<Column> cols, std::vector<std::vector<std::string>> rows,
                                std::vector<std::string> text_lines);
 
@@ -81,7 +78,7 @@ struct CalendarAsk {
     sun::Equinox equinox;
     int zone_minutes;
     Format format;
-    sun::Theory theory;
+    const sun::Theory& theory;
     std::int64_t stamp;  // DTSTAMP of ics, seconds from 1970-01-01 00:00 UTC
 };
 
@@ -104,7 +101,7 @@ struct IcsEvent {
 std::vector<std::string> ics(std::string_view name, const std::vector<IcsEvent>& events, std::int64_t stamp);
 // ics_passage  An event's description of the Sun's passage: "太陽黄経 LON°  INSTANT  (theory T)".
 //  Given:    LON      the longitude as printed (degrees); INSTANT the instant as printed for people
-std::string ics_passage(const std::string& lon, const std::string& instant, sun::Theory theory);
+std::string ics_passage(const std::string& lon, const std::string& instant, const sun::Theory& theory);
 // ics_stamp  Now, or SOURCE_DATE_EPOCH where it is set to a whole number of seconds (reproducible output).
 std::int64_t ics_stamp();
 

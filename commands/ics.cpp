@@ -77,9 +77,9 @@ std::vector<std::string> ics(std::string_view name, const std::vector<IcsEvent>&
     return out;
 }
 
-std::string ics_passage(const std::string& lon, const std::string& instant, sun::Theory theory) {
+std::string ics_passage(const std::string& lon, const std::string& instant, const sun::Theory& theory) {
     return std::string(texts::UTF8.ICS_LONGITUDE) + " " + lon + std::string(texts::UTF8.DEGREE) + "  " + instant +
-           "  (theory " + (theory == sun::Theory::apparent ? "apparent" : "classic") + ")";
+           "  (theory " + std::string(theory.name()) + ")";
 }
 
 std::int64_t ics_stamp() {

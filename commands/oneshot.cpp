@@ -17,11 +17,6 @@ namespace solarlon::driver {
 
 namespace {
 
-// A bad command line: what is wrong, and what is expected.
-struct Bad {
-    std::string what;
-};
-
 std::string quoted(std::string_view text) { return io::shown(text); }
 
 // The line end of the commands' output: the platform's own.
@@ -31,95 +26,6 @@ constexpr std::string_view kLineEnd = "\r\n";
 constexpr std::string_view kLineEnd = "\n";
 #endif
 
-struct Options {
-    std::vector<std::string_view> words;  // the positional arguments after the command's name
-    sun::Equinox equinox = sun::Equinox::of_date();
-    int zone_minutes = 9 * 60;
-    bool zone_given = false;
-    std::string_view equinox_text = "date";  // as typed
-    Format format = Format::Text;
-    sun::Theory theory = sun::Theory::apparent;
-    sun::Scale scale = sun::Scale::utc;
-    bool help = false;
-};
-
-constexpr const char* kEquinoxes = "date, 1950, 2000 or a year from -2000 to 14000 outside -1.5 to 0.5";
-constexpr const char* kZones = "JST, UTC, Z, +H, +HH, +HHMM or +HH:MM, or the same with -";
-
-Options options(std::string_view command, int argc, const char* const argv[]) {
-    Options o;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view a = argv[i] != nullptr ? argv[i] : "";
-        if (a.size() < 2 || a.substr(0, 2) != "--") {
-            if (a == "-h") o.help = true;
-            else o.words.push_back(a);
-            continue;
-        }
-        std::string_view name = a, value;
-        bool has_value = false;
-        if (const auto eq = a.find('='); eq != std::string_view::npos) {
-            name = a.substr(0, eq);
-            value = a.substr(eq + 1);
-            has_value = true;
-        }
-        const bool valued =
-            name == "--equinox" || name == "--zone" || name == "--format" || name == "--theory" || name == "--scale";
-        if (!valued) {
-            if (has_value || (name != "--utf8" && name != "--sjis" && name != "--help")) {
-                throw Bad{std::string(command) + ": unknown option " + quoted(a) +
-                          " (expected --equinox, --zone, --format, --theory, --scale, --utf8 or --sjis)"};
-            }
-            if (name == "--help") o.help = true;
-            continue;
-        }
-        if (!has_value) {
-            if (i + 1 >= argc || argv[i + 1] == nullptr) {
-                throw Bad{std::string(command) + ": option " + std::string(name) + " needs a value"};
-            }
-            value = argv[++i];
-        }
-        if (name == "--equinox") {
-            const auto e = read_equinox(value);
-            if (!e)
-                throw Bad{std::string(command) + ": bad equinox " + quoted(value) + " (expected " + kEquinoxes + ")"};
-            o.equinox = *e;
-            o.equinox_text = value;
-        } else if (name == "--zone") {
-            const auto z = read_zone(value);
-            if (!z) throw Bad{std::string(command) + ": bad zone " + quoted(value) + " (expected " + kZones + ")"};
-            o.zone_minutes = *z;
-            o.zone_given = true;
-        } else if (name == "--scale") {
-            if (value == "utc") o.scale = sun::Scale::utc;
-            else if (value == "tt") o.scale = sun::Scale::tt;
-            else throw Bad{std::string(command) + ": bad scale " + quoted(value) + " (expected utc or tt)"};
-        } else if (name == "--format") {
-            if (value == "text") o.format = Format::Text;
-            else if (value == "csv") o.format = Format::Csv;
-            else if (value == "json") o.format = Format::Json;
-            else if (value == "ics" && command != "at" && command != "when") o.format = Format::Ics;
-            else
-                throw Bad{std::string(command) + ": bad format " + quoted(value) + " (expected text, csv, json" +
-                          (command != "at" && command != "when" ? " or ics)" : " or, for a year's calendar, ics)")};
-        } else {
-            if (value == "apparent") o.theory = sun::Theory::apparent;
-            else if (value == "classic") o.theory = sun::Theory::classic;
-            else throw Bad{std::string(command) + ": bad theory " + quoted(value) + " (expected apparent or classic)"};
-        }
-    }
-    // TT instants have no zone, and only the apparent theory takes them.
-    if (o.scale == sun::Scale::tt && !o.help) {
-        if (o.theory == sun::Theory::classic) {
-            throw Bad{std::string(command) + ": --scale tt is not taken by the classic theory (its instants are UT)"};
-        }
-        if (o.zone_given && o.zone_minutes != 0) {
-            throw Bad{std::string(command) + ": --zone is not taken with --scale tt (TT instants have no zone)"};
-        }
-        o.zone_minutes = 0;
-    }
-    return o;
-}
-
 void arity(std::string_view command, const Options& o, std::size_t n, const char* usage) {
     if (o.words.size() < n) throw Bad{std::string(command) + ": missing argument (usage: " + usage + ")"};
     if (o.words.size() > n) {
@@ -127,13 +33,20 @@ void arity(std::string_view command, const Options& o, std::size_t n, const char
     }
 }
 
-// refuse_always  A value the theory does not answer: why (R), and what to do. WHAT names the value
-//                (the year, the instant as typed).
-[[noreturn]] void refuse_always(std::string_view command, const Options& o, sun::Refusal r, const std::string& what);
+// refuse  A value the theory does not answer: why (R, not none), and what to do. WHAT names the value
+//         (the year, the instant as typed).
+[[noreturn]] void refuse(std::string_view command, const Options& o, sun::Refusal r, const std::string& what);
+
+// refuse_equinox  The same where the theory answers nothing referred to the equinox asked (or this
+//                 build lacks it), whatever the value.
+void refuse_equinox(std::string_view command, const Options& o) {
+    const sun::Refusal r = o.theory->refusal(o.equinox);
+    if (r != sun::Refusal::none) refuse(command, o, r, "");
+}
 
 // What the theory in use answers, for a refusal.
 std::string span_text(const Options& o) {
-    if (o.theory == sun::Theory::apparent) return sun::refusal_text(sun::Refusal::after_range, o.scale);
+    if (*o.theory == sun::Theory::apparent) return sun::refusal_text(sun::Refusal::after_range, o.scale);
     return "the classic theory answers here from 1600-01-01 00:00 UT to 3000-12-31 24:00 UT";
 }
 
@@ -144,9 +57,7 @@ std::int32_t year_of(std::string_view command, const Options& o, std::string_vie
                   std::to_string(kFirstYear) + " to " + std::to_string(kLastYear) + ")"};
     }
     if (*y < kFirstYear || *y > kLastYear) {
-        // A theory this build lacks, or an equinox it does not take, says so first.
-        const sun::Refusal r = sun::refusal(kFirstYear + 1, 0.0, o.equinox, 0.0, o.theory, o.scale);
-        if (r == sun::Refusal::no_theory || r == sun::Refusal::equinox_not_of_date) refuse_always(command, o, r, "");
+        refuse_equinox(command, o);  // a theory this build lacks, or an equinox it does not take, first
         throw Bad{std::string(command) + ": year " + std::string(text) + " is out of range: " + span_text(o)};
     }
     return *y;
@@ -174,12 +85,7 @@ double degrees_of(std::string_view command, std::string_view text) {
     return *v;
 }
 
-// refuse  The same unless R is none.
 void refuse(std::string_view command, const Options& o, sun::Refusal r, const std::string& what) {
-    if (r != sun::Refusal::none) refuse_always(command, o, r, what);
-}
-
-void refuse_always(std::string_view command, const Options& o, sun::Refusal r, const std::string& what) {
     switch (r) {
         case sun::Refusal::equinox_not_of_date:
             throw Bad{std::string(command) + ": equinox " + quoted(o.equinox_text) +
@@ -199,16 +105,10 @@ void refuse_always(std::string_view command, const Options& o, sun::Refusal r, c
     throw Bad{std::string(command) + ": " + what + " is out of range: " + span_text(o)};
 }
 
-// A term or instant the theory could not find although its year was taken: out of its range.
-sun::Refusal or_out(sun::Refusal r, std::int32_t year) {
-    if (r != sun::Refusal::none) return r;
-    return year <= 1600 ? sun::Refusal::before_range : sun::Refusal::after_range;
-}
-
 bool found(const sun::Instant& t) { return std::isfinite(t.year + t.month + t.day + t.hour + t.minute + t.second); }
 
 // An instant to the whole second as printed; in UTC the half second before a leap second rounds into it.
-sun::Instant rounded(const sun::Instant& t, sun::Theory theory) {
+sun::Instant rounded(const sun::Instant& t, const sun::Theory& theory) {
     sun::Instant leap = t;
     leap.second = 60.0;
     if (theory == sun::Theory::apparent && t.second >= 59.5 && t.second < 60.0 && sun::is_leap_second(leap))
@@ -221,19 +121,16 @@ std::vector<std::string> terms(const Options& o, const texts::Texts& T) {
         "solarlon terms YEAR [--theory T] [--scale S] [--equinox E] [--zone Z] [--format text|csv|json]";
     arity("terms", o, 1, usage);
     const std::int32_t year = year_of("terms", o, o.words[0]);
-    const double zone = o.zone_minutes / 60.0;
+    refuse_equinox("terms", o);
+    const sun::Theory& theory = *o.theory;
     const std::string what = "year " + std::string(o.words[0]);
-    refuse("terms", o, sun::refusal(year, 285.0, o.equinox, zone, o.theory, o.scale), what);
-    const auto all = sun::solar_terms(year, o.equinox, zone, o.theory, o.scale);
+    const auto all = sun::solar_terms(year, o.equinox, o.zone_minutes / 60.0, theory, o.scale);
     std::vector<std::vector<std::string>> rows;
     std::vector<std::string> lines;
     std::vector<IcsEvent> events;
     for (const auto& t : all) {
-        if (o.theory == sun::Theory::apparent && !found(t.instant)) {
-            refuse_always("terms", o, or_out(sun::refusal(year, t.longitude, o.equinox, zone, o.theory, o.scale), year),
-                          what);
-        }
-        const sun::Instant s = rounded(t.instant, o.theory);
+        if (!found(t.instant)) refuse("terms", o, sun::Refusal::after_range, what);  // past the theory's span
+        const sun::Instant s = rounded(t.instant, theory);
         const std::size_t k = static_cast<std::size_t>((static_cast<int>(t.longitude) + 75) % 360 / 15);  // 285 -> 0
         const std::string lon = degrees_text(t.longitude);
         rows.push_back({std::string(t.name), lon, shown_instant(s, o.zone_minutes, true)});
@@ -242,12 +139,11 @@ std::vector<std::string> terms(const Options& o, const texts::Texts& T) {
         events.push_back({std::string(o.words[0]) + "-term-" + lon + "@solarlon",
                           {static_cast<std::int32_t>(s.year), static_cast<int>(s.month), static_cast<int>(s.day)},
                           std::string(t.name),
-                          ics_passage(lon, shown_instant(s, o.zone_minutes, false), o.theory)});
+                          ics_passage(lon, shown_instant(s, o.zone_minutes, false), theory)});
     }
     if (o.format == Format::Ics)
         return ics(std::string(texts::UTF8.ICS_TERMS) + " " + std::to_string(year), events, ics_stamp());
-    return table(o.format, o.theory, o.scale, T, {{"name", true}, {"longitude", false}, {"instant", true}}, rows,
-                 lines);
+    return table(o.format, theory, o.scale, T, {{"name", true}, {"longitude", false}, {"instant", true}}, rows, lines);
 }
 
 // The system clock's instant, to the whole second, in the zone of ZONE_MINUTES.
@@ -290,17 +186,20 @@ std::vector<std::string> at(const Options& o, const texts::Texts& T) {
         typed->at.zone = 0.0;
         typed->at.scale = sun::Scale::tt;
     }
-    const sun::Refusal r = sun::refusal(typed->at, o.equinox, o.theory);
-    if (r == sun::Refusal::no_theory || r == sun::Refusal::equinox_not_of_date) refuse_always("at", o, r, what);
-    if (!in_span(typed->at)) refuse_always("at", o, sun::Refusal::after_range, what);
+    refuse_equinox("at", o);
+    if (!in_span(typed->at)) refuse("at", o, sun::Refusal::after_range, what);
     if (typed->at.second >= 60.0 && !sun::is_leap_second(typed->at)) {
-        refuse_always("at", o, sun::Refusal::not_a_leap_second, what);
+        refuse("at", o, sun::Refusal::not_a_leap_second, what);
     }
-    refuse("at", o, r, what);
-    const double lon = sun::longitude(typed->at, o.equinox, o.theory);
+    const sun::Theory& theory = *o.theory;
+    const double lon = theory.longitude(typed->at, o.equinox);
+    if (std::isnan(lon)) {
+        const sun::Refusal r = theory.refusal(typed->at, o.equinox);
+        refuse("at", o, r != sun::Refusal::none ? r : sun::Refusal::after_range, what);
+    }
     const std::string second = typed->second_text.empty() ? "00" : typed->second_text;
     const std::string l = longitude_text(lon);
-    return table(o.format, o.theory, o.scale, T, {{"instant", true}, {"longitude", false}},
+    return table(o.format, theory, o.scale, T, {{"instant", true}, {"longitude", false}},
                  {{instant_text(typed->at, second, typed->zone_minutes, true), l}},
                  {instant_text(typed->at, second, typed->zone_minutes, false) + "  " + l + std::string(T.DEGREE)});
 }
@@ -311,18 +210,16 @@ std::vector<std::string> when(const Options& o, const texts::Texts& T, std::vect
           "solarlon when YEAR LONGITUDE [--theory T] [--scale S] [--equinox E] [--zone Z] [--format text|csv|json]");
     const std::int32_t year = year_of("when", o, o.words[0]);
     const double lon = degrees_of("when", o.words[1]);
-    const double zone = o.zone_minutes / 60.0;
-    const std::string what = "the instant in year " + std::string(o.words[0]);
-    refuse("when", o, sun::refusal(year, lon, o.equinox, zone, o.theory, o.scale), what);
-    const sun::Instant at = sun::instant_of(year, lon, o.equinox, zone, o.theory, o.scale);
-    if (o.theory == sun::Theory::apparent && !found(at))
-        refuse_always("when", o, or_out(sun::Refusal::none, year), what);
-    const sun::Instant s = rounded(at, o.theory);
+    refuse_equinox("when", o);
+    const sun::Theory& theory = *o.theory;
+    const sun::Instant at = theory.instant_of(year, lon, o.equinox, o.zone_minutes / 60.0, o.scale);
+    if (!found(at)) refuse("when", o, sun::Refusal::after_range, "the instant in year " + std::string(o.words[0]));
+    const sun::Instant s = rounded(at, theory);
     const std::string l = degrees_text(lon);
     const bool in_year = at.year == year;
     if (!in_year && o.format == Format::Text) notes.push_back(std::string(o.words[0]) + std::string(T.NOT_IN_YEAR));
     return table(
-        o.format, o.theory, o.scale, T,
+        o.format, theory, o.scale, T,
         {{"longitude", false}, {"instant", true}, {"decimal_day", true}, {"in_year", false}},
         {{l, shown_instant(s, o.zone_minutes, true), day_text(sun::decimal_date(at)), in_year ? "true" : "false"}},
         {l + std::string(T.DEGREE) + "  " + shown_instant(s, o.zone_minutes, false)});
@@ -337,28 +234,23 @@ std::vector<std::string> calendar(std::string_view command, const Options& o, co
         throw Bad{std::string(command) + ": --scale tt is not taken here (the calendar's days are days of a zone)"};
     }
     const std::int32_t year = year_of(command, o, o.words[0]);
-    const double zone = o.zone_minutes / 60.0;
-    const std::string what = "year " + std::string(o.words[0]);
-    refuse(command, o, sun::refusal(year, 285.0, o.equinox, zone, o.theory), what);
-    const CalendarAsk ask{year, o.equinox, o.zone_minutes, o.format, o.theory, ics_stamp()};
+    refuse_equinox(command, o);
+    const CalendarAsk ask{year, o.equinox, o.zone_minutes, o.format, *o.theory, ics_stamp()};
     const auto lines = command == "kou" ? kou(ask, T) : zassetsu(ask, T);
-    if (!lines) refuse(command, o, or_out(sun::Refusal::none, year), what);
+    if (!lines) refuse(command, o, sun::Refusal::after_range, "year " + std::string(o.words[0]));  // past the span
     return *lines;
 }
 
 }  // namespace
 
-int one_shot(int argc, const char* const argv[], std::ostream& out, std::ostream& err, Encoding text_enc) {
-    const std::string_view command = argv[0];
+int one_shot(const Options& o, std::ostream& out, std::ostream& err, Encoding text_enc) {
+    const std::string_view command = o.command;
     std::vector<std::string> lines, notes;
-    bool help = false, crlf = false;
+    const bool help = o.command_help;
+    const bool crlf = o.format == Format::Ics && !help;  // RFC 5545 asks for CR LF whatever the platform
     try {
-        const Options o = options(command, argc, argv);
-        help = o.help;
-        crlf = o.format == Format::Ics && !help;  // RFC 5545 asks for CR LF whatever the platform
         // csv and json are always UTF-8; text follows the encoding chosen
-        const texts::Texts& T =
-            help || o.format == Format::Text ? (text_enc == Encoding::UTF8 ? texts::UTF8 : texts::SJIS) : texts::UTF8;
+        const texts::Texts& T = help || o.format == Format::Text ? texts_of(text_enc) : texts::UTF8;
         if (help) {
             for (const auto& line : T.HELP) lines.emplace_back(line);
         } else if (command == "terms") {
@@ -374,10 +266,10 @@ int one_shot(int argc, const char* const argv[], std::ostream& out, std::ostream
         say(err, "*ERR* argument error: " + b.what);
         return 2;
     }
-    io::RecordWriter o(out, "standard output", kLineEnd);
+    io::RecordWriter w(out, "standard output", kLineEnd);
     try {
-        for (const auto& line : lines) crlf ? o.prompt(line + "\r\n") : o.record(line);
-        o.flush();
+        for (const auto& line : lines) crlf ? w.prompt(line + "\r\n") : w.record(line);
+        w.flush();
     } catch (const io::Failure& f) {
         say(err, std::string("*ERR* file error: ") + f.what());
         return 1;

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include <solarlon/io.hpp>
+#include <solarlon/sun.hpp>
 
 #include "console/texts.hpp"
 #include "io/files.hpp"
@@ -29,11 +30,12 @@ struct Console {
 // EXPLAIN  The explanation screen; returns after the user has pressed Enter.
 void EXPLAIN(Console& con);
 
-// Conversion modes; each runs until its own end, then the program ends. EQX is the equinox choice.
-void mode_jst_to_longitude(Console& con, double EQX);             // menu 1
-void mode_dates_file(Console& con, double EQX);                   // menu 2
-void mode_longitude_to_date(Console& con, double EQX, bool jst);  // menu 3 (JST), 4 (UT)
-void mode_longitudes_file(Console& con, double EQX);              // menu 5
+// Conversion modes; each runs until its own end, then the program ends. EQ is the equinox chosen, its
+// EQX the value the routines are given.
+void mode_jst_to_longitude(Console& con, const sun::Equinox& eq);             // menu 1
+void mode_dates_file(Console& con, const sun::Equinox& eq);                   // menu 2
+void mode_longitude_to_date(Console& con, const sun::Equinox& eq, bool jst);  // menu 3 (JST), 4 (UT)
+void mode_longitudes_file(Console& con, const sun::Equinox& eq);              // menu 5
 
 // read_typed  The hand-typed modes' line: PROMPT, an (A80) line, GETNUM over 40 columns.
 //  Given:    USED  how many of the fields the mode uses (6 in menu 1, 2 in menus 3 and 4)

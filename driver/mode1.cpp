@@ -6,7 +6,8 @@
 
 namespace solarlon::driver {
 
-void mode_jst_to_longitude(Console& con, double EQX) {
+void mode_jst_to_longitude(Console& con, const sun::Equinox& eq) {
+    const double EQX = eq.eq();
     double V[6];
     while (read_typed(con, con.T.MODE1_PROMPT, 6, V)) {
         const double hour = V[3] - 9.0;  // JST to UT; the day is carried by SUNLNG

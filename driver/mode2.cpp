@@ -35,7 +35,8 @@ void read_date(const std::string& FLINE, const std::string& file, long line_no, 
 
 }  // namespace
 
-void mode_dates_file(Console& con, double EQX) {
+void mode_dates_file(Console& con, const sun::Equinox& eq) {
+    const double EQX = eq.eq();
     std::string FLINE;  // one buffer for every line
     FLINE.reserve(kLine);
     convert_file(con, con.T.MODE2_PROMPT, ".SLG", true,

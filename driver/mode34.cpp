@@ -56,7 +56,8 @@ bool shows_date(const sun::DecimalDate& d, const std::string& day) {
 
 }  // namespace
 
-void mode_longitude_to_date(Console& con, double EQX, bool jst) {
+void mode_longitude_to_date(Console& con, const sun::Equinox& eq, bool jst) {
+    const double EQX = eq.eq();
     const std::int32_t IZONE = jst ? 9 : 0;
     double V[6];
     std::string typed_year;

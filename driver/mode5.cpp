@@ -8,7 +8,8 @@
 
 namespace solarlon::driver {
 
-void mode_longitudes_file(Console& con, double EQX) {
+void mode_longitudes_file(Console& con, const sun::Equinox& eq) {
+    const double EQX = eq.eq();
     static const std::int32_t IZONE = 0, IYEAR = 2000;
     static const double YEAR = 2000.0;
     double LON = 0.0;  // a slash on the first line converts 0

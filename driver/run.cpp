@@ -58,15 +58,15 @@ void dispatch(Console& con) {
     const char ans = menu(con);
     if (ans == ' ') return;
 
-    const double EQX = equinox(con);
-    if (nint(EQX) == 0.0) con.out.record(con.T.EQX_OF_DATE);  // the equinox choice rounds to 0
+    const sun::Equinox eq = sun::Equinox::from_eq(equinox(con));
+    if (eq.is_of_date()) con.out.record(con.T.EQX_OF_DATE);
 
     switch (ans) {
-        case '1': mode_jst_to_longitude(con, EQX); break;
-        case '2': mode_dates_file(con, EQX); break;
-        case '3': mode_longitude_to_date(con, EQX, true); break;
-        case '4': mode_longitude_to_date(con, EQX, false); break;
-        default: mode_longitudes_file(con, EQX); break;  // '5'
+        case '1': mode_jst_to_longitude(con, eq); break;
+        case '2': mode_dates_file(con, eq); break;
+        case '3': mode_longitude_to_date(con, eq, true); break;
+        case '4': mode_longitude_to_date(con, eq, false); break;
+        default: mode_longitudes_file(con, eq); break;  // '5'
     }
 }
 

@@ -9,7 +9,7 @@
 int main() {
     namespace sun = solarlon::sun;
     const sun::Equinox of_date = sun::Equinox::of_date();  // the mean equinox of date, for this theory
-    const sun::Theory classic = sun::Theory::classic;
+    const sun::Theory& classic = sun::Theory::classic;
     std::printf("2000-01-01 12:00 UT  longitude %.5f\n", sun::longitude(sun::utc(2000, 1, 1, 12), of_date, classic));
 
     const sun::Instant t = sun::instant_of(2027, 270.0, of_date, 9.0, classic);  // JST

@@ -5,7 +5,7 @@
 
 #include <iosfwd>
 
-#include "commands/one_shot.hpp"
+#include "commands/options.hpp"
 #include "console/console.hpp"
 #include "driver/dialogue.hpp"
 
@@ -19,9 +19,9 @@ namespace solarlon::driver {
 //            --utf8, --sjis: the encoding of every text. Otherwise the dialogue is in UTF-8 where
 //            TERM.utf8, and the texts that are no dialogue (the usage text, the commands' text
 //            output, the file modes' closing word on ERR) where TERM.locale_utf8; else Shift-JIS.
-//            terms, at, when (the first word that is no option): a one-shot command on the words
-//            from it on, its answer on OUT (0), or one line on ERR for a bad value (2); the menu
-//            never starts. With no other argument the program runs (RUN's result). Any other
+//            terms, kou, zassetsu, at, when (the first word that is no option): a one-shot command
+//            on the words from it on, its answer on OUT (0), or one line on ERR for a bad value (2);
+//            the menu never starts. With no other argument the program runs (RUN's result). Any other
 //            argument: one line on ERR naming it, status 2, and nothing else happens.
 int command(int argc, const char* const argv[], std::istream& in, std::ostream& out, std::ostream& err,
             const Terminal& term);

@@ -6,7 +6,7 @@
 //            January 0, 0 h UT, whole days by DAYNUM.
 //  Called:   DAYNUM
 #include <solarlon/equinox.hpp>
-#include <solarlon/util.hpp>
+#include <solarlon/solar.hpp>
 
 #include "detail.hpp"
 
@@ -26,20 +26,23 @@ double years_of_date(const double& year, const double& mon, const double& day, c
 Equinox choose_equinox(const double& EQ, const double& YEAR, const double& MON, const double& DAY, const double& HOUR,
                        const double& MINUTE, const double& SECOND) {
     const double eq = EQ;
-    const double ieq = nint(eq);
     Equinox e;  // every field set below
-    if (ieq == 1950.0) {
-        e.kind = Equinox::Kind::MEAN_1950;
-        e.epoch = 1950.0;
-        e.t = 0.0;
-    } else if (ieq == 0.0) {
-        e.kind = Equinox::Kind::OF_DATE;
-        e.t = years_of_date(YEAR, MON, DAY, HOUR, MINUTE, SECOND);
-        e.epoch = 1950.0 + e.t;
-    } else {
-        e.kind = Equinox::Kind::MEAN_OF_YEAR;  // also for a NaN EQ
-        e.epoch = eq;
-        e.t = eq - 1950.0;
+    switch (equinox_kind(eq)) {
+        case EquinoxKind::mean_1950:
+            e.kind = Equinox::Kind::MEAN_1950;
+            e.epoch = 1950.0;
+            e.t = 0.0;
+            break;
+        case EquinoxKind::of_date:
+            e.kind = Equinox::Kind::OF_DATE;
+            e.t = years_of_date(YEAR, MON, DAY, HOUR, MINUTE, SECOND);
+            e.epoch = 1950.0 + e.t;
+            break;
+        case EquinoxKind::mean_of_year:
+            e.kind = Equinox::Kind::MEAN_OF_YEAR;  // also for a NaN EQ
+            e.epoch = eq;
+            e.t = eq - 1950.0;
+            break;
     }
     return e;
 }

@@ -233,7 +233,7 @@ std::string_view sexagenary_name(int k) { return k >= 0 && k < 60 ? kSexagenary[
 
 std::string_view seasonal_day_name(int kind) { return kind >= 0 && kind < 24 ? kSeasonal[kind] : ""; }
 
-std::array<Pentad, 72> pentads(std::int32_t year, const Equinox& eq, double zone, Theory theory) {
+std::array<Pentad, 72> pentads(std::int32_t year, const Equinox& eq, double zone, const Theory& theory) {
     const auto terms = solar_terms(year, eq, zone, theory);
     std::array<Pentad, 72> out;
     for (std::size_t k = 0; k < 24; ++k) {
@@ -272,7 +272,7 @@ std::array<Pentad, 72> pentads(std::int32_t year, const Equinox& eq, double zone
     return out;
 }
 
-std::vector<SeasonalDay> seasonal_days(std::int32_t year, const Equinox& eq, double zone, Theory theory) {
+std::vector<SeasonalDay> seasonal_days(std::int32_t year, const Equinox& eq, double zone, const Theory& theory) {
     std::vector<SeasonalDay> out;
     const auto terms = solar_terms(year, eq, zone, theory);
     for (const Term& t : terms) {

@@ -1,14 +1,10 @@
-// sun  The typed interface over SUNLNG and SUNTIM (classic) and the apparent theory: equinoxes, the
-//      longitude at an instant, the instant of a longitude and the solar terms of a year.
+// sun  The typed interface over the theories: instants, equinoxes, and the longitude at an instant, the
+//      instant of a longitude and the solar terms of a year, each asked of the theory given.
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-#include <solarlon/solar.hpp>
 #include <solarlon/sun.hpp>
-#include <solarlon/util.hpp>
-
-#include "theory_apparent.hpp"
 
 namespace solarlon::sun {
 
@@ -64,91 +60,57 @@ Equinox Equinox::of_date() { return Equinox(0.0); }
 Equinox Equinox::from_eq(double EQ) { return Equinox(EQ); }
 
 Equinox Equinox::of_year(double year) {
-    // EQ above -1.5 and below 0.5 rounds to 0, which the routines read as the equinox of date.
-    return Equinox(year > -1.5 && year < 0.5 ? std::nan("") : year);
+    // A year that the routines would read as the equinox of date names no mean equinox.
+    return Equinox(equinox_kind(year) == EquinoxKind::of_date ? kNaN : year);
 }
 
-bool Equinox::is_of_date() const { return nint(eq_) == 0.0; }
+double Theory::longitude(const Instant& at, const Equinox& eq) const { return position(at, eq).longitude; }
 
-Position position(const Instant& at, const Equinox& eq, Theory theory) {
-    if (at.scale == Scale::tt && theory == Theory::classic) return Position{kNaN, kNaN, kNaN, kNaN, kNaN, kNaN};
-    if (theory == Theory::apparent) {
-        // The true equinox of date only.
-        if (!eq.is_of_date()) return Position{kNaN, kNaN, kNaN, kNaN, kNaN, kNaN};
-        return by_apparent::position(at);
-    }
-    const double hour = at.hour - at.zone;  // UT; SUNLNG carries the day
-    Position p{};
-    SUNLNG(eq.eq(), at.year, at.month, at.day, hour, at.minute, at.second, p.delta_t, p.longitude, p.radius, p.x, p.y,
-           p.z);
-    return p;
-}
-
-double longitude(const Instant& at, const Equinox& eq, Theory theory) {
-    if (theory == Theory::apparent || at.scale == Scale::tt) return position(at, eq, theory).longitude;
-    const double hour = at.hour - at.zone;
-    double LON = 0.0;
-    SUNLON(eq.eq(), at.year, at.month, at.day, hour, at.minute, at.second, LON);
-    return LON;
-}
-
-Instant instant_of(std::int32_t year, double lon, const Equinox& eq, double zone, Theory theory) {
-    return instant_of(year, lon, eq, zone, theory, Scale::utc);
-}
-
-Instant instant_of(std::int32_t year, double lon, const Equinox& eq, double zone, Theory theory, Scale scale) {
-    if (theory == Theory::apparent) {
-        if (!eq.is_of_date()) return Instant{kNaN, kNaN, kNaN, kNaN, kNaN, kNaN, zone, scale};
-        return by_apparent::instant_of(year, lon, zone, scale);
-    }
-    if (scale == Scale::tt) return Instant{kNaN, kNaN, kNaN, kNaN, kNaN, kNaN, zone, scale};
-    // SUNTIM searches whole hours of a zone; a zone with minutes is searched in the whole-hour zone
-    // west of it, and the answer moved by the minutes left over.
-    const double whole = std::isfinite(zone) ? std::floor(zone) : 0.0;
-    const std::int32_t IZONE = static_cast<std::int32_t>(std::max(-48.0, std::min(48.0, whole)));
-    const double YEAR = year;
-    double MON = 0.0, DAY = 0.0, HOUR = 0.0, MINUTE = 0.0, SECOND = 0.0;
-    std::int32_t IYADD = 0;
-    SUNTIM(eq.eq(), IZONE, year, lon, YEAR, MON, DAY, HOUR, MINUTE, SECOND, IYADD);
-    Instant r{YEAR + IYADD, MON, DAY, HOUR, MINUTE, SECOND, zone};
-    if (zone != static_cast<double>(IZONE)) r.minute += (zone - IZONE) * 60.0;  // NaN for a NaN zone
-    return r;
-}
-
-Instant instant_of_to_second(std::int32_t year, double lon, const Equinox& eq, double zone, Theory theory) {
-    return to_second(instant_of(year, lon, eq, zone, theory));
-}
-
-std::array<Term, 24> solar_terms(std::int32_t year, const Equinox& eq, double zone, Theory theory) {
-    return solar_terms(year, eq, zone, theory, Scale::utc);
-}
-
-std::array<Term, 24> solar_terms(std::int32_t year, const Equinox& eq, double zone, Theory theory, Scale scale) {
-    std::array<Term, 24> terms;
-    if (theory == Theory::apparent || scale == Scale::tt) {
-        // Found in calendar order from 小寒.
-        std::array<Instant, 24> found;
-        found.fill(Instant{kNaN, kNaN, kNaN, kNaN, kNaN, kNaN, zone, scale});
-        if (eq.is_of_date() && theory == Theory::apparent) found = by_apparent::solar_terms(year, zone, scale);
-        for (std::size_t i = 0; i < terms.size(); ++i) {
-            terms[i] = Term{kTerms[i].name, kTerms[i].longitude, found[i]};
-        }
-        return terms;
-    }
-    for (std::size_t i = 0; i < terms.size(); ++i) {
-        terms[i] = Term{kTerms[i].name, kTerms[i].longitude, instant_of(year, kTerms[i].longitude, eq, zone, theory)};
-    }
+std::array<Theory::TermInstant, 24> Theory::term_instants(std::int32_t year, const Equinox& eq, double zone,
+                                                          Scale scale) const {
+    std::array<TermInstant, 24> r;
+    for (std::size_t k = 0; k < r.size(); ++k) r[k] = {k, instant_of(year, kTerms[k].longitude, eq, zone, scale)};
     // Calendar order; only far from the present could the Gregorian calendar move a term past another.
     // Instants with a NaN (a NaN equinox) stay in the order of the longitudes.
-    for (const Term& t : terms) {
+    for (const TermInstant& t : r) {
         const Instant& i = t.instant;
-        if (!std::isfinite(i.year + i.month + i.day + i.hour + i.minute + i.second)) return terms;
+        if (!std::isfinite(i.year + i.month + i.day + i.hour + i.minute + i.second)) return r;
     }
     auto key = [](const Instant& t) {
         return std::array<double, 6>{t.year, t.month, t.day, t.hour, t.minute, t.second};
     };
-    std::stable_sort(terms.begin(), terms.end(),
-                     [&](const Term& a, const Term& b) { return key(a.instant) < key(b.instant); });
+    std::stable_sort(r.begin(), r.end(),
+                     [&](const TermInstant& a, const TermInstant& b) { return key(a.instant) < key(b.instant); });
+    return r;
+}
+
+Position position(const Instant& at, const Equinox& eq, const Theory& theory) { return theory.position(at, eq); }
+
+double longitude(const Instant& at, const Equinox& eq, const Theory& theory) { return theory.longitude(at, eq); }
+
+Instant instant_of(std::int32_t year, double lon, const Equinox& eq, double zone, const Theory& theory) {
+    return theory.instant_of(year, lon, eq, zone, Scale::utc);
+}
+
+Instant instant_of(std::int32_t year, double lon, const Equinox& eq, double zone, const Theory& theory, Scale scale) {
+    return theory.instant_of(year, lon, eq, zone, scale);
+}
+
+Instant instant_of_to_second(std::int32_t year, double lon, const Equinox& eq, double zone, const Theory& theory) {
+    return to_second(theory.instant_of(year, lon, eq, zone, Scale::utc));
+}
+
+std::array<Term, 24> solar_terms(std::int32_t year, const Equinox& eq, double zone, const Theory& theory) {
+    return solar_terms(year, eq, zone, theory, Scale::utc);
+}
+
+std::array<Term, 24> solar_terms(std::int32_t year, const Equinox& eq, double zone, const Theory& theory, Scale scale) {
+    const auto found = theory.term_instants(year, eq, zone, scale);
+    std::array<Term, 24> terms;
+    for (std::size_t i = 0; i < terms.size(); ++i) {
+        const TermName& n = kTerms[found[i].term];
+        terms[i] = Term{n.name, n.longitude, found[i].instant};
+    }
     return terms;
 }
 
@@ -175,23 +137,14 @@ const char* refusal_text(Refusal r, Scale scale) {
     return "";
 }
 
-// A build without the theory says so first; then the equinox, then the instant.
-bool is_leap_second(const Instant& at) { return by_apparent::is_leap_second(at); }
+Refusal refusal(const Instant& at, const Equinox& eq, const Theory& theory) { return theory.refusal(at, eq); }
 
-Refusal refusal(const Instant& at, const Equinox& eq, Theory theory) {
-    if (theory == Theory::classic) return at.scale == Scale::tt ? Refusal::scale_not_ut : Refusal::none;
-    const Refusal r = by_apparent::refusal(at);
-    return r != Refusal::no_theory && !eq.is_of_date() ? Refusal::equinox_not_of_date : r;
+Refusal refusal(std::int32_t year, double lon, const Equinox& eq, double zone, const Theory& theory) {
+    return theory.refusal(year, lon, eq, zone, Scale::utc);
 }
 
-Refusal refusal(std::int32_t year, double lon, const Equinox& eq, double zone, Theory theory) {
-    return refusal(year, lon, eq, zone, theory, Scale::utc);
-}
-
-Refusal refusal(std::int32_t year, double lon, const Equinox& eq, double zone, Theory theory, Scale scale) {
-    if (theory == Theory::classic) return scale == Scale::tt ? Refusal::scale_not_ut : Refusal::none;
-    const Refusal r = by_apparent::refusal(year, lon, zone, scale);
-    return r != Refusal::no_theory && !eq.is_of_date() ? Refusal::equinox_not_of_date : r;
+Refusal refusal(std::int32_t year, double lon, const Equinox& eq, double zone, const Theory& theory, Scale scale) {
+    return theory.refusal(year, lon, eq, zone, scale);
 }
 
 }  // namespace solarlon::sun

@@ -1,5 +1,5 @@
-// by_apparent::position, instant_of, solar_terms, is_leap_second, refusal  The apparent theory behind
-//     the typed interface: an instant of a zone as a two-part Julian Date of its scale, to TT and back.
+// Theory::apparent, is_leap_second  The apparent theory behind the typed interface: an instant of a
+//     zone as a two-part Julian Date of its scale, to TT and back; the true equinox of date only.
 //
 //  Method:   To a Julian Date: d1 is 0 h of the date (DAYNUM of the whole year, month and day),
 //            d2 the day's fraction and the time of day less the zone, in days. A second from 60 up to
@@ -10,17 +10,19 @@
 //            back (23:59:60.x).
 //  Called:   DAYNUM, civil_from_days, apparent::place_tt, apparent::crossing, apparent::solar_terms_tt,
 //            apparent::to_tt, apparent::from_tt, apparent::coverage
-#include "theory_apparent.hpp"
-
+#include <array>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
+#include <solarlon/constants.hpp>
 #include <solarlon/equinox.hpp>
+#include <solarlon/sun.hpp>
 
 #include "apparent/apparent.hpp"
 #include "civil.hpp"
 
-namespace solarlon::sun::by_apparent {
+namespace solarlon::sun {
 
 namespace {
 
@@ -81,53 +83,89 @@ Refusal of_coverage(apparent::Coverage c) {
     return Refusal::none;
 }
 
-}  // namespace
-
-Position position(const Instant& at) {
-    const apparent::Jd tt = to_tt(at);
-    const apparent::Place p = apparent::place_tt(tt.d1, tt.d2);
-    // TT - UTC of the table (or the model) at the instant's UTC.
-    const apparent::Jd utc = at.scale == Scale::tt ? apparent::from_tt(tt, apparent::Scale::utc).t : to_jd(at);
-    const double dt = std::isnan(p.longitude) ? kNaN : apparent::tt_minus_utc(utc.d1, utc.d2);
-    return Position{p.longitude, p.radius, p.x, p.y, p.z, dt};
-}
-
-Instant instant_of(std::int32_t year, double lon, double zone, Scale scale) {
-    return from_tt(apparent::crossing(year, zone, lon, core(scale)), zone, scale);
-}
-
-std::array<Instant, 24> solar_terms(std::int32_t year, double zone, Scale scale) {
-    const auto jds = apparent::solar_terms_tt(year, zone, core(scale));
-    std::array<Instant, 24> r;
-    for (std::size_t k = 0; k < r.size(); ++k) r[k] = from_tt(jds[k], zone, scale);
-    return r;
-}
-
-bool is_leap_second(const Instant& at) {
+bool leap_second_at(const Instant& at) {
     if (!leap(at)) return false;
     const apparent::Jd t = to_jd(at);
     return apparent::coverage(t, apparent::Scale::utc) == apparent::Coverage::ok &&
            apparent::leap_second_follows(t.d1, t.d2);
 }
 
-Refusal refusal(const Instant& at) {
+// Why the instant, or the crossing of the year, is refused; the equinox is not looked at.
+Refusal refusal_at(const Instant& at) {
     const apparent::Jd t = to_jd(at);
     const Refusal r = of_coverage(apparent::coverage(t, scale_of(at)));
-    if (r != Refusal::none || !leap(at) || by_apparent::is_leap_second(at)) return r;
+    if (r != Refusal::none || !leap(at) || leap_second_at(at)) return r;
     return Refusal::not_a_leap_second;
 }
 
-Refusal refusal(std::int32_t year, double lon, double zone, Scale scale) {
+Refusal refusal_of_year(std::int32_t year, double lon, double zone, Scale scale) {
     if (!apparent::available()) return Refusal::no_theory;
     if (!std::isfinite(lon) || !std::isfinite(zone)) return Refusal::not_finite;
-    // In 1600 a zone east of UTC starts its year before 1600-01-01 00:00, and in 3000 a zone west of
-    // it ends the year after 3000-12-31 24:00: only a crossing in those hours is refused there.
-    if (year < 1600) return Refusal::before_range;
-    if (year > 3000) return Refusal::after_range;
-    if ((year == 1600 || year == 3000) && std::isnan(apparent::crossing(year, zone, lon, core(scale)).d2)) {
-        return year == 1600 ? Refusal::before_range : Refusal::after_range;
+    // In the first year a zone east of UTC starts its year before 1600-01-01 00:00, and in the last a
+    // zone west of it ends the year after 3000-12-31 24:00: only a crossing in those hours is refused.
+    if (year < kFirstYear) return Refusal::before_range;
+    if (year > kLastYear) return Refusal::after_range;
+    if ((year == kFirstYear || year == kLastYear) && std::isnan(apparent::crossing(year, zone, lon, core(scale)).d2)) {
+        return year == kFirstYear ? Refusal::before_range : Refusal::after_range;
     }
     return Refusal::none;
 }
 
-}  // namespace solarlon::sun::by_apparent
+class Apparent final : public Theory {
+  public:
+    constexpr Apparent() = default;
+
+    std::string_view name() const override { return "apparent"; }
+
+    Refusal refusal(const Equinox& eq) const override {
+        if (!apparent::available()) return Refusal::no_theory;
+        return eq.is_of_date() ? Refusal::none : Refusal::equinox_not_of_date;
+    }
+
+    // A build without the theory says so first; then the equinox, then the instant.
+    Refusal refusal(const Instant& at, const Equinox& eq) const override {
+        const Refusal r = refusal_at(at);
+        return r != Refusal::no_theory && !eq.is_of_date() ? Refusal::equinox_not_of_date : r;
+    }
+
+    Refusal refusal(std::int32_t year, double lon, const Equinox& eq, double zone, Scale scale) const override {
+        const Refusal r = refusal_of_year(year, lon, zone, scale);
+        return r != Refusal::no_theory && !eq.is_of_date() ? Refusal::equinox_not_of_date : r;
+    }
+
+    Position position(const Instant& at, const Equinox& eq) const override {
+        if (!eq.is_of_date()) return Position{kNaN, kNaN, kNaN, kNaN, kNaN, kNaN};
+        const apparent::Jd tt = to_tt(at);
+        const apparent::Place p = apparent::place_tt(tt.d1, tt.d2);
+        // TT - UTC of the table (or the model) at the instant's UTC.
+        const apparent::Jd utc = at.scale == Scale::tt ? apparent::from_tt(tt, apparent::Scale::utc).t : to_jd(at);
+        const double dt = std::isnan(p.longitude) ? kNaN : apparent::tt_minus_utc(utc.d1, utc.d2);
+        return Position{p.longitude, p.radius, p.x, p.y, p.z, dt};
+    }
+
+    Instant instant_of(std::int32_t year, double lon, const Equinox& eq, double zone, Scale scale) const override {
+        if (!eq.is_of_date()) return Instant{kNaN, kNaN, kNaN, kNaN, kNaN, kNaN, zone, scale};
+        return from_tt(apparent::crossing(year, zone, lon, core(scale)), zone, scale);
+    }
+
+    // Found in calendar order from 小寒.
+    std::array<TermInstant, 24> term_instants(std::int32_t year, const Equinox& eq, double zone,
+                                              Scale scale) const override {
+        std::array<TermInstant, 24> r;
+        std::array<apparent::Jd, 24> jds;
+        jds.fill(apparent::Jd{kNaN, kNaN});
+        if (eq.is_of_date()) jds = apparent::solar_terms_tt(year, zone, core(scale));
+        for (std::size_t k = 0; k < r.size(); ++k) r[k] = {k, from_tt(jds[k], zone, scale)};
+        return r;
+    }
+};
+
+constexpr Apparent kApparent;
+
+}  // namespace
+
+const Theory& Theory::apparent = kApparent;
+
+bool is_leap_second(const Instant& at) { return leap_second_at(at); }
+
+}  // namespace solarlon::sun

@@ -4,8 +4,8 @@
 //
 // Angles in degrees, zone offsets in hours ahead of UT; names are UTF-8. Days are calendar days of
 // the zone, taken from the instant rounded to the second as the commands print it.
-#ifndef SOLARLON_SOLAR_CALENDAR_HPP
-#define SOLARLON_SOLAR_CALENDAR_HPP
+#ifndef SOLARLON_CALENDAR_HPP
+#define SOLARLON_CALENDAR_HPP
 
 #include <array>
 #include <cstdint>
@@ -43,7 +43,7 @@ struct Pentad {
 //          after 275, on December 30 or 31 or in the first hours of the next January 1). Each third
 //          one (the first of each term) has the instant of solar_terms.
 //          Where THEORY refuses the year the instants are NaN and the order is that of longitude.
-std::array<Pentad, 72> pentads(std::int32_t year, const Equinox& eq, double zone, Theory theory);
+std::array<Pentad, 72> pentads(std::int32_t year, const Equinox& eq, double zone, const Theory& theory);
 
 // One seasonal day.
 struct SeasonalDay {
@@ -62,7 +62,7 @@ std::string_view seasonal_day_name(int kind);
 //                of the list): 節分, the equinoxes' 彼岸 and 社日, 八十八夜, 入梅, 半夏生, 二百十日,
 //                二百二十日, and each 土用 with its 丑 days and its end. Empty where THEORY refuses
 //                the year.
-std::vector<SeasonalDay> seasonal_days(std::int32_t year, const Equinox& eq, double zone, Theory theory);
+std::vector<SeasonalDay> seasonal_days(std::int32_t year, const Equinox& eq, double zone, const Theory& theory);
 
 }  // namespace solarlon::sun
 

@@ -5,12 +5,23 @@
 // precession to the chosen equinox is a polynomial added to the longitude. Angles in degrees,
 // distances in AU, times in UT unless said otherwise. Given arguments are read-only references, in
 // this library as in equinox and util: a literal (0.0 for a minute, 1 for a sign) is passed as it is.
-#ifndef SOLARLON_SOLAR_SOLAR_HPP
-#define SOLARLON_SOLAR_SOLAR_HPP
+#ifndef SOLARLON_SOLAR_HPP
+#define SOLARLON_SOLAR_HPP
 
+#include <cmath>
 #include <cstdint>
 
 namespace solarlon {
+
+// The equinox that an equinox choice EQ of SUNLNG and SUNTIM selects, EQ rounded by adding 0.5 and
+// truncating toward zero: 1950 the mean equinox of 1950.0, 0 the equinox of the instant (so every EQ
+// above -1.5 and below 0.5), any other value (NaN too) the mean equinox of the year EQ, fraction kept.
+enum class EquinoxKind { mean_1950, of_date, mean_of_year };
+inline EquinoxKind equinox_kind(double EQ) {
+    const double rounded = std::trunc(EQ + 0.5);
+    if (rounded == 1950.0) return EquinoxKind::mean_1950;
+    return rounded == 0.0 ? EquinoxKind::of_date : EquinoxKind::mean_of_year;
+}
 
 // DELTAT  Estimate of Delta T = TD - UT from the calendar date.
 //  Given:    YEAR, MON, DAY   calendar date; values out of range are used as they are

@@ -5,25 +5,17 @@
 // the bit. By the apparent theory, the almanac's longitude from ERFA. Angles in degrees, distances in
 // AU, zone offsets in hours ahead of UT. Nothing here throws for astronomy: a NaN given comes back as
 // NaN, and refusal() says why a theory gives NaN.
-#ifndef SOLARLON_SOLAR_SUN_HPP
-#define SOLARLON_SOLAR_SUN_HPP
+#ifndef SOLARLON_SUN_HPP
+#define SOLARLON_SUN_HPP
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
-namespace solarlon::sun {
+#include <solarlon/solar.hpp>
 
-// The theory that answers.
-//   classic   Newcomb's theory of the Sun, geometric longitude referred to a mean equinox, exactly as
-//             SUNLNG and SUNTIM compute it; the instant taken as UT.
-//   apparent  The apparent geocentric longitude (aberration and nutation included) referred to the
-//             true ecliptic and equinox of date, by the IAU 2006/2000A reduction of ERFA's ephemeris
-//             of the Earth: what almanacs list. The instant is UTC (TT from the leap seconds from
-//             1972, held at TT - UTC = 69.184 s after the last one, from a published Delta T model
-//             before) or TT; answered from 1600-01-01 00:00 to 3000-12-31 24:00 of its scale, for the
-//             equinox of date only, and only in a build with ERFA.
-enum class Theory { classic, apparent };
+namespace solarlon::sun {
 
 // The time scale of an instant: UTC (the civil time; UT for the classic theory) or TT, which only
 // the apparent theory takes.
@@ -45,7 +37,8 @@ struct Instant {
 Instant utc(double year, double month, double day, double hour = 0, double minute = 0, double second = 0);
 Instant jst(double year, double month, double day, double hour = 0, double minute = 0, double second = 0);
 
-// The equinox to which longitudes are referred.
+// The equinox to which longitudes are referred: the program's equinox choice EQ, decided once into
+// its kind (equinox_kind) when the value is made.
 class Equinox {
   public:
     static Equinox mean_1950();  // mean equinox of 1950.0
@@ -62,12 +55,92 @@ class Equinox {
     static Equinox from_eq(double EQ);
 
     double eq() const { return eq_; }  // the EQ value that SUNLNG and SUNTIM are given
-    bool is_of_date() const;           // the answer selects the equinox of the instant
+    EquinoxKind kind() const { return kind_; }
+    bool is_of_date() const { return kind_ == EquinoxKind::of_date; }  // the equinox of the instant
 
   private:
-    explicit Equinox(double eq) : eq_(eq) {}
+    explicit Equinox(double eq) : eq_(eq), kind_(equinox_kind(eq)) {}
     double eq_;
+    EquinoxKind kind_;
 };
+
+// The Sun's position at an instant (see Position below), and the instant of a longitude.
+struct Position;
+
+// Why a theory gives NaN.
+enum class Refusal {
+    none,                 // answered (or a NaN given goes through)
+    equinox_not_of_date,  // the apparent theory has the true equinox of date only
+    no_theory,            // this build has no apparent theory (it was built without ERFA)
+    before_range,         // the apparent theory answers from 1600-01-01 00:00 UTC (or TT) on
+    after_range,          // ... and up to 3000-12-31 24:00 UTC (or TT)
+    not_finite,           // a value given is NaN or infinite
+    not_a_leap_second,    // a second from 60 up to 61 where no leap second is inserted
+    scale_not_ut,         // the classic theory takes UT only, not TT
+};
+
+// Theory  One theory of the Sun's longitude, chosen once and asked everything: where the Sun is at an
+//         instant, when it reaches a longitude, the solar terms of a year, and why a question gets NaN.
+//
+//   Theory::classic   Newcomb's theory of the Sun, geometric longitude referred to a mean equinox,
+//                     exactly as SUNLNG and SUNTIM compute it; the instant taken as UT.
+//   Theory::apparent  The apparent geocentric longitude (aberration and nutation included) referred to
+//                     the true ecliptic and equinox of date, by the IAU 2006/2000A reduction of ERFA's
+//                     ephemeris of the Earth: what almanacs list. The instant is UTC (TT from the leap
+//                     seconds from 1972, held at TT - UTC = 69.184 s after the last one, from a
+//                     published Delta T model before) or TT; answered from 1600-01-01 00:00 to
+//                     3000-12-31 24:00 of its scale, for the equinox of date only, and only in a build
+//                     with ERFA.
+// Theories are compared by identity; theories() lists them all.
+class Theory {
+  public:
+    static const Theory& classic;
+    static const Theory& apparent;
+
+    // name  How options and outputs name it: "classic", "apparent".
+    virtual std::string_view name() const = 0;
+
+    // refusal  Why the theory answers nothing referred to EQ (no_theory, equinox_not_of_date), or none.
+    virtual Refusal refusal(const Equinox& eq) const = 0;
+    // refusal  Why position and longitude at AT referred to EQ are NaN, or none.
+    virtual Refusal refusal(const Instant& at, const Equinox& eq) const = 0;
+    // refusal  Why instant_of(YEAR, LON, EQ, ZONE, SCALE) is NaN, or none.
+    virtual Refusal refusal(std::int32_t year, double lon, const Equinox& eq, double zone, Scale scale) const = 0;
+
+    // position, longitude, instant_of  As the free functions of the same names below.
+    virtual Position position(const Instant& at, const Equinox& eq) const = 0;
+    virtual double longitude(const Instant& at, const Equinox& eq) const;
+    virtual Instant instant_of(std::int32_t year, double lon, const Equinox& eq, double zone, Scale scale) const = 0;
+    // term_instants  The instants of the 24 solar terms of the calendar year YEAR of ZONE, in calendar
+    //                order, and the index (0 = 小寒, 285 degrees ... 23 = 冬至) of the term of each.
+    struct TermInstant {
+        std::size_t term;
+        Instant instant;
+    };
+    virtual std::array<TermInstant, 24> term_instants(std::int32_t year, const Equinox& eq, double zone,
+                                                      Scale scale) const;
+
+    friend bool operator==(const Theory& a, const Theory& b) { return &a == &b; }
+    friend bool operator!=(const Theory& a, const Theory& b) { return &a != &b; }
+
+  protected:
+    constexpr Theory() = default;
+    ~Theory() = default;
+    Theory(const Theory&) = delete;
+    Theory& operator=(const Theory&) = delete;
+};
+
+// The theories there are, the commands' default first (apparent, classic).
+struct Theories {
+    const Theory* const* first;
+    std::size_t count;
+    const Theory* const* begin() const { return first; }
+    const Theory* const* end() const { return first + count; }
+};
+Theories theories();
+
+// theory_named  The theory of NAME, or null.
+const Theory* theory_named(std::string_view name);
 
 // What SUNLNG gives at an instant (classic), or the apparent Sun (apparent).
 struct Position {
@@ -81,8 +154,8 @@ struct Position {
 // position, longitude  The Sun at the instant AT, referred to EQ. LONGITUDE is what the program's
 //                      date-to-longitude mode prints (before its F10.5), for AT in JST. Apparent: the
 //                      year and month are taken whole, the day with its fraction.
-Position position(const Instant& at, const Equinox& eq, Theory theory);
-double longitude(const Instant& at, const Equinox& eq, Theory theory);
+Position position(const Instant& at, const Equinox& eq, const Theory& theory);
+double longitude(const Instant& at, const Equinox& eq, const Theory& theory);
 
 // instant_of  The instant in the zone ZONE (hours ahead of UT) at which the Sun reaches LON (degrees)
 //             within the calendar year YEAR of that zone, as SUNTIM finds it; the instant is in the
@@ -93,9 +166,9 @@ double longitude(const Instant& at, const Equinox& eq, Theory theory);
 //            Apparent: the first instant from 0 h of January 1 of YEAR in ZONE on, any zone, to well
 //            under 0.1 s; hour and minute whole, the second with its fraction (from 60 inside a
 //            leap second).
-Instant instant_of(std::int32_t year, double lon, const Equinox& eq, double zone, Theory theory);
+Instant instant_of(std::int32_t year, double lon, const Equinox& eq, double zone, const Theory& theory);
 // instant_of  The same with the year and the answer in SCALE (TT: ZONE 0; the classic theory has UT only).
-Instant instant_of(std::int32_t year, double lon, const Equinox& eq, double zone, Theory theory, Scale scale);
+Instant instant_of(std::int32_t year, double lon, const Equinox& eq, double zone, const Theory& theory, Scale scale);
 
 // to_second  AT as the program prints it: rounded to the whole second, seconds carried into
 //            minutes, minutes into hours, hours into days and days into months and years by the
@@ -108,7 +181,7 @@ Instant to_second(const Instant& at);
 
 // instant_of_to_second  INSTANT_OF rounded TO_SECOND: the program's longitude-to-JST mode prints
 //                       it for zone 9.
-Instant instant_of_to_second(std::int32_t year, double lon, const Equinox& eq, double zone, Theory theory);
+Instant instant_of_to_second(std::int32_t year, double lon, const Equinox& eq, double zone, const Theory& theory);
 
 // A date with a decimal day as the program prints it (the day as F7.3).
 struct DecimalDate {
@@ -131,21 +204,9 @@ struct Term {
 
 // solar_terms  The 24 terms of the calendar year YEAR of the zone ZONE, in calendar order: 小寒
 //              (285 degrees) first, 冬至 (270 degrees) last.
-std::array<Term, 24> solar_terms(std::int32_t year, const Equinox& eq, double zone, Theory theory);
+std::array<Term, 24> solar_terms(std::int32_t year, const Equinox& eq, double zone, const Theory& theory);
 // solar_terms  The same with the year and the instants in SCALE.
-std::array<Term, 24> solar_terms(std::int32_t year, const Equinox& eq, double zone, Theory theory, Scale scale);
-
-// Why a theory gives NaN.
-enum class Refusal {
-    none,                 // answered (or a NaN given goes through)
-    equinox_not_of_date,  // the apparent theory has the true equinox of date only
-    no_theory,            // this build has no apparent theory (it was built without ERFA)
-    before_range,         // the apparent theory answers from 1600-01-01 00:00 UTC (or TT) on
-    after_range,          // ... and up to 3000-12-31 24:00 UTC (or TT)
-    not_finite,           // a value given is NaN or infinite
-    not_a_leap_second,    // a second from 60 up to 61 where no leap second is inserted
-    scale_not_ut,         // the classic theory takes UT only, not TT
-};
+std::array<Term, 24> solar_terms(std::int32_t year, const Equinox& eq, double zone, const Theory& theory, Scale scale);
 
 // refusal_text  What a refusal says, in English, for a caller's message ("" for none).
 const char* refusal_text(Refusal r);
@@ -156,13 +217,13 @@ const char* refusal_text(Refusal r, Scale scale);
 //                 (false in a build without ERFA, which has no table).
 bool is_leap_second(const Instant& at);
 
-// refusal  Why position and longitude at AT, referred to EQ, by THEORY are NaN, or none.
-Refusal refusal(const Instant& at, const Equinox& eq, Theory theory);
+// refusal  Why position and longitude at AT, referred to EQ, by THEORY are NaN, or none (THEORY's own).
+Refusal refusal(const Instant& at, const Equinox& eq, const Theory& theory);
 
 // refusal  Why instant_of(YEAR, LON, EQ, ZONE, THEORY) is NaN, or none; for the solar terms, the
 //          same for each term's longitude.
-Refusal refusal(std::int32_t year, double lon, const Equinox& eq, double zone, Theory theory);
-Refusal refusal(std::int32_t year, double lon, const Equinox& eq, double zone, Theory theory, Scale scale);
+Refusal refusal(std::int32_t year, double lon, const Equinox& eq, double zone, const Theory& theory);
+Refusal refusal(std::int32_t year, double lon, const Equinox& eq, double zone, const Theory& theory, Scale scale);
 
 }  // namespace solarlon::sun
 

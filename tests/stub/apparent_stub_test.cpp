@@ -12,7 +12,6 @@ TEST(ApparentStub, RefusesWithoutErfa) {
     const double utc = 2461545.5;  // 2027 June 21
     EXPECT_FALSE(ap::available());
     EXPECT_EQ(ap::coverage(utc, 0.0), ap::Coverage::no_theory);
-    EXPECT_STREQ(ap::coverage_text(ap::Coverage::no_theory), "this build has no apparent theory (built without ERFA)");
     EXPECT_TRUE(std::isnan(ap::tt_minus_utc(utc, 0.0)));
     EXPECT_TRUE(std::isnan(ap::longitude(utc, 0.0)));
     EXPECT_TRUE(std::isnan(ap::instant_of(2027, 9, 90).d2));

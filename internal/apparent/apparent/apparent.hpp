@@ -38,10 +38,6 @@ enum class Coverage {
     not_finite,    // the instant is NaN or infinite
 };
 
-// coverage_text  What a refusal says, in English, for a caller's message: "" for ok, else e.g. "this
-//                build has no apparent theory (built without ERFA)".
-const char* coverage_text(Coverage c);
-
 // available  Whether this build has the apparent theory (ERFA was found when it was configured).
 bool available();
 

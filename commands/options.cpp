@@ -1,0 +1,178 @@
+// read_options  The command line, read once: the program's options up to the command word, then the
+//               command's options and words.
+#include <string>
+#include <string_view>
+
+#include <solarlon/io.hpp>
+
+#include "commands.hpp"
+
+namespace solarlon::driver {
+
+namespace {
+
+// The commands, in the order the usage text and the messages list them.
+constexpr std::string_view kCommands[] = {"terms", "kou", "zassetsu", "at", "when"};
+
+// The options of a command. VALUED: takes a value (--zone JST or --zone=JST). LISTED: named where an
+// unknown option is reported.
+struct Option {
+    std::string_view name;
+    bool valued;
+    bool listed;
+};
+constexpr Option kOptions[] = {
+    {"--equinox", true, true}, {"--zone", true, true},  {"--format", true, true}, {"--theory", true, true},
+    {"--scale", true, true},   {"--utf8", false, true}, {"--sjis", false, true},  {"--help", false, false},
+};
+
+constexpr const char* kEquinoxes = "date, 1950, 2000 or a year from -2000 to 14000 outside -1.5 to 0.5";
+constexpr const char* kZones = "JST, UTC, Z, +H, +HH, +HHMM or +HH:MM, or the same with -";
+
+// "a, b or c"
+template <class Range, class Name>
+std::string listed(const Range& items, Name&& name) {
+    std::string all, last;
+    for (const auto& item : items) {
+        const std::string_view n = name(item);
+        if (n.empty()) continue;
+        if (!last.empty()) all += all.empty() ? last : ", " + last;
+        last = std::string(n);
+    }
+    return all.empty() ? last : all + " or " + last;
+}
+
+std::string quoted(std::string_view text) { return io::shown(text); }
+
+bool is_command(std::string_view a) {
+    for (const std::string_view c : kCommands) {
+        if (a == c) return true;
+    }
+    return false;
+}
+
+const Option* option_named(std::string_view name) {
+    for (const Option& o : kOptions) {
+        if (o.name == name) return &o;
+    }
+    return nullptr;
+}
+
+// One valued option of COMMAND: NAME and its VALUE into O.
+void take(Options& o, std::string_view command, std::string_view name, std::string_view value) {
+    const std::string c(command);
+    if (name == "--equinox") {
+        const auto e = read_equinox(value);
+        if (!e) throw Bad{c + ": bad equinox " + quoted(value) + " (expected " + kEquinoxes + ")"};
+        o.equinox = *e;
+        o.equinox_text = value;
+    } else if (name == "--zone") {
+        const auto z = read_zone(value);
+        if (!z) throw Bad{c + ": bad zone " + quoted(value) + " (expected " + kZones + ")"};
+        o.zone_minutes = *z;
+        o.zone_given = true;
+    } else if (name == "--scale") {
+        if (value == "utc") o.scale = sun::Scale::utc;
+        else if (value == "tt") o.scale = sun::Scale::tt;
+        else throw Bad{c + ": bad scale " + quoted(value) + " (expected utc or tt)"};
+    } else if (name == "--format") {
+        const bool calendar = command != "at" && command != "when";  // a year's calendar: ics too
+        if (value == "text") o.format = Format::Text;
+        else if (value == "csv") o.format = Format::Csv;
+        else if (value == "json") o.format = Format::Json;
+        else if (value == "ics" && calendar) o.format = Format::Ics;
+        else
+            throw Bad{c + ": bad format " + quoted(value) + " (expected text, csv, json" +
+                      (calendar ? " or ics)" : " or, for a year's calendar, ics)")};
+    } else {  // --theory
+        const sun::Theory* t = sun::theory_named(value);
+        if (t == nullptr) {
+            throw Bad{c + ": bad theory " + quoted(value) + " (expected " +
+                      listed(sun::theories(), [](const sun::Theory* x) { return x->name(); }) + ")"};
+        }
+        o.theory = t;
+    }
+}
+
+// The command's options and words, from ARGV[FIRST] (the command's name) on.
+void read_command(Options& o, int first, int argc, const char* const argv[]) {
+    const std::string_view command = o.command;
+    for (int i = first + 1; i < argc; ++i) {
+        const std::string_view a = argv[i] != nullptr ? argv[i] : "";
+        if (a.size() < 2 || a.substr(0, 2) != "--") {
+            if (a == "-h") o.command_help = true;
+            else o.words.push_back(a);
+            continue;
+        }
+        std::string_view name = a, value;
+        bool has_value = false;
+        if (const auto eq = a.find('='); eq != std::string_view::npos) {
+            name = a.substr(0, eq);
+            value = a.substr(eq + 1);
+            has_value = true;
+        }
+        const Option* opt = option_named(name);
+        if (opt == nullptr || (!opt->valued && has_value)) {
+            throw Bad{std::string(command) + ": unknown option " + quoted(a) + " (expected " +
+                      listed(kOptions, [](const Option& x) { return x.listed ? x.name : std::string_view(); }) + ")"};
+        }
+        if (!opt->valued) {
+            if (name == "--help") o.command_help = true;
+            else o.utf8 = name == "--utf8";
+            continue;
+        }
+        if (!has_value) {
+            if (i + 1 >= argc || argv[i + 1] == nullptr) {
+                throw Bad{std::string(command) + ": option " + std::string(name) + " needs a value"};
+            }
+            value = argv[++i];
+        }
+        take(o, command, name, value);
+    }
+    // TT instants have no zone, and only the apparent theory takes them.
+    if (o.scale == sun::Scale::tt && !o.command_help) {
+        if (*o.theory == sun::Theory::classic) {
+            throw Bad{std::string(command) + ": --scale tt is not taken by the classic theory (its instants are UT)"};
+        }
+        if (o.zone_given && o.zone_minutes != 0) {
+            throw Bad{std::string(command) + ": --zone is not taken with --scale tt (TT instants have no zone)"};
+        }
+        o.zone_minutes = 0;
+    }
+}
+
+}  // namespace
+
+Options read_options(int argc, const char* const argv[]) {
+    Options o;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view a = argv[i] != nullptr ? argv[i] : "";
+        if (a == "--help" || a == "-h") {
+            o.help = true;
+        } else if (a == "--version" || a == "-V") {
+            o.version = true;
+        } else if (a == "--utf8" || a == "--sjis") {
+            o.utf8 = a == "--utf8";
+        } else if (is_command(a)) {
+            if (o.help || o.version) {
+                // The usage text says more than the command would; only its encoding is read on.
+                for (int j = i + 1; j < argc; ++j) {
+                    const std::string_view b = argv[j] != nullptr ? argv[j] : "";
+                    if (b == "--utf8" || b == "--sjis") o.utf8 = b == "--utf8";
+                }
+                break;
+            }
+            o.command = a;
+            read_command(o, i, argc, argv);
+            break;
+        } else if (!a.empty() && a[0] != '-') {
+            throw Bad{"unknown command " + quoted(a) + " (expected " +
+                      listed(kCommands, [](std::string_view c) { return c; }) + "; solarlon --help lists them)"};
+        } else {
+            throw Bad{"unknown argument " + quoted(a) + " (solarlon --help lists the options)"};
+        }
+    }
+    return o;
+}
+
+}  // namespace solarlon::driver
