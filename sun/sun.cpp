@@ -6,6 +6,8 @@
 
 #include <solarlon/sun.hpp>
 
+#include "names.hpp"
+
 namespace solarlon::sun {
 
 namespace {
@@ -13,36 +15,7 @@ namespace {
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // The solar terms from 小寒 on: names (UTF-8 bytes) and longitudes, degrees.
-struct TermName {
-    const char* name;
-    double longitude;
-};
-constexpr TermName kTerms[24] = {
-    {"\xE5\xB0\x8F\xE5\xAF\x92", 285.0},  // 小寒
-    {"\xE5\xA4\xA7\xE5\xAF\x92", 300.0},  // 大寒
-    {"\xE7\xAB\x8B\xE6\x98\xA5", 315.0},  // 立春
-    {"\xE9\x9B\xA8\xE6\xB0\xB4", 330.0},  // 雨水
-    {"\xE5\x95\x93\xE8\x9F\x84", 345.0},  // 啓蟄
-    {"\xE6\x98\xA5\xE5\x88\x86", 0.0},    // 春分
-    {"\xE6\xB8\x85\xE6\x98\x8E", 15.0},   // 清明
-    {"\xE7\xA9\x80\xE9\x9B\xA8", 30.0},   // 穀雨
-    {"\xE7\xAB\x8B\xE5\xA4\x8F", 45.0},   // 立夏
-    {"\xE5\xB0\x8F\xE6\xBA\x80", 60.0},   // 小満
-    {"\xE8\x8A\x92\xE7\xA8\xAE", 75.0},   // 芒種
-    {"\xE5\xA4\x8F\xE8\x87\xB3", 90.0},   // 夏至
-    {"\xE5\xB0\x8F\xE6\x9A\x91", 105.0},  // 小暑
-    {"\xE5\xA4\xA7\xE6\x9A\x91", 120.0},  // 大暑
-    {"\xE7\xAB\x8B\xE7\xA7\x8B", 135.0},  // 立秋
-    {"\xE5\x87\xA6\xE6\x9A\x91", 150.0},  // 処暑
-    {"\xE7\x99\xBD\xE9\x9C\xB2", 165.0},  // 白露
-    {"\xE7\xA7\x8B\xE5\x88\x86", 180.0},  // 秋分
-    {"\xE5\xAF\x92\xE9\x9C\xB2", 195.0},  // 寒露
-    {"\xE9\x9C\x9C\xE9\x99\x8D", 210.0},  // 霜降
-    {"\xE7\xAB\x8B\xE5\x86\xAC", 225.0},  // 立冬
-    {"\xE5\xB0\x8F\xE9\x9B\xAA", 240.0},  // 小雪
-    {"\xE5\xA4\xA7\xE9\x9B\xAA", 255.0},  // 大雪
-    {"\xE5\x86\xAC\xE8\x87\xB3", 270.0},  // 冬至
-};
+const detail::TermName (&kTerms)[24] = detail::kTermNames;
 
 }  // namespace
 
@@ -108,7 +81,7 @@ std::array<Term, 24> solar_terms(std::int32_t year, const Equinox& eq, double zo
     const auto found = theory.term_instants(year, eq, zone, scale);
     std::array<Term, 24> terms;
     for (std::size_t i = 0; i < terms.size(); ++i) {
-        const TermName& n = kTerms[found[i].term];
+        const detail::TermName& n = kTerms[found[i].term];
         terms[i] = Term{n.name, n.longitude, found[i].instant};
     }
     return terms;

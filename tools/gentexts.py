@@ -2,13 +2,42 @@
 """Writes the console texts of the table below in both console encodings: console/texts_sjis.cpp
 (Shift-JIS bytes, CP932) and console/texts_utf8.cpp (UTF-8 bytes), with console/texts.hpp declaring the
 table's layout, and tests/support/texts_entries.{hpp,cpp} listing the texts with their names for the
-tests. Run it after editing the table:
+tests. The names of the calendar (solar terms, pentads, seasonal days, the sexagenary cycle) come from
+tools/names.py, which holds each once: from it the script also writes sun/names.{hpp,cpp}, the library's
+tables of those names in UTF-8. Run it after editing either table:
     python3 tools/gentexts.py
 With --check it writes nothing: it compares the files it would write with those in the tree and fails,
 naming each file that differs, when any does.
 """
 import pathlib
 import sys
+
+sys.dont_write_bytecode = True  # the check runs from the tests: no cache beside the table
+import names  # noqa: E402
+
+# Every list of names complete and in order: the terms 15 degrees apart from 小寒 (285), the pentads
+# and seasonal days numbered from 1 and 0.
+assert [lon for lon, _ in names.TERMS] == [(285 + 15 * k) % 360 for k in range(24)]
+assert [n for n, _, _ in names.PENTADS] == list(range(1, 73))
+assert [k for k, _ in names.SEASONAL_DAYS] == list(range(24))
+SEXAGENARY = [names.STEMS[k % 10] + names.BRANCHES[k % 12] for k in range(60)]
+
+# Lead bytes of CP932's IBM extensions (0xFA-0xFC) and of NEC's selection of them (0xED, 0xEE).
+IBM_EXTENSION_LEADS = {0xED, 0xEE, 0xFA, 0xFB, 0xFC}
+
+
+def shift_jis_safe(name):
+    """NAME with 〓 for each character that Shift-JIS lacks (睍, 鱖, 雊) or has only among the IBM
+    extensions, which encoders write with different bytes (睆)."""
+    out = ""
+    for ch in name:
+        try:
+            safe = ch.encode("cp932")[0] not in IBM_EXTENSION_LEADS
+        except UnicodeEncodeError:
+            safe = False
+        out += ch if safe else "〓"
+    return out
+
 
 # (C++ name, text) or (C++ name, [texts]) for a table of records. "" is an empty record.
 TEXTS = [
@@ -113,7 +142,7 @@ TEXTS = [
         "終了状態: 0 正常終了、1 エラー（*ERR* の行）、2 引数の誤り",
     ]),
     # The 24 solar terms from 小寒 (285 degrees) on, and the degree sign of the commands' text output.
-    ("TERMS", "小寒 大寒 立春 雨水 啓蟄 春分 清明 穀雨 立夏 小満 芒種 夏至 小暑 大暑 立秋 処暑 白露 秋分 寒露 霜降 立冬 小雪 大雪 冬至".split()),
+    ("TERMS", [name for _, name in names.TERMS]),
     ("DEGREE", "°"),
     # The first line of the commands' text output when the apparent theory answers.
     ("APPARENT_HEAD", "視黄経（theory apparent: 真黄道と瞬時の真分点、ERFA の IAU 2006/2000A）"),
@@ -128,13 +157,12 @@ TEXTS = [
     # On standard error after a passage that falls after the year asked (the year before it).
     ("NOT_IN_YEAR", " 年のうちには達しません（年明けの最初の通過です）"),
     # The 72 pentads from 東風解凍 (315 degrees) on, for the commands' text output in Shift-JIS (the
-    # UTF-8 output takes the library's names): 〓 stands for 睍, 鱖 and 雊, which Shift-JIS lacks, and
-    # for 睆, which only its IBM extensions have (encoders write it with different bytes).
-    ("KOU", "東風解凍 黄鶯〓〓 魚上氷 土脉潤起 霞始靆 草木萌動 蟄虫啓戸 桃始笑 菜虫化蝶 雀始巣 桜始開 雷乃発声 玄鳥至 鴻雁北 虹始見 葭始生 霜止出苗 牡丹華 蛙始鳴 蚯蚓出 竹笋生 蚕起食桑 紅花栄 麦秋至 蟷螂生 腐草為蛍 梅子黄 乃東枯 菖蒲華 半夏生 温風至 蓮始開 鷹乃学習 桐始結花 土潤溽暑 大雨時行 涼風至 寒蝉鳴 蒙霧升降 綿柎開 天地始粛 禾乃登 草露白 鶺鴒鳴 玄鳥去 雷乃収声 蟄虫坏戸 水始涸 鴻雁来 菊花開 蟋蟀在戸 霜始降 霎時施 楓蔦黄 山茶始開 地始凍 金盞香 虹蔵不見 朔風払葉 橘始黄 閉塞成冬 熊蟄穴 〓魚群 乃東生 麋角解 雪下出麦 芹乃栄 水泉動 雉始〓 款冬華 水沢腹堅 鶏始乳".split()),
-    ("KOU_READINGS", "はるかぜこおりをとく うぐいすなく うおこおりをいずる つちのしょううるおいおこる かすみはじめてたなびく そうもくめばえいずる すごもりむしとをひらく ももはじめてさく なむしちょうとなる すずめはじめてすくう さくらはじめてひらく かみなりすなわちこえをはっす つばめきたる こうがんかえる にじはじめてあらわる あしはじめてしょうず しもやんでなえいずる ぼたんはなさく かわずはじめてなく みみずいずる たけのこしょうず かいこおきてくわをはむ べにばなさかう むぎのときいたる かまきりしょうず くされたるくさほたるとなる うめのみきばむ なつかれくさかるる あやめはなさく はんげしょうず あつかぜいたる はすはじめてひらく たかすなわちわざをならう きりはじめてはなをむすぶ つちうるおうてむしあつし たいうときどきふる すずかぜいたる ひぐらしなく ふかききりまとう わたのはなしべひらく てんちはじめてさむし こくものすなわちみのる くさのつゆしろし せきれいなく つばめさる かみなりすなわちこえをおさむ むしかくれてとをふさぐ みずはじめてかるる こうがんきたる きくのはなひらく きりぎりすとにあり しもはじめてふる こさめときどきふる もみじつたきばむ つばきはじめてひらく ちはじめてこおる きんせんかさく にじかくれてみえず きたかぜこのはをはらう たちばなはじめてきばむ そらさむくふゆとなる くまあなにこもる さけのうおむらがる なつかれくさしょうず さわしかつのおつる ゆきわたりてむぎのびる せりすなわちさかう しみずあたたかをふくむ きじはじめてなく ふきのはなさく さわみずこおりつめる にわとりはじめてとやにつく".split()),
+    # UTF-8 output takes the library's names), and their readings.
+    ("KOU", [shift_jis_safe(name) for _, name, _ in names.PENTADS]),
+    ("KOU_READINGS", [reading for _, _, reading in names.PENTADS]),
     # The seasonal days, in the library's order of kinds, and the sexagenary cycle of days from 甲子.
-    ("ZASSETSU", "節分 彼岸の入り（春） 社日（春） 彼岸明け（春） 八十八夜 入梅 半夏生 二百十日 二百二十日 彼岸の入り（秋） 社日（秋） 彼岸明け（秋） 土用の入り（冬） 土用の丑の日（冬） 土用明け（冬） 土用の入り（春） 土用の丑の日（春） 土用明け（春） 土用の入り（夏） 土用の丑の日（夏） 土用明け（夏） 土用の入り（秋） 土用の丑の日（秋） 土用明け（秋）".split()),
-    ("KANSHI", [a + b for a, b in zip("甲乙丙丁戊己庚辛壬癸" * 6, "子丑寅卯辰巳午未申酉戌亥" * 5)]),
+    ("ZASSETSU", [name for _, name in names.SEASONAL_DAYS]),
+    ("KANSHI", SEXAGENARY),
     # Names of the calendars of --format ics.
     ("ICS_TERMS", "二十四節気"),
     ("ICS_KOU", "七十二候"),
@@ -237,13 +265,55 @@ def entries():
     return "\n".join(out)
 
 
+def names_header():
+    out = ["// names.hpp  The names of the Sun's calendar, UTF-8: the solar terms, the pentads, the seasonal days",
+           "//            and the sexagenary cycle of days. Private to sun/.",
+           "// Generated by tools/gentexts.py from tools/names.py; edit the names there and run it again.",
+           "#ifndef SOLARLON_SUN_NAMES_HPP", "#define SOLARLON_SUN_NAMES_HPP", "",
+           "namespace solarlon::detail {", "",
+           "struct TermName {", "    const char* name;", "    double longitude;  // degrees", "};",
+           "struct PentadName {", "    const char* name;     // kanji", "    const char* reading;  // hiragana",
+           "};", "",
+           "// The solar terms from 小寒 (285 degrees) on.",
+           "extern const TermName kTermNames[%d];" % len(names.TERMS),
+           "// The pentads from 東風解凍 (315 degrees) on: pentad N at N - 1.",
+           "extern const PentadName kPentadNames[%d];" % len(names.PENTADS),
+           "// The seasonal days by SeasonalDay::kind, from 節分.",
+           "extern const char* const kSeasonalDayNames[%d];" % len(names.SEASONAL_DAYS),
+           "// The sexagenary cycle of days: place K at K, from 甲子.",
+           "extern const char* const kSexagenaryNames[%d];" % len(SEXAGENARY), "",
+           "}  // namespace solarlon::detail", "", "#endif", ""]
+    return "\n".join(out)
+
+
+def names_source():
+    u = "utf-8"
+    out = ["// names.cpp  The names of the Sun's calendar, UTF-8 bytes.",
+           "// Generated by tools/gentexts.py from tools/names.py; edit the names there and run it again.",
+           '#include "names.hpp"', "", "namespace solarlon::detail {", "",
+           "// One name a line, its bytes as the generator writes them.", "// clang-format off",
+           "const TermName kTermNames[%d] = {" % len(names.TERMS)]
+    out += ["    {%s, %.1f},  // %s" % (literal(name, u), lon, name) for lon, name in names.TERMS]
+    out += ["};", "", "const PentadName kPentadNames[%d] = {" % len(names.PENTADS)]
+    out += ["    {%s, %s},  // %d %s %s" % (literal(name, u), literal(reading, u), n, name, reading)
+            for n, name, reading in names.PENTADS]
+    out += ["};", "", "const char* const kSeasonalDayNames[%d] = {" % len(names.SEASONAL_DAYS)]
+    out += ["    %s,  // %d %s" % (literal(name, u), k, name) for k, name in names.SEASONAL_DAYS]
+    out += ["};", "", "const char* const kSexagenaryNames[%d] = {" % len(SEXAGENARY)]
+    out += ["    %s,  // %d %s" % (literal(name, u), k, name) for k, name in enumerate(SEXAGENARY)]
+    out += ["};", "// clang-format on", "", "}  // namespace solarlon::detail", ""]
+    return "\n".join(out)
+
+
 def generated():
-    """(path from the repository root, text) of every file the table gives."""
+    """(path from the repository root, text) of every file the tables give."""
     out = [("console/texts_%s.cpp" % suffix, source(suffix, codec, label, var))
            for suffix, codec, label, var in ENCODINGS]
     out.append(("internal/console/console/texts.hpp", header()))
     out.append(("tests/support/texts_entries.hpp", entries_header()))
     out.append(("tests/support/texts_entries.cpp", entries()))
+    out.append(("sun/names.hpp", names_header()))
+    out.append(("sun/names.cpp", names_source()))
     return out
 
 
@@ -263,7 +333,7 @@ def main(argv):
         for line in drifted:
             print(line + ": run python3 tools/gentexts.py")
         if not drifted:
-            print("ok: the console text files are as tools/gentexts.py writes them")
+            print("ok: the console texts and the calendar's names are as tools/gentexts.py writes them")
         return 1 if drifted else 0
     for name, text in generated():
         (root / name).write_text(text, encoding="utf-8")
