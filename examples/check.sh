@@ -39,12 +39,13 @@ cmake --build "$build" -j"$jobs"
 prefix="$work/prefix"
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
-# What the install holds: the program, six libraries, six public headers, the CMake package and the
+# What the install holds: the program, six libraries, seven public headers, the CMake package and the
 # pkg-config file, nothing else (no private header).
 libdir="$(dirname "$(dirname "$(find "$prefix" -name solarlon.pc)")")"
 libdir="${libdir#"$prefix"/}"
 want="bin/solarlon
 include/solarlon/calendar.hpp
+include/solarlon/constants.hpp
 include/solarlon/equinox.hpp
 include/solarlon/io.hpp
 include/solarlon/solar.hpp
