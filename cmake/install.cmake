@@ -1,7 +1,7 @@
 # Install rules: the program in bin, the static libraries behind the public headers in lib, the public
-# headers of include/solarlon as they are (the private headers of the folders and of internal/ stay in
-# the tree), the CMake package
-# (find_package(solarlon), targets solarlon::<name>) and solarlon.pc for pkg-config.
+# headers of include/solarlon as they are (the private headers of the folders, and what a folder's
+# include/ offers the libraries above it, stay in the tree), the CMake package (find_package(solarlon),
+# targets solarlon::<name>) and solarlon.pc for pkg-config.
 include(CMakePackageConfigHelpers)
 
 set(SOLARLON_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/solarlon)

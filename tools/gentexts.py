@@ -309,7 +309,7 @@ def generated():
     """(path from the repository root, text) of every file the tables give."""
     out = [("console/texts_%s.cpp" % suffix, source(suffix, codec, label, var))
            for suffix, codec, label, var in ENCODINGS]
-    out.append(("internal/console/console/texts.hpp", header()))
+    out.append(("console/include/console/texts.hpp", header()))
     out.append(("tests/support/texts_entries.hpp", entries_header()))
     out.append(("tests/support/texts_entries.cpp", entries()))
     out.append(("sun/names.hpp", names_header()))
