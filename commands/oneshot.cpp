@@ -47,7 +47,8 @@ void refuse_equinox(std::string_view command, const Options& o) {
 // What the theory in use answers, for a refusal.
 std::string span_text(const Options& o) {
     if (*o.theory == sun::Theory::apparent) return sun::refusal_text(sun::Refusal::after_range, o.scale);
-    return "the classic theory answers here from 1600-01-01 00:00 UT to 3000-12-31 24:00 UT";
+    return "the " + std::string(o.theory->name()) + " theory answers here from " + std::to_string(kFirstYear) +
+           "-01-01 00:00 UT to " + std::to_string(kLastYear) + "-12-31 24:00 UT";
 }
 
 std::int32_t year_of(std::string_view command, const Options& o, std::string_view text) {
@@ -75,7 +76,7 @@ bool in_span(const sun::Instant& at) {
     utc.second = std::ceil(second);
     const sun::Instant hi = sun::to_second(utc);
     auto key = [](const sun::Instant& t) { return std::array<double, 5>{t.year, t.month, t.day, t.hour, t.minute}; };
-    const std::array<double, 5> first{1600, 1, 1, 0, 0}, end{3001, 1, 1, 0, 0};
+    const std::array<double, 5> first{kFirstYear, 1, 1, 0, 0}, end{kLastYear + 1.0, 1, 1, 0, 0};
     return key(lo) >= first && (key(hi) < end || (key(hi) == end && hi.second == 0.0));
 }
 

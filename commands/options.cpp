@@ -1,5 +1,6 @@
 // read_options  The command line, read once: the program's options up to the command word, then the
 //               command's options and words.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,7 +27,11 @@ constexpr Option kOptions[] = {
     {"--scale", true, true},   {"--utf8", false, true}, {"--sjis", false, true},  {"--help", false, false},
 };
 
-constexpr const char* kEquinoxes = "date, 1950, 2000 or a year from -2000 to 14000 outside -1.5 to 0.5";
+// The equinoxes --equinox takes.
+std::string equinoxes() {
+    return "date, 1950, 2000 or a year from " + std::to_string(kFirstEquinoxYear) + " to " +
+           std::to_string(kLastEquinoxYear) + " outside -1.5 to 0.5";
+}
 constexpr const char* kZones = "JST, UTC, Z, +H, +HH, +HHMM or +HH:MM, or the same with -";
 
 // "a, b or c"
@@ -43,6 +48,12 @@ std::string listed(const Range& items, Name&& name) {
 }
 
 std::string quoted(std::string_view text) { return io::shown(text); }
+
+// The encoding that A chooses: --utf8 UTF-8 (true), --sjis Shift-JIS (false); none for another word.
+std::optional<bool> encoding_option(std::string_view a) {
+    if (a == "--utf8" || a == "--sjis") return a == "--utf8";
+    return std::nullopt;
+}
 
 bool is_command(std::string_view a) {
     for (const std::string_view c : kCommands) {
@@ -63,7 +74,7 @@ void take(Options& o, std::string_view command, std::string_view name, std::stri
     const std::string c(command);
     if (name == "--equinox") {
         const auto e = read_equinox(value);
-        if (!e) throw Bad{c + ": bad equinox " + quoted(value) + " (expected " + kEquinoxes + ")"};
+        if (!e) throw Bad{c + ": bad equinox " + quoted(value) + " (expected " + equinoxes() + ")"};
         o.equinox = *e;
         o.equinox_text = value;
     } else if (name == "--zone") {
@@ -118,7 +129,7 @@ void read_command(Options& o, int first, int argc, const char* const argv[]) {
         }
         if (!opt->valued) {
             if (name == "--help") o.command_help = true;
-            else o.utf8 = name == "--utf8";
+            else o.utf8 = encoding_option(name);
             continue;
         }
         if (!has_value) {
@@ -151,14 +162,14 @@ Options read_options(int argc, const char* const argv[]) {
             o.help = true;
         } else if (a == "--version" || a == "-V") {
             o.version = true;
-        } else if (a == "--utf8" || a == "--sjis") {
-            o.utf8 = a == "--utf8";
+        } else if (encoding_option(a)) {
+            o.utf8 = encoding_option(a);
         } else if (is_command(a)) {
             if (o.help || o.version) {
                 // The usage text says more than the command would; only its encoding is read on.
                 for (int j = i + 1; j < argc; ++j) {
                     const std::string_view b = argv[j] != nullptr ? argv[j] : "";
-                    if (b == "--utf8" || b == "--sjis") o.utf8 = b == "--utf8";
+                    if (const auto e = encoding_option(b)) o.utf8 = e;
                 }
                 break;
             }
