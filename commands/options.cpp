@@ -142,8 +142,11 @@ void read_command(Options& o, int first, int argc, const char* const argv[]) {
     }
     // TT instants have no zone, and only the apparent theory takes them.
     if (o.scale == sun::Scale::tt && !o.command_help) {
-        if (*o.theory == sun::Theory::classic) {
-            throw Bad{std::string(command) + ": --scale tt is not taken by the classic theory (its instants are UT)"};
+        sun::Instant tt;
+        tt.scale = sun::Scale::tt;
+        if (o.theory->refusal(tt, sun::Equinox::of_date()) == sun::Refusal::scale_not_ut) {
+            throw Bad{std::string(command) + ": --scale tt is not taken by the " + std::string(o.theory->name()) +
+                      " theory (its instants are UT)"};
         }
         if (o.zone_given && o.zone_minutes != 0) {
             throw Bad{std::string(command) + ": --zone is not taken with --scale tt (TT instants have no zone)"};
