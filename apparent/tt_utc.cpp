@@ -6,7 +6,8 @@
 //            Before 1972, Delta T = TT - UT from the polynomial expressions of F. Espenak and
 //            J. Meeus, "Five Millennium Canon of Solar Eclipses: -1999 to +3000", NASA/TP-2006-214141
 //            (2006), section 2.6, which represent the historical values of L. V. Morrison and
-//            F. R. Stephenson (2004) and, from 1955, the observed TT - UT1. UTC is taken as UT (before
+//            F. R. Stephenson, J. Hist. Astron. 35, 327 (2004), and, from 1955, the observed TT - UT1.
+//            Each branch below is one of their expressions, in their t. UTC is taken as UT (before
 //            1972 UTC was kept within 0.1 s of UT2).
 //  Notes:  1 The model's decimal year y counts 365.2425 days a year from 2000 January 1, 0 h UTC, so
 //            that the value moves smoothly with the instant (the authors' y = year + (month - 0.5)/12

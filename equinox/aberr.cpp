@@ -2,17 +2,19 @@
 //  Method:   p' = p + k (V - (p.V) p) with V = (sin L, -cos L cos eps, -cos L sin eps), the direction
 //            of the Earth's motion, 90 degrees of longitude behind the Sun L, and k = 20.49552 arc
 //            seconds. The formula assumes |p| = 1.
+//  References: the constant of aberration of the IAU (1976) system of astronomical constants,
+//            20.49552" (Transactions of the IAU XVI B, 1977)
 //  Called:   TIMARG, OBLIQ
 #include <cmath>
 
+#include <solarlon/constants.hpp>
 #include <solarlon/equinox.hpp>
 
 namespace solarlon {
 
 void ABERR(const std::int32_t& ISIGN, const double& YEAR, const double& MON, const double& DAY, const double& HOUR,
            const double& MINUTE, const double& SECOND, double& X, double& Y, double& Z, const double& SUNLON) {
-    const double pi = std::acos(-1.0);
-    const double rad = pi / 180.0;
+    const double rad = kDegree;
 
     double d = 0.0, t = 0.0;
     TIMARG(YEAR, MON, DAY, HOUR, MINUTE, SECOND, d, t);

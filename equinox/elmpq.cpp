@@ -1,15 +1,17 @@
 // ELMPQ  Gaussian vectors of an orbit in the equatorial frame of 1950.
 //  Notes:    The ecliptic components are turned to the equator with the mean obliquity of 1950.0,
-//            23.445788 degrees (23 26' 44.84").
+//            23.445788 degrees (23 26' 44.84", Newcomb's obliquity at 1950.0; Explanatory Supplement,
+//            1961).
 //  Called:   none
 #include <cmath>
 
+#include <solarlon/constants.hpp>
 #include <solarlon/equinox.hpp>
 
 namespace solarlon {
 
 void ELMPQ(const double& PERI, const double& NODE, const double& INCL, double (&EPXYZ)[3], double (&EQXYZ)[3]) {
-    const double eps = 23.445788 * std::acos(-1.0) / 180.0;
+    const double eps = 23.445788 * kPi / 180.0;
     const double ce = std::cos(eps), se = std::sin(eps);
     const double cw = std::cos(PERI), sw = std::sin(PERI);
     const double cn = std::cos(NODE), sn = std::sin(NODE);

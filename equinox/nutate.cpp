@@ -2,6 +2,7 @@
 //                 the rotation between the mean and the true equator and equinox of date.
 #include <cmath>
 
+#include <solarlon/constants.hpp>
 #include <solarlon/equinox.hpp>
 
 namespace solarlon {
@@ -47,8 +48,7 @@ void NUTARG(const double& D, double& EL, double& ELP, double& F, double& DM, dou
 //  Called:   TIMARG, OBLIQ, NUTARG
 void NUTATE(const std::int32_t& ISIGN, const double& YEAR, const double& MON, const double& DAY, const double& HOUR,
             const double& MINUTE, const double& SECOND, double& X, double& Y, double& Z) {
-    const double pi = std::acos(-1.0);
-    const double rad = pi / 180.0;
+    const double rad = kDegree;
 
     double d = 0.0, t = 0.0;
     TIMARG(YEAR, MON, DAY, HOUR, MINUTE, SECOND, d, t);
@@ -80,8 +80,8 @@ void NUTATE(const std::int32_t& ISIGN, const double& YEAR, const double& MON, co
 
     // To radians, with the sign of the correction.
     const double sign = static_cast<double>(ISIGN);
-    dpsi = sign * dpsi / 3600.0 * pi / 180.0;
-    deps = sign * deps / 3600.0 * pi / 180.0;
+    dpsi = sign * dpsi / 3600.0 * kPi / 180.0;
+    deps = sign * deps / 3600.0 * kPi / 180.0;
 
     const double eps = OBLIQ(t) * rad;
     const double ce = std::cos(eps), se = std::sin(eps);

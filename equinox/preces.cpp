@@ -3,17 +3,19 @@
 //            1900 to EP0 and t centuries from EP0 to EP1. The rotation is R3(-z) R2(theta) R3(-zeta0).
 //  Accuracy: the polynomials are not exact inverses: 1950 -> 2000 -> 1950 comes back to about 3e-9.
 //  References: Explanatory Supplement to the Astronomical Ephemeris and the American Ephemeris
-//            and Nautical Almanac, HMSO, London (1961): Newcomb's precession angles in this form
+//            and Nautical Almanac, HMSO, London (1961): Newcomb's precession angles in this form;
+//            S. Newcomb, The Elements of the Four Inner Planets and the Fundamental Constants of
+//            Astronomy, Washington (1895): his constant of precession, on which they rest
 //  Called:   none
 #include <cmath>
 
+#include <solarlon/constants.hpp>
 #include <solarlon/equinox.hpp>
 
 namespace solarlon {
 
 void PRECES(const double& EP0, const double& EP1, double& X, double& Y, double& Z) {
-    const double pi = std::acos(-1.0);
-    const double as2r = pi / 180.0 / 3600.0;  // arc seconds to radians
+    const double as2r = kDegree / 3600.0;  // arc seconds to radians
 
     const double t0 = (EP0 - 1900.0) / 100.0;  // centuries from 1900 to the starting epoch
     const double t = (EP1 - EP0) / 100.0;      // centuries of precession

@@ -2,6 +2,9 @@
 //  Notes:    The matrix is the FK4 equinox correction (0.525" about the pole, right ascensions
 //            growing) followed by the IAU 1976 precession from B1950.0 to J2000.0. No E-terms of
 //            aberration and no proper motions. R0 is read before R is written, so R may be R0.
+//  References: E. M. Standish, Astron. Astrophys. 115, 20 (1982): the matrix, to sixteen digits;
+//            J. H. Lieske, T. Lederle, W. Fricke and B. Morando, Astron. Astrophys. 58, 1 (1977): the
+//            IAU 1976 precession; W. Fricke, Astron. Astrophys. 107, L13 (1982): the equinox correction
 //  Called:   none
 #include <solarlon/equinox.hpp>
 

@@ -15,16 +15,14 @@ namespace solarlon::detail {
 namespace {
 
 // Years of precession from 1950.0 for the equinox of the instant.
-double years_of_date(const double& year, const double& mon, const double& day, const double& hour, const double& minute,
-                     const double& second) {
+double years_of_date(double year, double mon, double day, double hour, double minute, double second) {
     return (DAYNUM(year, mon, day) - DAYNUM(1950.0, 1.0, 0.0) + hour / 24.0 + minute / 1440.0 + second / 86400.0) /
            365.242194;
 }
 
 }  // namespace
 
-Equinox choose_equinox(const double& EQ, const double& YEAR, const double& MON, const double& DAY, const double& HOUR,
-                       const double& MINUTE, const double& SECOND) {
+Equinox choose_equinox(double EQ, double YEAR, double MON, double DAY, double HOUR, double MINUTE, double SECOND) {
     const double eq = EQ;
     Equinox e;  // every field set below
     switch (equinox_kind(eq)) {

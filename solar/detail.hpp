@@ -4,9 +4,8 @@
 // Private to solar/ and its tests; callers use <solarlon/solar.hpp>. The constant tables are declared
 // in solar/tables.hpp, the sine and cosine in degrees in solar/trig.hpp.
 //
-// Scalars are passed by value, except where a routine hands its given instant on to the defined
-// routines (DELTAT, DAYNUM, NUTATE, ABERR, SUNLON), which take references: there the references pass
-// through, as they do in those routines, and nothing is copied on the path of every evaluation.
+// Scalars are passed by value; the defined routines that these call (DELTAT, DAYNUM, NUTATE, ABERR,
+// SUNLON) take references to the copies.
 #ifndef SOLARLON_SOLAR_DETAIL_HPP
 #define SOLARLON_SOLAR_DETAIL_HPP
 
@@ -23,9 +22,17 @@ namespace solarlon::detail {
 // kEpochMjd  The epoch of the theory, JD 2440000.0, as a Modified Julian Date.
 constexpr double kEpochMjd = 39999.5;
 
-// kMeanLongitudeRate  The Sun's mean motion in longitude, degrees a day. The phase and the rate of its
-//                      mean anomaly are DAT[0][0] and DAT[0][1].
+// kMeanLongitudeRate  The Sun's mean motion in longitude, degrees a day, on the fixed equinox: Newcomb's
+//                      129602768.13" a Julian century (S. Newcomb, Tables of the Sun, 1895) less the
+//                      general precession. The phase and the rate of its mean anomaly are DAT[0][0]
+//                      and DAT[0][1].
 constexpr double kMeanLongitudeRate = 0.985609104;
+
+// kCentre  The equation of the centre in M and 2M, degrees: kCentre[k][0] + kCentre[k][1] TC is the
+//          coefficient of sin (k + 1) M, TC in Julian centuries from JD 2440000.0. Newcomb's
+//          6910.057" - 17.240" T and 72.338" - 0.361" T (T from 1900), referred to the epoch
+//          (S. Newcomb, Tables of the Sun, Astronomical Papers of the American Ephemeris VI, 1895).
+constexpr double kCentre[2][2] = {{1.91618, -0.00479}, {0.02003, -0.0001}};
 
 // mjd_at_0h  Modified Julian Date of 0 h of a date, by the calendar arithmetic of the theory.
 //  Given:    YEAR, MON, DAY   Gregorian date; months 13 and 14 are January and February of the next
@@ -61,8 +68,7 @@ struct TimeArguments {
 //  Given:    YEAR..SECOND  UT instant as SUNLNG (the whole DAY, fraction included, counts)
 //  Result:   the arguments, in dynamical time: UT plus Delta T
 //  Called:   DELTAT
-inline TimeArguments time_arguments(const double& YEAR, const double& MON, const double& DAY, const double& HOUR,
-                                    const double& MINUTE, const double& SECOND) {
+inline TimeArguments time_arguments(double YEAR, double MON, double DAY, double HOUR, double MINUTE, double SECOND) {
     TimeArguments a{};
     DELTAT(YEAR, MON, DAY, a.delt);
     const double mjd = mjd_at_0h(YEAR, MON, DAY) + HOUR / 24.0 + MINUTE / 1440.0 + (SECOND + a.delt) / 86400.0;
@@ -70,7 +76,7 @@ inline TimeArguments time_arguments(const double& YEAR, const double& MON, const
     a.ty = a.d / 365.25;
     a.tc = a.ty / 100.0;
 
-    // The quadratic term is subtracted; reduced toward zero.
+    // Newcomb's 1.089" TC^2 (1895), in degrees; the quadratic term is subtracted; reduced toward zero.
     const double l = kMeanLongitudeRate * a.d - 0.0003025 * a.tc * a.tc;
     a.l = l - 360.0 * std::trunc(l / 360.0);
     return a;
@@ -93,8 +99,7 @@ struct Equinox {
 //                          equinox of the year EQ (used with its fraction)
 //            YEAR..SECOND  the UT instant (read for the equinox of the instant only)
 //  Result:   the equinox
-Equinox choose_equinox(const double& EQ, const double& YEAR, const double& MON, const double& DAY, const double& HOUR,
-                       const double& MINUTE, const double& SECOND);
+Equinox choose_equinox(double EQ, double YEAR, double MON, double DAY, double HOUR, double MINUTE, double SECOND);
 
 // refer_longitude  The longitude of the series referred to the chosen equinox.
 //  Given:    EQ    the equinox, from choose_equinox
@@ -102,7 +107,10 @@ Equinox choose_equinox(const double& EQ, const double& YEAR, const double& MON, 
 //  Result:   the longitude, degrees: for 1950 brought into [0, 360]; otherwise with the general
 //            precession in longitude added and one turn added or taken away where it leaves [0, 360]
 //  Notes:    The general precession in longitude from 1950.0 is 50.26754 T + 0.000111 T^2 +
-//            0.000000202 T^3 arc seconds for T years. Inline: SUNLON, the search's evaluator, calls it.
+//            0.000000202 T^3 arc seconds for T years; the first two terms are Newcomb's general
+//            precession, 5025.64" + 2.22" T a century from 1900 (Explanatory Supplement to the
+//            Astronomical Ephemeris, 1961), referred to 1950.0. Inline: SUNLON, the search's evaluator,
+//            calls it.
 inline double refer_longitude(const Equinox& EQ, double LON) {
     double lon = LON;
     if (EQ.kind == Equinox::Kind::MEAN_1950) {
@@ -135,16 +143,16 @@ inline double refer_longitude(const Equinox& EQ, double LON) {
 //            X, Y, Z       coordinates, AU: mean equator and equinox of 1950.0 in; out, of the year
 //                          of the equinox, or the true equator and equinox of the instant with annual
 //                          aberration
-void refer_coordinates(const Equinox& EQ, const double& YEAR, const double& MON, const double& DAY, const double& HOUR,
-                       const double& MINUTE, const double& SECOND, const double& LON, double& X, double& Y, double& Z);
+void refer_coordinates(const Equinox& EQ, double YEAR, double MON, double DAY, double HOUR, double MINUTE,
+                       double SECOND, double LON, double& X, double& Y, double& Z);
 
 // ---------------------------------------------------------------- the searches behind SUNTIM
 //
-// The two kernels take SUNTIM's argument list, references as there, so that either stands where the
-// other does (SUNTIM and the tests choose between them).
+// The two kernels take SUNTIM's argument list, the given scalars by value, so that either stands where
+// the other does (SUNTIM and the tests choose between them).
 
 // LongitudeFn  Longitude (degrees) at minute 0, second 0 of hour HOUR (UT) of the date YEAR, MON, DAY.
-using LongitudeFn = std::function<double(const double& YEAR, const double& MON, const double& DAY, const double& HOUR)>;
+using LongitudeFn = std::function<double(double YEAR, double MON, double DAY, double HOUR)>;
 
 // scan_search  SUNTIM's search, every span of each level tested in order.
 //  Given:    LAMBDA  longitude evaluator (SUNLON with the chosen equinox, for SUNTIM)
@@ -152,9 +160,8 @@ using LongitudeFn = std::function<double(const double& YEAR, const double& MON, 
 //  Returned: MON..SECOND, IYADD        as SUNTIM (11 arguments)
 //  Notes:    LAMBDA is called at most 69 times for an instant inside the year and at most 95 times
 //            when the instant falls on January 1 of the next year.
-void scan_search(const LongitudeFn& LAMBDA, const std::int32_t& IZONE, const std::int32_t& IYEAR, const double& LON,
-                 const double& YEAR, double& MON, double& DAY, double& HOUR, double& MINUTE, double& SECOND,
-                 std::int32_t& IYADD);
+void scan_search(const LongitudeFn& LAMBDA, std::int32_t IZONE, std::int32_t IYEAR, double LON, double YEAR,
+                 double& MON, double& DAY, double& HOUR, double& MINUTE, double& SECOND, std::int32_t& IYADD);
 
 // predict_search  scan_search's answer from some 7 evaluations, the span of each level predicted.
 //  Given:    as scan_search
@@ -166,9 +173,8 @@ void scan_search(const LongitudeFn& LAMBDA, const std::int32_t& IZONE, const std
 //            full turn, gives values in [0, 360] where 360 is 0, and the same value for the same
 //            instant (solar/predict_search.cpp says why); solar/suntim.cpp says where SUNLNG's
 //            longitude is known to.
-bool predict_search(const LongitudeFn& LAMBDA, const std::int32_t& IZONE, const std::int32_t& IYEAR, const double& LON,
-                    const double& YEAR, double& MON, double& DAY, double& HOUR, double& MINUTE, double& SECOND,
-                    std::int32_t& IYADD);
+bool predict_search(const LongitudeFn& LAMBDA, std::int32_t IZONE, std::int32_t IYEAR, double LON, double YEAR,
+                    double& MON, double& DAY, double& HOUR, double& MINUTE, double& SECOND, std::int32_t& IYADD);
 
 }  // namespace solarlon::detail
 

@@ -45,12 +45,13 @@ double days_to_advance(double d, double u) {
     const double m0 = DAT[0][0] + k * d;
     double s = 0.0, c = 0.0;
     SINCOSD(m0, s, c);
-    const double c0 = 1.91618 * s + 0.02003 * 2.0 * s * c;
+    const double e1 = kCentre[0][0], e2 = kCentre[1][0];  // at the epoch
+    const double c0 = e1 * s + e2 * 2.0 * s * c;
     double t = u / n;
     for (int i = 0; i < 2; ++i) {
         SINCOSD(m0 + k * t, s, c);
-        const double f = n * t + 1.91618 * s + 0.02003 * 2.0 * s * c - c0 - u;
-        const double fp = n + (1.91618 * c + 0.04006 * (c - s) * (c + s)) * k * RAD;
+        const double f = n * t + e1 * s + e2 * 2.0 * s * c - c0 - u;
+        const double fp = n + (e1 * c + 2.0 * e2 * (c - s) * (c + s)) * k * RAD;
         t = t - f / fp;
     }
     return t;
@@ -249,9 +250,8 @@ class PredictedLevels {
 
 }  // namespace
 
-bool predict_search(const LongitudeFn& LAMBDA, const std::int32_t& IZONE, const std::int32_t& IYEAR, const double& LON,
-                    const double& YEAR, double& MON, double& DAY, double& HOUR, double& MINUTE, double& SECOND,
-                    std::int32_t& IYADD) {
+bool predict_search(const LongitudeFn& LAMBDA, std::int32_t IZONE, std::int32_t IYEAR, double LON, double YEAR,
+                    double& MON, double& DAY, double& HOUR, double& MINUTE, double& SECOND, std::int32_t& IYADD) {
     const double z = static_cast<double>(IZONE);
     const std::int32_t iyear = IYEAR;
     const double year = YEAR;

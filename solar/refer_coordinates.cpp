@@ -15,8 +15,8 @@
 
 namespace solarlon::detail {
 
-void refer_coordinates(const Equinox& EQ, const double& YEAR, const double& MON, const double& DAY, const double& HOUR,
-                       const double& MINUTE, const double& SECOND, const double& LON, double& X, double& Y, double& Z) {
+void refer_coordinates(const Equinox& EQ, double YEAR, double MON, double DAY, double HOUR, double MINUTE,
+                       double SECOND, double LON, double& X, double& Y, double& Z) {
     const double len = std::sqrt(X * X + Y * Y + Z * Z);
     double u1 = X / len, u2 = Y / len, u3 = Z / len;
     PRECES(1950.0, EQ.epoch, u1, u2, u3);

@@ -68,9 +68,8 @@ class ScanLevels {
 
 }  // namespace
 
-void scan_search(const LongitudeFn& LAMBDA, const std::int32_t& IZONE, const std::int32_t& IYEAR, const double& LON,
-                 const double& YEAR, double& MON, double& DAY, double& HOUR, double& MINUTE, double& SECOND,
-                 std::int32_t& IYADD) {
+void scan_search(const LongitudeFn& LAMBDA, std::int32_t IZONE, std::int32_t IYEAR, double LON, double YEAR,
+                 double& MON, double& DAY, double& HOUR, double& MINUTE, double& SECOND, std::int32_t& IYADD) {
     const double z = static_cast<double>(IZONE);
     const std::int32_t iyear = IYEAR;
     const double year = YEAR;

@@ -19,6 +19,11 @@
 //            the multiples 2M and 3M of the mean anomaly come from the sine and cosine of M. The
 //            results agree with the formulas evaluated literally (sunlng_literal, in the tests'
 //            support library) to some 1e-11 degree in LON.
+//  References: S. Newcomb, Tables of the Sun, Astronomical Papers prepared for the use of the
+//            American Ephemeris and Nautical Almanac, vol. VI, part I, Washington (1895): the
+//            equation of the centre, the elliptic terms of the radius vector and the lunar terms,
+//            here referred to JD 2440000.0; the Moon's mean arguments are E. W. Brown's, as in the
+//            Explanatory Supplement to the Astronomical Ephemeris, HMSO, London (1961)
 //  Called:   time_arguments, choose_equinox, refer_longitude, refer_coordinates, SINCOSD
 #include <cmath>
 #include <cstdint>
@@ -48,18 +53,18 @@ struct Series {
 // Newcomb's series at a UT instant. The longitude is computed by the same operations whether or not
 // the radius vector (FULL) is wanted, so SUNLNG and SUNLON agree to the last bit.
 template <bool FULL>
-Series series(const double& year, const double& mon, const double& day, const double& hour, const double& minute,
-              const double& second) {
+Series series(double year, double mon, double day, double hour, double minute, double second) {
     const detail::TimeArguments ta = detail::time_arguments(year, mon, day, hour, minute, second);
     const double delt = ta.delt, d = ta.d, ty = ta.ty, tc = ta.tc, l = ta.l;
 
     // Equation of the centre, degrees.
-    const double e1 = 1.91618 - 0.00479 * tc;
-    const double e2 = 0.02003 - 0.0001 * tc;
+    const double e1 = detail::kCentre[0][0] + detail::kCentre[0][1] * tc;
+    const double e2 = detail::kCentre[1][0] + detail::kCentre[1][1] * tc;
 
     // The angles, degrees: the planetary and long-period terms (0..19), the mean anomaly M (20), the
     // Moon's mean elongation D (21), D less the Moon's mean anomaly (22) and the Moon's argument of
-    // latitude F (23). Their sines and cosines are taken together.
+    // latitude F (23). Their sines and cosines are taken together. The lunar rates are Brown's mean
+    // motions as NUTARG has them (Explanatory Supplement 1961), rounded to 1e-7 degree a day.
     enum { NT = 20, MA = 20, AD = 21, AS = 22, AF = 23, NA = 24 };
     double arg[NA], sa[NA], ca[NA];
     for (int j = 0; j < NT; ++j) arg[j] = DAT[j + 1][0] + DAT[j + 1][1] * ty;
@@ -82,6 +87,11 @@ Series series(const double& year, const double& mon, const double& day, const do
     const double s2m = 2.0 * sm * cm;
     const double s3m = sm * (3.0 - 4.0 * sm * sm);
 
+    // Newcomb (1895), in 0.00001 degree and 0.0000001 AU: 60.91042 is the mean longitude at the epoch
+    // on the mean equinox of 1950.0, 29 sin 3M the third term of the equation of the centre (his
+    // 1.054"), 179 sin D and -12 sin (D - l) the Moon's perturbation (6.44" and -0.43"). In the radius
+    // vector R0 = 1 + e^2/2, RE1 = e - 3e^3/8 and RE2 = e^2/2, with his eccentricity
+    // 0.01675104 - 0.0000418 T (T from 1900), 0.0167225 at the epoch.
     Series r{};
     r.delt = delt;
     r.ty = ty;
@@ -109,8 +119,12 @@ void SUNLNG(const double& EQ, const double& YEAR, const double& MON, const doubl
     const Series s = series<true>(year, mon, day, hour, minute, second);
     const double rv = s.rv, ty = s.ty;
 
-    // Equatorial coordinates, mean equator and equinox of 1950.0 (obliquity 23.4458 degrees);
-    // the terms in B and sin F are the Sun's latitude above the 1950 ecliptic.
+    // Equatorial coordinates, mean equator and equinox of 1950.0: 0.917437 and 0.3978812 are the
+    // cosine and sine of Newcomb's mean obliquity of 1950.0, 23.4458 degrees. The terms in B and sin F
+    // are the Sun's latitude above the 1950 ecliptic, in radians times -sin eps (Y) and cos eps (Z):
+    // -(42.7 + 2.26 TY) 1e-6 sin(LON + 6), as the ecliptic of date turns about a node near longitude
+    // 174 degrees by some 0.47" a year (Newcomb's motion of the ecliptic), and about 0.6" sin F from
+    // the Moon.
     double slon = 0.0, clon = 0.0;
     SINCOSD(s.lon, slon, clon);
     const double b = SIND(s.lon + 6.0);

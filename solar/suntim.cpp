@@ -54,8 +54,7 @@ void SUNTIM(const double& EQ, const std::int32_t& IZONE, const std::int32_t& IYE
             const double& YEAR, double& MON, double& DAY, double& HOUR, double& MINUTE, double& SECOND,
             std::int32_t& IYADD) {
     const double eq = EQ;
-    const detail::LongitudeFn lam = [&eq](const double& year, const double& mon, const double& day,
-                                          const double& hour) {
+    const detail::LongitudeFn lam = [&eq](double year, double mon, double day, double hour) {
         double lon = 0.0;
         SUNLON(eq, year, mon, day, hour, 0.0, 0.0, lon);
         return lon;

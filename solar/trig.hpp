@@ -8,12 +8,14 @@
 #include <cstdint>
 #include <cstring>
 
+#include <solarlon/constants.hpp>
+
 namespace solarlon {
 
 namespace detail {
 
-// Degrees to radians, pi/180 with pi = arccos(-1) (the double nearest pi).
-constexpr double RAD = 3.14159265358979323846 / 180.0;
+// Degrees to radians.
+constexpr double RAD = kDegree;
 
 // The sine and cosine of A (degrees) for |A| < 1e15, by quadrants and polynomials.
 inline void sincosq(double A, double& S, double& C) {

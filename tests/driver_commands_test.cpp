@@ -302,7 +302,9 @@ TEST(Commands, ApparentTheoryIsTheDefault) {
     const struct {
         const char* year;
         const char* lon;
-        int month, day, hour, minute;  // published, UT
+        // UT to the minute, as published by the U.S. Naval Observatory, Astronomical Applications
+        // Department, Earth's Seasons and Apsides (yearly tables).
+        int month, day, hour, minute;
     } published[] = {{"2000", "0", 3, 20, 7, 35}, {"2000", "270", 12, 21, 13, 37}, {"2021", "180", 9, 22, 19, 21},
                      {"2024", "0", 3, 20, 3, 6},  {"2024", "90", 6, 20, 20, 51},   {"2025", "270", 12, 21, 15, 3},
                      {"2026", "180", 9, 23, 0, 5}};

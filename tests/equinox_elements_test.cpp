@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 
+#include <solarlon/constants.hpp>
 #include <solarlon/equinox.hpp>
 
 #include "support.hpp"
@@ -20,8 +21,8 @@ using testsupport::angdiff;
 
 namespace {
 
-const double PI = std::acos(-1.0);
-const double RAD = PI / 180.0;
+const double PI = solarlon::kPi;
+const double RAD = solarlon::kDegree;
 const double EPS1950 = 23.445788 * RAD;
 const double EPS2000 = 23.43929111 * RAD;
 
@@ -114,7 +115,8 @@ TEST(Rot2k, IsTheFk4ToFk5Rotation) {
     for (int a = 0; a < 3; ++a) {
         for (int b = 0; b < 3; ++b) EXPECT_NEAR(dot(col[a], col[b]), a == b ? 1.0 : 0.0, 2e-16) << a << b;
     }
-    // The precession matrix alone as published to ten digits, then with the correction, to the
+    // The precession matrix alone as published to ten digits (J. H. Lieske, Astron. Astrophys. 73, 282,
+    // 1979: the IAU 1976 precession from B1950.0 to J2000.0), then with the correction, to the
     // rounding of the sixteen-digit table.
     const double published[3][3] = {{0.9999257080, -0.0111789381, -0.0048590038},
                                     {0.0111789381, 0.9999375133, -0.0000271626},
@@ -184,6 +186,7 @@ TEST(Pqelm, RecoversElementsIncludingZeroAnd180) {
     }
 }
 
+// Reference values of the transformation to the digits shown (FK4 1950 elements to FK5 2000).
 TEST(Elm2k, PublishedValues) {
     struct Case {
         double w, n, i;     // 1950

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include <solarlon/constants.hpp>
 #include <solarlon/equinox.hpp>
 
 using solarlon::PRECES;
@@ -27,6 +28,8 @@ double dist(const Vec& a, const Vec& b) {
 
 }  // namespace
 
+// The rotation by Newcomb's angles in their 1900-based form (Explanatory Supplement to the
+// Astronomical Ephemeris, HMSO, 1961) from 1950.0 to 2000.0, to ten digits.
 TEST(Preces, PublishedValues1950To2000) {
     struct Case {
         Vec in, out;
@@ -109,6 +112,6 @@ TEST(Preces, TwoStepsAgreeWithOne) {
 // Over one century from 1900 the equinox's pole moves by theta = 2004.682" - 0.426" - 0.042".
 TEST(Preces, PoleMovesByTheta) {
     const Vec p = preces(1900.0, 2000.0, Vec{0, 0, 1});
-    const double theta = std::acos(p.z) * 180.0 / std::acos(-1.0) * 3600.0;
+    const double theta = std::acos(p.z) * 180.0 / solarlon::kPi * 3600.0;
     EXPECT_NEAR(theta, 2004.682 - 0.426 - 0.042, 1e-6);
 }

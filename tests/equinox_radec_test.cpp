@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include <solarlon/constants.hpp>
 #include <solarlon/equinox.hpp>
 
 #include "support.hpp"
@@ -13,6 +14,7 @@ using solarlon::PRECRS;
 using testsupport::angdiff;
 using testsupport::Instant;
 
+// The equinox of 1950.0 on the equator and equinox of 2000.0 by Newcomb's precession, and back.
 TEST(Precrd, PublishedValues) {
     struct Case {
         double ep0, ep1, ra, dec, ra1, dec1;
@@ -85,7 +87,7 @@ TEST(Nutrd, ApplyThenRemoveReturnsThePosition) {
             NUTRD(1, t.y, t.mo, t.d, t.h, t.mi, t.s, ra, dec);
             EXPECT_GT(std::fabs(angdiff(ra, p[0])) + std::fabs(dec - p[1]), 1e-4);  // it did move
             NUTRD(-1, t.y, t.mo, t.d, t.h, t.mi, t.s, ra, dec);
-            EXPECT_NEAR(angdiff(ra, p[0]) * std::cos(p[1] * std::acos(-1.0) / 180.0), 0.0, 5e-7) << t.y << " " << p[0];
+            EXPECT_NEAR(angdiff(ra, p[0]) * std::cos(p[1] * solarlon::kPi / 180.0), 0.0, 5e-7) << t.y << " " << p[0];
             EXPECT_NEAR(dec, p[1], 5e-7) << t.y << " " << p[0];
         }
     }
@@ -96,7 +98,7 @@ TEST(Nutrd, ApplyThenRemoveReturnsThePosition) {
 TEST(Nutrd, EquinoxMovesByTheNutationInLongitude) {
     double ra = 0.0, dec = 0.0;
     NUTRD(1, 2000.0, 1.0, 1.0, 12.0, 0.0, 0.0, ra, dec);
-    const double e = 23.4392804 * std::acos(-1.0) / 180.0;
+    const double e = 23.4392804 * solarlon::kPi / 180.0;
     EXPECT_NEAR(angdiff(ra, 0.0) * 3600.0, -14.0046 * std::cos(e), 1e-4);
     EXPECT_NEAR(dec * 3600.0, -14.0046 * std::sin(e), 1e-4);
 }

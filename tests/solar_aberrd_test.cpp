@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include <solarlon/constants.hpp>
 #include <solarlon/equinox.hpp>
 #include <solarlon/solar.hpp>
 
@@ -18,7 +19,7 @@ using testsupport::Instant;
 
 namespace {
 
-const double RAD = std::acos(-1.0) / 180.0;
+const double RAD = solarlon::kDegree;
 
 const Instant INSTANTS[] = {{1978, 6, 10, 12, 20, 0}, {2000, 1, 1, 12, 0, 0}, {2013, 2, 2, -3, 30, 15}};
 

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include <solarlon/constants.hpp>
 #include <solarlon/equinox.hpp>
 #include <solarlon/solar.hpp>
 
@@ -17,7 +18,7 @@ using testsupport::to_ecliptic;
 
 namespace {
 
-const double RAD = std::acos(-1.0) / 180.0;
+const double RAD = solarlon::kDegree;
 
 struct Sun {
     double delt, lon, rv, x, y, z;

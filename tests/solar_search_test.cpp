@@ -50,13 +50,12 @@ struct Answer {
 
 using solarlon::detail::LongitudeFn;
 
-using Kernel = void (*)(const LongitudeFn&, const std::int32_t&, const std::int32_t&, const double&, const double&,
-                        double&, double&, double&, double&, double&, std::int32_t&);
+using Kernel = void (*)(const LongitudeFn&, std::int32_t, std::int32_t, double, double, double&, double&, double&,
+                        double&, double&, std::int32_t&);
 
 // The predictor as SUNTIM runs it inside its bounds: where it gives up, the scan answers.
-void predicted(const LongitudeFn& lam, const std::int32_t& zone, const std::int32_t& iyear, const double& lon,
-               const double& year, double& mon, double& day, double& hour, double& minute, double& second,
-               std::int32_t& iyadd) {
+void predicted(const LongitudeFn& lam, std::int32_t zone, std::int32_t iyear, double lon, double year, double& mon,
+               double& day, double& hour, double& minute, double& second, std::int32_t& iyadd) {
     if (!solarlon::detail::predict_search(lam, zone, iyear, lon, year, mon, day, hour, minute, second, iyadd)) {
         solarlon::detail::scan_search(lam, zone, iyear, lon, year, mon, day, hour, minute, second, iyadd);
     }

@@ -32,6 +32,8 @@ const double PRECESSION_RATE = 50.28;
 
 }  // namespace
 
+// Reference values of the series to the digits shown (the 1978 equinox-of-date value to seven): they
+// check the evaluation of Newcomb's theory as it stands, not the Sun's true place.
 TEST(Sunlng, PublishedLongitudes) {
     struct Case {
         double eq, year, mon, day, hour, minute;

@@ -66,6 +66,7 @@ bool leapColumn(double year) { return static_cast<std::int64_t>(year) % 4 == 0; 
 
 }  // namespace
 
+// Reference instants of the series (JST for zone 9), the first the inverse of SUNLNG's 1978 value.
 TEST(Suntim, PublishedInstants) {
     struct Case {
         double eq;

@@ -5,12 +5,12 @@
 #include <cstdint>
 #include <limits>
 
+#include <solarlon/constants.hpp>
 #include <solarlon/util.hpp>
 
 namespace {
 
 using namespace solarlon;
-const double kPi = std::acos(-1.0);
 
 void expect_vec(double x, double y, double z, double wx, double wy, double wz) {
     EXPECT_NEAR(x, wx, 1e-15);

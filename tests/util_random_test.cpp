@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include <solarlon/constants.hpp>
 #include <solarlon/util.hpp>
 
 #include "util/seams.hpp"
@@ -11,7 +12,6 @@
 namespace {
 
 using namespace solarlon;
-const double kPi = std::acos(-1.0);
 
 bool same(const URSTATE& a, const URSTATE& b) { return a.S1 == b.S1 && a.S2 == b.S2; }
 

@@ -18,9 +18,10 @@ namespace v = solarlon::validation;
 namespace {
 
 TEST(Reference, AgreesWithVsop87) {
-    // The geometric Sun from the full VSOP87 theory (Earth's heliocentric position plus 180 degrees),
-    // referred to the ecliptic and equinox J2000, computed independently of ERFA. The reference must
-    // agree to 0.1 arc second from 1850 to 2250.
+    // The geometric Sun from the full VSOP87 theory (P. Bretagnon and G. Francou, Astron. Astrophys.
+    // 202, 309, 1988: Earth's heliocentric position plus 180 degrees), referred to the ecliptic and
+    // equinox J2000, computed independently of ERFA. The reference must agree to 0.1 arc second from
+    // 1850 to 2250.
     struct Case {
         double jd, lon;
     };

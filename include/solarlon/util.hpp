@@ -16,6 +16,8 @@
 #include <cstdint>
 #include <string>
 
+#include <solarlon/constants.hpp>
+
 namespace solarlon {
 
 namespace io {
@@ -119,8 +121,8 @@ void DEGHMS(const double& DEG, std::int32_t& H, std::int32_t& M, double& S);
 //  IZAN     index 1..3 of the standard error in ZANSDK
 //  ZANSDK   three standard errors of a position, arcseconds (defaults 0.5, 1 and 2)
 struct RDSET {
-    double PI = std::acos(-1.0);
-    double RAD = std::acos(-1.0) / 180.0;
+    double PI = kPi;
+    double RAD = kDegree;
     std::int32_t IPERT = 0;
     std::int32_t IZAN = 1;
     double ZANSDK[3] = {0.5, 1.0, 2.0};
@@ -226,7 +228,7 @@ void RDPERT(const std::int32_t& H, const std::int32_t& M, const double& S, const
 //  Called:   SPHVEC, VECSPH
 template <class F>
 void TURNRD(F&& TURN, double& RA, double& DEC) {
-    const double rad = std::acos(-1.0) / 180.0;
+    const double rad = kDegree;
     double x = 0.0, y = 0.0, z = 0.0;
     SPHVEC(RA * rad, DEC * rad, x, y, z);
     TURN(x, y, z);

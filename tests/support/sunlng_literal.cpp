@@ -9,6 +9,7 @@
 
 #include <cmath>
 
+#include <solarlon/constants.hpp>
 #include <solarlon/solar.hpp>
 
 #include "solar/detail.hpp"
@@ -21,7 +22,7 @@ namespace detail {
 void sunlng_literal(const double& EQ, const double& YEAR, const double& MON, const double& DAY, const double& HOUR,
                     const double& MINUTE, const double& SECOND, double& DELT, double& LON, double& RV, double& X,
                     double& Y, double& Z) {
-    const double rad = std::acos(-1.0) / 180.0;
+    const double rad = kDegree;
 
     // Inputs copied first, so that outputs may share a variable with them.
     const double eq = EQ, year = YEAR, mon = MON, day = DAY, hour = HOUR, minute = MINUTE, second = SECOND;
