@@ -17,7 +17,7 @@ std::optional<std::vector<std::string>> kou(const CalendarAsk& ask, const texts:
     std::vector<IcsEvent> events;
     for (const sun::Pentad& p : all) {
         const sun::Instant& t = p.instant;
-        if (!std::isfinite(t.year + t.month + t.day + t.hour + t.minute + t.second)) return std::nullopt;
+        if (!sun::is_finite(t)) return std::nullopt;
         const sun::Instant s = sun::to_second(t);
         const std::string n = std::to_string(p.number), lon = degrees_text(p.longitude);
         const std::size_t k = static_cast<std::size_t>(p.number - 1);

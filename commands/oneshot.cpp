@@ -17,8 +17,6 @@ namespace solarlon::driver {
 
 namespace {
 
-std::string quoted(std::string_view text) { return io::shown(text); }
-
 // The line end of the commands' output: the platform's own.
 #ifdef _WIN32
 constexpr std::string_view kLineEnd = "\r\n";
@@ -29,7 +27,7 @@ constexpr std::string_view kLineEnd = "\n";
 void arity(std::string_view command, const Options& o, std::size_t n, const char* usage) {
     if (o.words.size() < n) throw Bad{std::string(command) + ": missing argument (usage: " + usage + ")"};
     if (o.words.size() > n) {
-        throw Bad{std::string(command) + ": unexpected argument " + quoted(o.words[n]) + " (usage: " + usage + ")"};
+        throw Bad{std::string(command) + ": unexpected argument " + io::shown(o.words[n]) + " (usage: " + usage + ")"};
     }
 }
 
@@ -54,7 +52,7 @@ std::string span_text(const Options& o) {
 std::int32_t year_of(std::string_view command, const Options& o, std::string_view text) {
     const auto y = read_year(text);
     if (!y) {
-        throw Bad{std::string(command) + ": bad year " + quoted(text) + " (expected a whole year from " +
+        throw Bad{std::string(command) + ": bad year " + io::shown(text) + " (expected a whole year from " +
                   std::to_string(kFirstYear) + " to " + std::to_string(kLastYear) + ")"};
     }
     if (*y < kFirstYear || *y > kLastYear) {
@@ -82,14 +80,15 @@ bool in_span(const sun::Instant& at) {
 
 double degrees_of(std::string_view command, std::string_view text) {
     const auto v = read_degrees(text);
-    if (!v) throw Bad{std::string(command) + ": bad longitude " + quoted(text) + " (expected degrees from 0 to 360)"};
+    if (!v)
+        throw Bad{std::string(command) + ": bad longitude " + io::shown(text) + " (expected degrees from 0 to 360)"};
     return *v;
 }
 
 void refuse(std::string_view command, const Options& o, sun::Refusal r, const std::string& what) {
     switch (r) {
         case sun::Refusal::equinox_not_of_date:
-            throw Bad{std::string(command) + ": equinox " + quoted(o.equinox_text) +
+            throw Bad{std::string(command) + ": equinox " + io::shown(o.equinox_text) +
                       " is not taken by the apparent theory (true equinox of date only): other equinoxes "
                       "belong to the classic theory (--theory classic)"};
         case sun::Refusal::no_theory:
@@ -105,8 +104,6 @@ void refuse(std::string_view command, const Options& o, sun::Refusal r, const st
     }
     throw Bad{std::string(command) + ": " + what + " is out of range: " + span_text(o)};
 }
-
-bool found(const sun::Instant& t) { return std::isfinite(t.year + t.month + t.day + t.hour + t.minute + t.second); }
 
 // An instant to the whole second as printed; in UTC the half second before a leap second rounds into it.
 sun::Instant rounded(const sun::Instant& t, const sun::Theory& theory) {
@@ -130,7 +127,7 @@ std::vector<std::string> terms(const Options& o, const texts::Texts& T) {
     std::vector<std::string> lines;
     std::vector<IcsEvent> events;
     for (const auto& t : all) {
-        if (!found(t.instant)) refuse("terms", o, sun::Refusal::after_range, what);  // past the theory's span
+        if (!sun::is_finite(t.instant)) refuse("terms", o, sun::Refusal::after_range, what);  // past the theory's span
         const sun::Instant s = rounded(t.instant, theory);
         const std::size_t k = static_cast<std::size_t>((static_cast<int>(t.longitude) + 75) % 360 / 15);  // 285 -> 0
         const std::string lon = degrees_text(t.longitude);
@@ -173,11 +170,11 @@ std::vector<std::string> at(const Options& o, const texts::Texts& T) {
     }
     auto typed = is_now ? std::optional<TypedInstant>(now(o.zone_minutes)) : read_instant(o.words[0]);
     if (!typed) {
-        throw Bad{"at: bad date and time " + quoted(o.words[0]) +
+        throw Bad{"at: bad date and time " + io::shown(o.words[0]) +
                   " (expected now, or ISO 8601 such as 2027-12-22, 2027-12-22T11:40, 2027-12-22T11:40:05.5+09:00 or "
                   "2027-12-22T02:40Z, fields in their ranges)"};
     }
-    const std::string what = quoted(o.words[0]);
+    const std::string what = io::shown(o.words[0]);
     if (o.scale == sun::Scale::tt) {
         if (typed->offset_typed && typed->zone_minutes != 0) {
             throw Bad{"at: " + what + " has an offset, which TT instants do not take (--scale tt)"};
@@ -214,7 +211,8 @@ std::vector<std::string> when(const Options& o, const texts::Texts& T, std::vect
     refuse_equinox("when", o);
     const sun::Theory& theory = *o.theory;
     const sun::Instant at = theory.instant_of(year, lon, o.equinox, o.zone_minutes / 60.0, o.scale);
-    if (!found(at)) refuse("when", o, sun::Refusal::after_range, "the instant in year " + std::string(o.words[0]));
+    if (!sun::is_finite(at))
+        refuse("when", o, sun::Refusal::after_range, "the instant in year " + std::string(o.words[0]));
     const sun::Instant s = rounded(at, theory);
     const std::string l = degrees_text(lon);
     const bool in_year = at.year == year;

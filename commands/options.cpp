@@ -47,8 +47,6 @@ std::string listed(const Range& items, Name&& name) {
     return all.empty() ? last : all + " or " + last;
 }
 
-std::string quoted(std::string_view text) { return io::shown(text); }
-
 // The encoding that A chooses: --utf8 UTF-8 (true), --sjis Shift-JIS (false); none for another word.
 std::optional<bool> encoding_option(std::string_view a) {
     if (a == "--utf8" || a == "--sjis") return a == "--utf8";
@@ -74,18 +72,18 @@ void take(Options& o, std::string_view command, std::string_view name, std::stri
     const std::string c(command);
     if (name == "--equinox") {
         const auto e = read_equinox(value);
-        if (!e) throw Bad{c + ": bad equinox " + quoted(value) + " (expected " + equinoxes() + ")"};
+        if (!e) throw Bad{c + ": bad equinox " + io::shown(value) + " (expected " + equinoxes() + ")"};
         o.equinox = *e;
         o.equinox_text = value;
     } else if (name == "--zone") {
         const auto z = read_zone(value);
-        if (!z) throw Bad{c + ": bad zone " + quoted(value) + " (expected " + kZones + ")"};
+        if (!z) throw Bad{c + ": bad zone " + io::shown(value) + " (expected " + kZones + ")"};
         o.zone_minutes = *z;
         o.zone_given = true;
     } else if (name == "--scale") {
         if (value == "utc") o.scale = sun::Scale::utc;
         else if (value == "tt") o.scale = sun::Scale::tt;
-        else throw Bad{c + ": bad scale " + quoted(value) + " (expected utc or tt)"};
+        else throw Bad{c + ": bad scale " + io::shown(value) + " (expected utc or tt)"};
     } else if (name == "--format") {
         const bool calendar = command != "at" && command != "when";  // a year's calendar: ics too
         if (value == "text") o.format = Format::Text;
@@ -93,12 +91,12 @@ void take(Options& o, std::string_view command, std::string_view name, std::stri
         else if (value == "json") o.format = Format::Json;
         else if (value == "ics" && calendar) o.format = Format::Ics;
         else
-            throw Bad{c + ": bad format " + quoted(value) + " (expected text, csv, json" +
+            throw Bad{c + ": bad format " + io::shown(value) + " (expected text, csv, json" +
                       (calendar ? " or ics)" : " or, for a year's calendar, ics)")};
     } else {  // --theory
         const sun::Theory* t = sun::theory_named(value);
         if (t == nullptr) {
-            throw Bad{c + ": bad theory " + quoted(value) + " (expected " +
+            throw Bad{c + ": bad theory " + io::shown(value) + " (expected " +
                       listed(sun::theories(), [](const sun::Theory* x) { return x->name(); }) + ")"};
         }
         o.theory = t;
@@ -124,7 +122,7 @@ void read_command(Options& o, int first, int argc, const char* const argv[]) {
         }
         const Option* opt = option_named(name);
         if (opt == nullptr || (!opt->valued && has_value)) {
-            throw Bad{std::string(command) + ": unknown option " + quoted(a) + " (expected " +
+            throw Bad{std::string(command) + ": unknown option " + io::shown(a) + " (expected " +
                       listed(kOptions, [](const Option& x) { return x.listed ? x.name : std::string_view(); }) + ")"};
         }
         if (!opt->valued) {
@@ -180,10 +178,10 @@ Options read_options(int argc, const char* const argv[]) {
             read_command(o, i, argc, argv);
             break;
         } else if (!a.empty() && a[0] != '-') {
-            throw Bad{"unknown command " + quoted(a) + " (expected " +
+            throw Bad{"unknown command " + io::shown(a) + " (expected " +
                       listed(kCommands, [](std::string_view c) { return c; }) + "; solarlon --help lists them)"};
         } else {
-            throw Bad{"unknown argument " + quoted(a) + " (solarlon --help lists the options)"};
+            throw Bad{"unknown argument " + io::shown(a) + " (solarlon --help lists the options)"};
         }
     }
     return o;

@@ -34,8 +34,6 @@ namespace {
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr std::int64_t kJdnOf1970 = 2440588;  // Julian Day Number of 1970-01-01
 
-bool finite(const Instant& t) { return std::isfinite(t.year + t.month + t.day + t.hour + t.minute + t.second); }
-
 // Days from 1970-01-01 of the day of T in its zone, as printed (rounded to the second).
 std::int64_t day_of(const Instant& t) {
     const Instant s = to_second(t);
@@ -72,7 +70,7 @@ std::array<Pentad, 72> pentads(std::int32_t year, const Equinox& eq, double zone
             out[3 * k + static_cast<std::size_t>(j)] = Pentad{n, nm.name, nm.reading, lon, at};
         }
     }
-    if (!std::all_of(out.begin(), out.end(), [](const Pentad& p) { return finite(p.instant); })) return out;
+    if (!std::all_of(out.begin(), out.end(), [](const Pentad& p) { return is_finite(p.instant); })) return out;
     // 280 degrees, the last: the crossing after 275's. Where the year's first one came on January 1,
     // the next is some 365.24 days on, from December 31 0 h (the zone 24 hours ahead) on.
     if (day_of(out[71].instant) < day_of(out[70].instant)) {
@@ -88,7 +86,7 @@ std::array<Pentad, 72> pentads(std::int32_t year, const Equinox& eq, double zone
                                   t.minute,
                                   t.second,
                                   zone};
-        if (!finite(t)) return out;
+        if (!is_finite(t)) return out;
     }
     auto key = [](const Instant& t) {
         return std::array<double, 6>{t.year, t.month, t.day, t.hour, t.minute, t.second};
@@ -102,7 +100,7 @@ std::vector<SeasonalDay> seasonal_days(std::int32_t year, const Equinox& eq, dou
     std::vector<SeasonalDay> out;
     const auto terms = solar_terms(year, eq, zone, theory);
     for (const Term& t : terms) {
-        if (!finite(t.instant)) return out;
+        if (!is_finite(t.instant)) return out;
     }
     const Instant none{kNaN, kNaN, kNaN, kNaN, kNaN, kNaN, zone};
     auto counted = [&](int kind, const char* key, std::int64_t days) {
@@ -111,7 +109,7 @@ std::vector<SeasonalDay> seasonal_days(std::int32_t year, const Equinox& eq, dou
     // An instant's day; false where the theory gives none.
     auto reached = [&](int kind, const char* key, double lon) {
         const Instant at = instant_of(year, lon, eq, zone, theory);
-        if (!finite(at)) return false;
+        if (!is_finite(at)) return false;
         out.push_back(SeasonalDay{kind, key, detail::kSeasonalDayNames[kind], date_of(day_of(at)), lon, at});
         return true;
     };

@@ -46,8 +46,7 @@ std::array<Theory::TermInstant, 24> Theory::term_instants(std::int32_t year, con
     // Calendar order; only far from the present could the Gregorian calendar move a term past another.
     // Instants with a NaN (a NaN equinox) stay in the order of the longitudes.
     for (const TermInstant& t : r) {
-        const Instant& i = t.instant;
-        if (!std::isfinite(i.year + i.month + i.day + i.hour + i.minute + i.second)) return r;
+        if (!is_finite(t.instant)) return r;
     }
     auto key = [](const Instant& t) {
         return std::array<double, 6>{t.year, t.month, t.day, t.hour, t.minute, t.second};

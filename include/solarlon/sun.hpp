@@ -9,6 +9,7 @@
 #define SOLARLON_SUN_HPP
 
 #include <array>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -32,6 +33,12 @@ struct Instant {
     double zone = 0;
     Scale scale = Scale::utc;
 };
+
+// is_finite  Whether every field of AT is a finite number: a theory gives NaN fields where it answers
+//            nothing (refusal() says why).
+inline bool is_finite(const Instant& at) {
+    return std::isfinite(at.year + at.month + at.day + at.hour + at.minute + at.second);
+}
 
 // utc, jst  The instant of a date and time of UT, of JST.
 Instant utc(double year, double month, double day, double hour = 0, double minute = 0, double second = 0);
