@@ -262,7 +262,7 @@ int one_shot(const Options& o, std::ostream& out, std::ostream& err, Encoding te
             lines = when(o, T, notes);
         }
     } catch (const Bad& b) {
-        say(err, "*ERR* argument error: " + b.what);
+        say(err, "*ERR* argument error: " + b.what, text_enc);
         return 2;
     }
     io::RecordWriter w(out, "standard output", kLineEnd);
@@ -270,10 +270,10 @@ int one_shot(const Options& o, std::ostream& out, std::ostream& err, Encoding te
         for (const auto& line : lines) crlf ? w.prompt(line + "\r\n") : w.record(line);
         w.flush();
     } catch (const io::Failure& f) {
-        say(err, std::string("*ERR* file error: ") + f.what());
+        say(err, std::string("*ERR* file error: ") + f.what(), text_enc);
         return 1;
     }
-    for (const auto& line : notes) say(err, line, kLineEnd);  // a failure there: the answer is out
+    for (const auto& line : notes) say(err, line, text_enc, kLineEnd);  // a failure there: the answer is out
     return 0;
 }
 

@@ -8,8 +8,9 @@
 
 namespace solarlon::driver {
 
-void say(std::ostream& err, std::string_view line, std::string_view line_end) {
+void say(std::ostream& err, std::string_view line, Encoding enc, std::string_view line_end) {
     io::RecordWriter e(err, "standard error", line_end);
+    e.show_as(enc);
     try {
         e.record(line);
         e.flush();

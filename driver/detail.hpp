@@ -13,6 +13,7 @@
 #include <solarlon/io.hpp>
 #include <solarlon/sun.hpp>
 
+#include "console/console.hpp"
 #include "console/texts.hpp"
 #include "io/files.hpp"
 
@@ -25,6 +26,7 @@ struct Console {
     const texts::Texts& T;  // every text in the console's encoding
     std::ostream* notes;    // where a file mode says what it wrote when done; null for no word
     const texts::Texts& N;  // the texts said on NOTES, in their encoding
+    Encoding notes_enc;     // the encoding of NOTES
 };
 
 // EXPLAIN  The explanation screen; returns after the user has pressed Enter.
@@ -56,6 +58,9 @@ bool read_typed(Console& con, std::string_view prompt, int used, double (&V)[6],
 //            character of its last component (after the last "/"), or appended where there is none:
 //            DATA.TXT -> DATA.SLG, DATA -> DATA.SLG, DATA.TEXT -> DATA.SLGT, ../w2/D.TXT -> ../w2/D.SLG.
 std::string output_name(const std::string& FNAME, std::string_view EXT);
+
+// kept  E again, its report saying that the old output NAME is kept as it was.
+[[noreturn]] void kept(const io::Failure& e, const std::string& name);
 
 // Opens the input named FNAME and forms the output name; the output is created as a temporary beside
 // it, so an old output stays as it was until the new one is whole. Failures are reported before
@@ -100,7 +105,7 @@ void convert_file(Console& con, std::string_view prompt, std::string_view ext, b
     } catch (const io::Failure& e) {
         f.out->keep_whole();
         if (!f.out->replaces() || f.out->placed()) throw;
-        throw io::Failure(e.kind(), std::string(e.what()) + "; the old " + io::shown(f.out_name) + " is kept");
+        kept(e, f.out_name);
     } catch (...) {
         f.out->keep_whole();
         throw;

@@ -1,4 +1,4 @@
-// output_name, open_file_pair, say_done  Naming and opening the files of the file modes, and their closing word.
+// output_name, open_file_pair, kept, say_done  Naming and opening the files of the file modes, and their closing word.
 #include <algorithm>
 #include <istream>
 #include <ostream>
@@ -47,13 +47,23 @@ FilePair open_file_pair(Console& con, std::string_view prompt, std::string_view 
     f.out_name = output_name(f.in_name, ext);
     if (io::same_file(f.in_name, f.out_name))
         throw io::Failure(io::Kind::File, "the output would replace the input file " + io::shown(f.in_name));
-    f.out = std::make_unique<io::OutputFile>(f.out_name);  // an old output is replaced when the new one is whole
+    try {
+        f.out = std::make_unique<io::OutputFile>(f.out_name);  // an old output is replaced when the new one is whole
+    } catch (const io::Failure& e) {
+        if (io::holds_file(f.out_name)) kept(e, f.out_name);  // a folder that takes no new file
+        throw;
+    }
     return f;
+}
+
+void kept(const io::Failure& e, const std::string& name) {
+    throw io::Failure(e.kind(), std::string(e.what()) + "; the old " + io::shown(name) + " is kept");
 }
 
 void say_done(Console& con, const FilePair& f, const FileCounts& n, bool converted) {
     if (con.notes == nullptr) return;
     io::RecordWriter note(*con.notes, "standard error");
+    note.show_as(con.notes_enc);
     try {
         std::string word =
             io::escaped(f.out_name) + ": " + std::to_string(n.records) + std::string(con.N.FILE_DONE_UNIT);

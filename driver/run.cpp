@@ -71,7 +71,7 @@ void dispatch(Console& con) {
 }
 
 // The "*ERR*" line on the console; on ERR when the console cannot be written.
-void report(Console& con, std::ostream* err, const char* what, const std::string& detail) {
+void report(Console& con, std::ostream* err, Encoding enc, const char* what, const std::string& detail) {
     const std::string line = std::string("*ERR* ") + what + ": " + detail;
     try {
         con.out.fresh_line();
@@ -81,24 +81,28 @@ void report(Console& con, std::ostream* err, const char* what, const std::string
     } catch (...) {
         // the console is gone
     }
-    if (err != nullptr) say(*err, line);
+    if (err != nullptr) say(*err, line, enc);
 }
 
 }  // namespace
 
 int run(std::istream& in, std::ostream& out, Encoding enc, std::ostream* notes, Encoding notes_enc, std::ostream* err) {
-    Console con{io::RecordReader(in, "console"), io::RecordWriter(out, "console"),
-                enc == Encoding::UTF8 ? texts::UTF8 : texts::SJIS, notes,
-                notes_enc == Encoding::UTF8 ? texts::UTF8 : texts::SJIS};
+    Console con{io::RecordReader(in, "console"),
+                io::RecordWriter(out, "console"),
+                enc == Encoding::UTF8 ? texts::UTF8 : texts::SJIS,
+                notes,
+                notes_enc == Encoding::UTF8 ? texts::UTF8 : texts::SJIS,
+                notes_enc};
     con.in.tie(con.out);
+    con.out.show_as(enc);  // the user's bytes come back in notices and names
     try {
         dispatch(con);
         con.out.flush();
         return 0;
     } catch (const io::Failure& f) {
-        report(con, err, f.kind() == io::Kind::File ? "file error" : "input error", f.what());
+        report(con, err, enc, f.kind() == io::Kind::File ? "file error" : "input error", f.what());
     } catch (const std::exception& e) {
-        report(con, err, "internal error", e.what());
+        report(con, err, enc, "internal error", e.what());
     }
     return 1;
 }

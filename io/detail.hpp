@@ -20,9 +20,10 @@ std::string why();
 // why_code  The text of error code CODE (an errno value; a Windows error code on Windows).
 std::string why_code(int code);
 
-// Guard  While one lives, SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGALRM, SIGUSR1, SIGUSR2 and SIGXCPU
-//        remove the temporary it was given (if it has been created) and end the program with status
-//        128 + the signal number; a signal that was ignored stays ignored. The name is copied into a
+// Guard  While one lives, every signal whose default action ends the program (all but SIGKILL and
+//        SIGSTOP, which cannot be caught) removes the temporary it was given (if it has been created)
+//        and ends the program with status 128 + the signal number; a signal that was ignored stays
+//        ignored. The name is copied into a
 //        fixed buffer before the file exists, so that the handler does nothing but unlink() and
 //        _exit(). POSIX only; elsewhere it does nothing.
 class Guard {

@@ -23,9 +23,15 @@ std::string trimmed(std::string_view name) {
 
 namespace {
 
-// What may be read: a regular file, or a FIFO or character device that a user pipes from.
-bool readable_kind(fs::file_type t) {
-    return t == fs::file_type::regular || t == fs::file_type::fifo || t == fs::file_type::character;
+// What is refused before it is opened: a block device, a socket and the kinds a system adds. A
+// character device is looked at once open, since the program's own terminal is refused by name.
+bool refused_kind(fs::file_type t) {
+    return t == fs::file_type::block || t == fs::file_type::socket || t == fs::file_type::unknown;
+}
+
+// The failure of an input NAME that is no file: a device, a socket or another kind.
+[[noreturn]] void not_a_file(const std::string& name) {
+    throw Failure(Kind::File, "not a regular file: " + shown(name));
 }
 
 }  // namespace
@@ -38,13 +44,15 @@ std::unique_ptr<InputFile> open_old(std::string_view name) {
     const fs::file_status st = fs::status(p, ec);
     if (st.type() == fs::file_type::not_found) throw Failure(Kind::File, "file not found: " + shown(n));
     if (st.type() == fs::file_type::directory) throw Failure(Kind::File, "is a directory, not a file: " + shown(n));
-    if (st.type() != fs::file_type::none && st.type() != fs::file_type::unknown && !readable_kind(st.type()))
-        throw Failure(Kind::File, "not a regular file: " + shown(n));
+    if (refused_kind(st.type())) not_a_file(n);
 #ifdef _WIN32
     HANDLE h = CreateFileW(p.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (h == INVALID_HANDLE_VALUE) throw Failure(Kind::File, "cannot open for reading: " + shown(n));
-    return std::unique_ptr<InputFile>(new InputFile(n, reinterpret_cast<std::intptr_t>(h)));
+    std::unique_ptr<InputFile> f(new InputFile(n, reinterpret_cast<std::intptr_t>(h)));
+    const DWORD type = GetFileType(h);  // a disk file, a pipe, or a character device (NUL, COM1, CON)
+    if (type != FILE_TYPE_DISK && type != FILE_TYPE_PIPE && !f->is_standard_input()) not_a_file(n);
+    return f;
 #else
     int fd;
     do fd = ::open(p.c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC);
@@ -54,8 +62,8 @@ std::unique_ptr<InputFile> open_old(std::string_view name) {
     struct stat s;  // what was opened, which a rename since the check may have changed
     if (::fstat(fd, &s) != 0) throw Failure(Kind::File, "cannot open for reading: " + shown(n));
     if (S_ISDIR(s.st_mode)) throw Failure(Kind::File, "is a directory, not a file: " + shown(n));
-    if (!S_ISREG(s.st_mode) && !S_ISFIFO(s.st_mode) && !S_ISCHR(s.st_mode))
-        throw Failure(Kind::File, "not a regular file: " + shown(n));
+    // A device would be read without end (/dev/zero, /dev/urandom) or take what the user types.
+    if (!S_ISREG(s.st_mode) && !S_ISFIFO(s.st_mode) && !f->is_standard_input()) not_a_file(n);
     return f;
 #endif
 }
@@ -105,6 +113,11 @@ bool InputFile::is_standard_input() const {
     // A device that keeps no data between readers (/dev/null, /dev/zero) is no shared input.
     return !S_ISCHR(a.st_mode) || ::isatty(static_cast<int>(h_)) != 0;
 #endif
+}
+
+bool holds_file(std::string_view name) {
+    std::error_code ec;
+    return fs::is_regular_file(detail::path_of(trimmed(name)), ec);
 }
 
 bool same_file(std::string_view a, std::string_view b) {

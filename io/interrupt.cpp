@@ -19,11 +19,44 @@ namespace {
 constexpr std::size_t kName = 8192;
 char g_name[kName];
 volatile std::sig_atomic_t g_exists = 0;
-// The signals that end the program by default and that a user, a shell or a limit sends: each removes
-// the temporary. SIGPIPE is ignored by the program, so a broken console is a write error instead.
-constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGALRM, SIGUSR1, SIGUSR2, SIGXCPU};
-constexpr std::size_t kCount = sizeof kSignals / sizeof kSignals[0];
-struct sigaction g_before[kCount];
+// The signals whose default action ends the program (SIGKILL and SIGSTOP cannot be caught): each
+// removes the temporary. SIGPIPE and SIGXFSZ are ignored by the program, so that a broken console or
+// a size limit is a write error instead; an ignored signal stays ignored.
+constexpr int kFixed[] = {
+    SIGHUP,    SIGINT,  SIGQUIT, SIGILL,  SIGTRAP, SIGABRT, SIGBUS,    SIGFPE,  SIGUSR1, SIGSEGV,
+    SIGUSR2,   SIGPIPE, SIGALRM, SIGTERM, SIGXCPU, SIGXFSZ, SIGVTALRM, SIGPROF, SIGSYS,
+#ifdef SIGSTKFLT
+    SIGSTKFLT,
+#endif
+#ifdef SIGIO
+    SIGIO,
+#endif
+#if defined(SIGPOLL) && (!defined(SIGIO) || SIGPOLL != SIGIO)
+    SIGPOLL,
+#endif
+#ifdef SIGPWR
+    SIGPWR,
+#endif
+#ifdef SIGEMT
+    SIGEMT,
+#endif
+#ifdef SIGLOST
+    SIGLOST,
+#endif
+};
+constexpr int kMaxSignal = 128;         // above every signal number of the systems in use
+struct sigaction g_before[kMaxSignal];  // each guarded signal's action before the guard
+
+// Whether signal S is guarded: a fixed one, or a real-time signal (whose default ends the program).
+bool guarded_signal(int s) {
+    if (s <= 0 || s >= kMaxSignal) return false;
+#ifdef SIGRTMIN
+    if (s >= SIGRTMIN && s <= SIGRTMAX) return true;
+#endif
+    for (int f : kFixed)
+        if (f == s) return true;
+    return false;
+}
 
 extern "C" void on_signal(int sig) {
     if (g_exists != 0) ::unlink(g_name);
@@ -33,7 +66,8 @@ extern "C" void on_signal(int sig) {
 sigset_t guarded() {
     sigset_t set;
     sigemptyset(&set);
-    for (int s : kSignals) sigaddset(&set, s);
+    for (int s = 1; s < kMaxSignal; ++s)
+        if (guarded_signal(s)) sigaddset(&set, s);
     return set;
 }
 
@@ -47,13 +81,14 @@ bool Guard::arm(const std::string& name) {
         std::memcpy(g_name, name.c_str(), name.size() + 1);
         g_exists = 0;
     }
-    for (std::size_t i = 0; i < kCount; ++i) {
+    for (int s = 1; s < kMaxSignal; ++s) {
+        if (!guarded_signal(s)) continue;
         struct sigaction now;
         std::memset(&now, 0, sizeof now);
         now.sa_handler = on_signal;
         sigfillset(&now.sa_mask);
-        sigaction(kSignals[i], nullptr, &g_before[i]);
-        if (g_before[i].sa_handler != SIG_IGN) sigaction(kSignals[i], &now, nullptr);
+        if (sigaction(s, nullptr, &g_before[s]) != 0) continue;
+        if (g_before[s].sa_handler != SIG_IGN) sigaction(s, &now, nullptr);
     }
     armed_ = true;
     return true;
@@ -65,7 +100,8 @@ void Guard::gone() noexcept {
     if (!armed_) return;
     Hold hold;
     g_exists = 0;
-    for (std::size_t i = 0; i < kCount; ++i) sigaction(kSignals[i], &g_before[i], nullptr);
+    for (int s = 1; s < kMaxSignal; ++s)
+        if (guarded_signal(s)) sigaction(s, &g_before[s], nullptr);
     armed_ = false;
 }
 

@@ -121,8 +121,9 @@ OutputFile::OutputFile(std::string name) : name_(trimmed(name)), p_(std::make_un
     p_->mode = detail::new_file_mode();
     if (own.type() == fs::file_type::regular) {
         // An old output's permission bits go on, without setuid, setgid and sticky: a file written by
-        // this run is never a program that runs as its owner.
-        p_->mode = static_cast<unsigned>(own.permissions()) & 0777u;
+        // this run is never a program that runs as its owner. A file another user planted under the
+        // name (in a shared folder) chooses nothing: the new output is made as if none stood there.
+        if (detail::owned_by_user(name_)) p_->mode = static_cast<unsigned>(own.permissions()) & 0777u;
         // Windows keeps a read-only file from being replaced: refused before anything is created.
         if (detail::read_only(name_))
             throw Failure(Kind::File, "cannot replace " + shown(name_) + ": the file is read-only");

@@ -24,6 +24,10 @@ const char* name_separators() noexcept;
 //                which gives none.
 unsigned new_file_mode();
 
+// owned_by_user  The file NAME (not followed where it is a link) belongs to the user running the
+//                program (its effective user; POSIX). Always true on Windows, which gives no mode.
+bool owned_by_user(const std::string& name);
+
 // read_only  The file NAME (which exists) is marked read-only, which keeps it from being replaced:
 //            Windows only; false elsewhere, where the folder's permissions decide.
 bool read_only(const std::string& name);

@@ -32,6 +32,11 @@ unsigned new_file_mode() {
     return 0666u & ~static_cast<unsigned>(mask);
 }
 
+bool owned_by_user(const std::string& name) {
+    struct stat s;
+    return ::lstat(name.c_str(), &s) == 0 && s.st_uid == ::geteuid();
+}
+
 bool read_only(const std::string&) { return false; }
 
 Created create_new(const std::string& name) {

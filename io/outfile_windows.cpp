@@ -21,6 +21,8 @@ const char* name_separators() noexcept { return "/\\:"; }
 
 unsigned new_file_mode() { return 0; }
 
+bool owned_by_user(const std::string&) { return true; }
+
 bool read_only(const std::string& name) {
     const DWORD attrs = GetFileAttributesW(path_of(name).c_str());
     return attrs != INVALID_FILE_ATTRIBUTES && (attrs & FILE_ATTRIBUTE_READONLY) != 0;

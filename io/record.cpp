@@ -191,14 +191,23 @@ void RecordWriter::record(std::string_view text) {
         file_->record(text);
         return;
     }
-    out_->write(text.data(), static_cast<std::streamsize>(text.size()));
+    put(text);
     out_->write(end_.data(), static_cast<std::streamsize>(end_.size()));
     check();
 }
 
+void RecordWriter::put(std::string_view text) {
+    if (!shown_) {
+        out_->write(text.data(), static_cast<std::streamsize>(text.size()));
+        return;
+    }
+    const std::string s = escaped(text, cs_);
+    out_->write(s.data(), static_cast<std::streamsize>(s.size()));
+}
+
 void RecordWriter::prompt(std::string_view text) {
     if (file_ != nullptr) throw Failure(Kind::File, "a prompt cannot go to the file " + what_);
-    out_->write(text.data(), static_cast<std::streamsize>(text.size()));
+    put(text);
     open_line_ = true;
     check();
 }

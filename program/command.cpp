@@ -19,7 +19,8 @@ int command(int argc, const char* const argv[], std::istream& in, std::ostream& 
     try {
         o = read_options(argc, argv);
     } catch (const Bad& b) {
-        say(err, "*ERR* argument error: " + b.what);
+        // The options are not known: the terminal's character set shows the argument.
+        say(err, "*ERR* argument error: " + b.what, term.locale_utf8 ? Encoding::UTF8 : Encoding::ShiftJIS);
         return 2;
     }
     // --utf8 and --sjis choose the encoding of every text; otherwise the terminal does.
@@ -34,7 +35,8 @@ int command(int argc, const char* const argv[], std::istream& in, std::ostream& 
                 w.record("solarlon " SOLARLON_VERSION);
             }
             w.flush();
-        } catch (const io::Failure&) {
+        } catch (const io::Failure& f) {
+            say(err, std::string("*ERR* file error: ") + f.what(), text);
             return 1;
         }
         return 0;

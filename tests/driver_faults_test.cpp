@@ -174,9 +174,9 @@ std::vector<Fault> faults() {
                  for (const auto& t : temporaries()) fs::remove(t);  // what a kill may leave, named as such
              }
          }},
-        {"SIGTERM, SIGINT, SIGHUP, SIGQUIT while writing: 128 + signal, no temporary, old output kept", false, kLines,
+        {"every signal that ends the program while writing: 128 + signal, no temporary, old output kept", false, kLines,
          [] {
-             for (int sig : {SIGTERM, SIGINT, SIGHUP, SIGQUIT}) {
+             for (int sig : {SIGTERM, SIGINT, SIGHUP, SIGQUIT, SIGVTALRM, SIGABRT, SIGRTMIN}) {
                  const pid_t pid = start(kMode2);
                  wait_writing();
                  kill(pid, sig);
@@ -204,6 +204,49 @@ std::vector<Fault> faults() {
              EXPECT_FALSE(fs::is_symlink("D.SLG"));
              EXPECT_EQ(read_file("VICTIM"), "precious\n");
              EXPECT_TRUE(read_file("D.SLG") == whole(kShort)) << "the whole output";
+         }},
+        {"a file another user planted under the name chooses no mode: 0666 less the umask", false, kShort,
+         [] {
+             ASSERT_EQ(chmod(".", 01777), 0);
+             ASSERT_EQ(chmod("D.SLG", 0666), 0);
+             if (chown("D.SLG", 65534, 65534) != 0) {  // another account's file: only root can make one here
+                 std::cout << "[ SKIPPED ] the planted file: chown is not allowed here\n";
+                 return;
+             }
+             const mode_t mask = umask(022);
+             const auto r = testsupport::run_program(kMode2);
+             umask(mask);
+             EXPECT_EQ(r.status, 0);
+             struct stat st {};
+             ASSERT_EQ(stat("D.SLG", &st), 0);
+             EXPECT_EQ(st.st_mode & 07777, 0644u) << std::oct << st.st_mode;
+             EXPECT_EQ(st.st_uid, geteuid());
+         }},
+        {"a device as the input is refused before any output is made", false, kShort,
+         [] {
+             fs::create_symlink("/dev/zero", "Z.TXT");
+             const auto r = testsupport::run_program("2\n2000\nZ.TXT\n");
+             EXPECT_EQ(r.status, 1);
+             EXPECT_TRUE(ends_with(r.out, "*ERR* file error: not a regular file: 'Z.TXT'\r\n")) << r.out;
+             EXPECT_FALSE(file_exists("Z.SLG"));
+             EXPECT_TRUE(temporaries().empty());
+         }},
+        {"a folder that takes no new file: the old output kept, and said so", true, kShort,
+         [] {
+             write_file(".stdin", kMode2);
+             const std::string cmd =
+                 kTraced + "-o .trace -e trace=openat \"" + SOLARLON_EXE + "\" < .stdin > /dev/null 2>&1";
+             ASSERT_EQ(std::system(cmd.c_str()), 0);
+             write_file("D.SLG", kOld);
+             int when = 0, n = 0;  // the ordinal of the temporary's openat
+             std::istringstream log(read_file(".trace"));
+             for (std::string line; when == 0 && std::getline(log, line);)
+                 if (line.rfind("openat(", 0) == 0 && ++n > 0 && line.find("unfinished") != std::string::npos) when = n;
+             ASSERT_GT(when, 0);
+             const auto r = injected(kMode2, "openat", when, "EACCES");
+             EXPECT_EQ(r.status, 1);
+             EXPECT_TRUE(ends_with(r.out, "beside 'D.SLG': Permission denied; the old 'D.SLG' is kept\r\n")) << r.out;
+             EXPECT_TRUE(read_file("D.SLG") == kOld);
          }},
         {"a FIFO at the output name is refused at once", false, kShort,
          [] {
@@ -422,6 +465,12 @@ TEST(Faults, ConsoleThatFails) {
     int rc = std::system(cmd.c_str());
     EXPECT_EQ(WIFEXITED(rc) ? WEXITSTATUS(rc) : -1, 1);
     EXPECT_EQ(read_file(".stderr"), "*ERR* file error: cannot write to console\r\n");
+    for (const char* words : {"--help", "--version"}) {  // no write goes unreported
+        cmd = std::string("\"") + SOLARLON_EXE + "\" " + words + " > /dev/full 2> .stderr";
+        rc = std::system(cmd.c_str());
+        EXPECT_EQ(WIFEXITED(rc) ? WEXITSTATUS(rc) : -1, 1) << words;
+        EXPECT_EQ(read_file(".stderr"), "*ERR* file error: cannot write to console\r\n") << words;
+    }
     fs::create_directory("adir");
     cmd = std::string("\"") + SOLARLON_EXE + "\" < adir > .stdout 2> .stderr";
     rc = std::system(cmd.c_str());

@@ -128,6 +128,41 @@ TEST(Program, TextsOutsideDialoguesFollowTheLocale) {
     EXPECT_EQ(bad.err, "*ERR* argument error: when: bad longitude '400' (expected degrees from 0 to 360)\r\n");
 }
 
+// A C1 control or a byte of no character, typed or named, reaches the terminal as an escape in both
+// encodings: in an argument, a typed line, the equinox answer and a file name.
+TEST(Program, EchoedBytesAreEscaped) {
+    testsupport::Scratch dir;
+    const std::string csi = "$(printf '\\302\\2332J')";  // C2 9B: CSI in UTF-8
+    const struct {
+        const char* enc;
+        std::string args, input, want;
+    } cases[] = {
+        {"--utf8", "terms \"" + csi + "\"", "", "'\\xC2\\x9B2J'"},
+        {"--sjis", "terms \"" + csi + "\"", "", "'\xc2\\x9B2J'"},  // C2 is a half-width katakana there
+        {"--utf8", "", "1\n0\n1978 6 \xff\xfe\n\n", "\\xFF\\xFE\r\n"},
+        {"--sjis", "", "1\n0\n1978 6 \xff\xfe\n\n", "\\xFF\\xFE\r\n"},
+        {"--utf8", "",
+         "1\n\xc2\x9b"
+         "2J\n0\n\n",
+         "\\xC2\\x9B2J\r\n"},
+        {"--sjis", "", "1\n\x9b\n0\n\n", "\\x9B\r\n"},
+        {"--utf8", "",
+         "2\n0\nD\xc2\x9b"
+         "2J.TXT\n",
+         "file not found: 'D\\xC2\\x9B2J.TXT'\r\n"},
+        {"--sjis", "", "2\n0\nD\x80.TXT\n", "file not found: 'D\\x80.TXT'\r\n"},
+    };
+    for (const auto& c : cases) {
+        const auto r = run_program(c.input, std::string(c.enc) + " " + c.args);
+        const std::string all = r.out + r.err;
+        EXPECT_NE(all.find(c.want), std::string::npos) << c.enc << " " << c.args << ": " << all;
+        EXPECT_EQ(all.find("\x9b"
+                           "2J"),
+                  std::string::npos)
+            << c.enc << " " << c.args;
+    }
+}
+
 // --utf8 writes the same dialogue as UTF-8; through a pipe the file mode says nothing on standard error.
 TEST(Program, Utf8ConsoleAndQuietPipes) {
     testsupport::Scratch dir;

@@ -259,6 +259,36 @@ TEST(WholeLine, AwReads) {
     EXPECT_THROW(io::read_a(r, 1), io::Failure);
 }
 
+// What a terminal of each character set is shown: its characters as they are, every other byte escaped.
+TEST(ErrorText, EscapedForTheTerminalsCharset) {
+    using io::Charset;
+    const struct {
+        Charset cs;
+        std::string text, want;
+    } cases[] = {
+        {Charset::UTF8, "\xe5\xb9\xb4 a\xf0\x9f\x8c\x9e", "\xe5\xb9\xb4 a\xf0\x9f\x8c\x9e"},  // 年, U+1F31E
+        {Charset::UTF8,
+         "\xc2\x9b"
+         "2J",
+         "\\xC2\\x9B2J"},                                           // CSI, a C1 control
+        {Charset::UTF8, "\xc2\xa0\xc2\x80", "\xc2\xa0\\xC2\\x80"},  // NBSP stays
+        {Charset::UTF8, "\xff\xfe\x1b", "\\xFF\\xFE\\x1B"},
+        {Charset::UTF8, "\xc0\xaf\xed\xa0\x80\xf4\x90\x80\x80", "\\xC0\\xAF\\xED\\xA0\\x80\\xF4\\x90\\x80\\x80"},
+        {Charset::UTF8, "\xe5\xb9", "\\xE5\\xB9"},                                              // a character cut short
+        {Charset::ShiftJIS, "\x94\x4e\x82\x51 \xb1\x81\x80", "\x94\x4e\x82\x51 \xb1\x81\x80"},  // 年２ ｱ, a trail 80
+        {Charset::ShiftJIS, "\x81\x7f", "\\x81\\x7F"},                                          // 7F is no trail
+        {Charset::ShiftJIS, "\x80\xa0\xfd\x7f", "\\x80\\xA0\\xFD\\x7F"},
+        {Charset::ShiftJIS,
+         "\x9b"
+         "2J\x81",
+         "\\x9B2J\\x81"},                                       // a lead byte without its trail
+        {Charset::ShiftJIS, "\xc2\x9b\x1b", "\xc2\\x9B\\x1B"},  // half-width katakana, then a lone lead
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(io::escaped(c.text, c.cs), c.want)
+            << io::shown(c.text) << (c.cs == Charset::UTF8 ? " UTF-8" : " SJIS");
+}
+
 TEST(ErrorText, ShownQuotesAndEscapes) {
     EXPECT_EQ(io::shown("DATA.TXT"), "'DATA.TXT'");
     EXPECT_EQ(io::shown(std::string("a\0b\x1a", 4)), "'a\\x00b\\x1A'");

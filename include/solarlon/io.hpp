@@ -33,9 +33,19 @@ class Failure : public std::runtime_error {
     Kind kind_;
 };
 
+// Charset  The character set a terminal reads: Shift-JIS (code page 932) or UTF-8.
+enum class Charset { ShiftJIS, UTF8 };
+
 // escaped  A typed text as it may be echoed to a terminal: every byte below 0x20 and 0x7F written
-//          as \xNN (upper-case hex), every other byte as it is.
+//          as \xNN (upper-case hex), every other byte as it is. These are the bytes that no
+//          character set shows as text.
 std::string escaped(std::string_view text);
+
+// escaped  TEXT as a terminal reading CS may show it: each character of CS stays as it is; a control
+//          (C0, DEL, and in UTF-8 U+0080-U+009F) and each byte that begins no character of CS (in
+//          UTF-8 a byte outside a well-formed sequence; in Shift-JIS 80, A0, FD-FF and a lead byte
+//          81-9F or E0-FC without its trail byte 40-7E or 80-FC) is written as \xNN, byte by byte.
+std::string escaped(std::string_view text, Charset cs);
 
 // shown  A text quoted for an error report: escaped, at most 60 bytes kept.
 std::string shown(std::string_view text);
@@ -126,14 +136,23 @@ class RecordWriter {
     // fresh_line  Ends a prompt line left open, so that the next record starts in column 1.
     void fresh_line();
     void flush();
+    // show_as  From now on every record and prompt is written as escaped(text, CS), as a terminal
+    //          reading CS may show it; the writer's own line end is not.
+    void show_as(Charset cs) noexcept {
+        shown_ = true;
+        cs_ = cs;
+    }
 
   private:
     void check();
+    void put(std::string_view text);
     std::ostream* out_ = nullptr;
     OutputFile* file_ = nullptr;
     std::string what_;
     std::string_view end_ = "\r\n";
     bool open_line_ = false;
+    bool shown_ = false;  // escaped for a terminal reading CS_
+    Charset cs_ = Charset::ShiftJIS;
 };
 
 // ---------------------------------------------------------------- field output

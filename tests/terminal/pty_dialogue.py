@@ -136,6 +136,15 @@ def main():
         (u(" 太陽黄経ファイル名 :"), b"E\x1b]0;X\x07.TXT\n", "file-name prompt"),
         (u("E\\x1B]0;X\\x07.THJ: 1 行"), None, "closing word with the name escaped"),
     ]
+    # A C1 control (CSI) and a byte that is no UTF-8 reach a UTF-8 terminal as text too.
+    c1_name = [
+        (u("-" * 52), b"5\n", "menu"),
+        (u(" 分点 (1950 or 2000 or etc. or 0:瞬時) :"), b"\xc2\x9b2J\xff\n", "equinox prompt"),
+        (u(" 数値として読めません: \\xC2\\x9B2J\\xFF"), None, "notice with the answer escaped"),
+        (u(" 分点 (1950 or 2000 or etc. or 0:瞬時) :"), b"2000\n", "equinox prompt again"),
+        (u(" 太陽黄経ファイル名 :"), b"E\xc2\x9b2J.TXT\n", "file-name prompt"),
+        (u("E\\xC2\\x9B2J.THJ: 1 行"), None, "closing word with the C1 control escaped"),
+    ]
     no_mode = [
         (u("-" * 52), b"x\x1b[A\n", "menu, before its answer"),
         (u(" メニューにない答えです: x\\x1B[A"), None, "notice naming the answer, its Escape shown as text"),
@@ -155,6 +164,7 @@ def main():
         ("file mode: its closing word on the terminal", [], "C.UTF-8", file_mode),
         ("dates file: both counts in the closing word", [], "C.UTF-8", dates_mode),
         ("a control byte in the name: escaped in the closing word", [], "C.UTF-8", control_name),
+        ("a C1 control and a byte of no character: escaped", [], "C.UTF-8", c1_name),
         ("terms at a UTF-8 terminal", ["terms", "2027", "--theory", "classic"], "C.UTF-8",
          [(u("小寒  285°  2027-01-05 23:06:41 +09:00\r"), None, "the first term"),
           (u("冬至  270°  2027-12-22 11:40:06 +09:00\r"), None, "the last term")]),
@@ -171,8 +181,9 @@ def main():
     with tempfile.TemporaryDirectory() as work:
         with open(os.path.join(work, "LON.TXT"), "wb") as f:
             f.write(b"0\r\n90\r\n")
-        with open(os.path.join(work, "E\x1b]0;X\x07.TXT"), "wb") as f:
-            f.write(b"0\r\n")
+        for control in (b"E\x1b]0;X\x07.TXT", b"E\xc2\x9b2J.TXT"):
+            with open(os.path.join(work.encode(), control), "wb") as f:
+                f.write(b"0\r\n")
         with open(os.path.join(work, "ISO.TXT"), "wb") as f:
             f.write(b"2027-01-01 12:00\r\n531010.21\r\n2027-01-02 12:00\r\n")
         for name, args, loc, steps in cases:

@@ -7,12 +7,15 @@
 #include <iosfwd>
 #include <string_view>
 
+#include <solarlon/io.hpp>
+
 #include "console/texts.hpp"
 
 namespace solarlon::driver {
 
-// Console encoding of every text the program writes. What the user types is used as typed.
-enum class Encoding { ShiftJIS, UTF8 };
+// Console encoding of every text the program writes. What the user types is used as typed, and
+// echoed as a terminal of that encoding may show it (io::escaped).
+using Encoding = io::Charset;
 
 // texts_of  The texts in the encoding ENC.
 inline const texts::Texts& texts_of(Encoding enc) { return enc == Encoding::UTF8 ? texts::UTF8 : texts::SJIS; }
@@ -29,9 +32,10 @@ struct Terminal {
 //           page (65001 is UTF-8; without a console, the process's ANSI code page).
 Terminal terminal();
 
-// say  LINE as one record on ERR (standard error), ended by LINE_END; a failing write is swallowed,
-//      since nothing is left to report it on and the exit status still tells.
-void say(std::ostream& err, std::string_view line, std::string_view line_end = "\r\n");
+// say  LINE as one record on ERR (standard error), shown as a terminal reading ENC may show it and
+//      ended by LINE_END; a failing write is swallowed, since nothing is left to report it on and the
+//      exit status still tells.
+void say(std::ostream& err, std::string_view line, Encoding enc, std::string_view line_end = "\r\n");
 
 }  // namespace solarlon::driver
 

@@ -35,9 +35,10 @@ class InputFile : public ByteSource {
     std::intptr_t h_;  // a file descriptor, or a Windows HANDLE
 };
 
-// open_old  Opens an existing file for reading ("OLD"): a regular file, or a FIFO or character device
-//          that is read as a stream. A missing or unreadable file, a directory or another kind of file
-//          is a file failure naming it.
+// open_old  Opens an existing file for reading ("OLD"): a regular file, or a FIFO (a pipe) that is
+//          read as a stream. A missing or unreadable file, a directory, a device, a socket or another
+//          kind of file is a file failure naming it, but for the program's own terminal, which is
+//          opened so that the caller may refuse it by name (InputFile::is_standard_input).
 std::unique_ptr<InputFile> open_old(std::string_view name);
 
 // OutputFile  The output of a file mode, written whole or not at all under its name.
@@ -47,8 +48,8 @@ std::unique_ptr<InputFile> open_old(std::string_view name);
 // NAME leaves no room for the suffix), through a buffer of this object's own; the name itself is never
 // opened, so a link planted there is replaced, not followed, and what appears under the name is
 // always one run's output. Bytes are counted as the system confirms them and never written twice.
-// While the temporary exists, SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGALRM, SIGUSR1, SIGUSR2 and SIGXCPU
-// remove it and end the program with status 128 + the signal number (POSIX).
+// While the temporary exists, every signal whose default action ends the program (SIGKILL and
+// SIGSTOP aside) removes it and ends the program with status 128 + the signal number (POSIX).
 class OutputFile {
   public:
     // Creates the temporary. A directory, FIFO, device or socket at NAME (or a link to one), and a
@@ -62,7 +63,8 @@ class OutputFile {
     // record  TEXT and CR LF. A write that fails is a file failure ("cannot write to NAME: why").
     void record(std::string_view text);
     // commit  Writes what is buffered, gives the file its permission bits (those of the output it
-    //         replaces less setuid, setgid and sticky, or 0666 less the umask), fsyncs, closes it,
+    //         replaces less setuid, setgid and sticky where the user running the program owns that
+    //         output, else 0666 less the umask), fsyncs, closes it,
     //         renames it to NAME and fsyncs the folder. Every failure is a file failure. A failing
     //         write leaves the temporary for keep_whole; a failure after it and before the rename
     //         removes the temporary; a failing folder fsync says that the output is in place.
@@ -89,6 +91,10 @@ class OutputFile {
     std::string name_, temp_;
     std::unique_ptr<Impl> p_;
 };
+
+// holds_file  A regular file stands under NAME (itself, or through a link): an old output, which a run
+//             that fails keeps as it was.
+bool holds_file(std::string_view name);
 
 // same_file  True when both names denote one existing file (same name, or the same file reached
 //           through a link or a case-insensitive file system).
