@@ -24,8 +24,9 @@
 //          2 Instants are days from 0 h of January 1 of the year (Gregorian) in d2, so that their
 //            fraction keeps 1e-13 day (10 ns).
 //          3 The search runs in TT, where the longitude has no steps: the year's start is taken to TT,
-//            and the instants the scale answers bound the search, so that a crossing outside them is
-//            not found. Back in UTC, a crossing inside a leap second keeps its place in it.
+//            and the instants the search computes bound it (a day before the first instant answered
+//            to ten days after the last, so that each year of the span is whole in every zone), so
+//            that a crossing outside them is not found. Back in UTC, a crossing inside a leap second keeps its place in it.
 //  Called:   place_tt, to_tt, from_tt
 #include <algorithm>
 #include <cmath>
@@ -76,10 +77,12 @@ double longitude_in(const Span& s, double t) {
     return place_tt(s.base, t).longitude;
 }
 
-// The span that SCALE answers, as TT days from BASE.
+// The span a search computes in SCALE (kFirstComputedUtc to kEndComputedUtc), as TT days from BASE.
 Span span_of(double base, Scale scale) {
-    const Jd first = to_tt({kFirstUtc, 0.0}, scale, false), end = to_tt({kEndUtc, 0.0}, scale, false);
-    return {base, (first.d1 - base) + first.d2, (end.d1 - base) + end.d2};
+    auto tt = [scale, base](double at) {
+        return (at - base) + (scale == Scale::tt ? 0.0 : tt_minus_utc(at, 0.0) / 86400.0);
+    };
+    return {base, tt(kFirstComputedUtc), tt(kEndComputedUtc)};
 }
 
 // A root and the rate of the longitude there, degrees a day.
@@ -155,7 +158,7 @@ bool usable(double year, double zone) { return std::isfinite(year) && year == st
 double start_of(double base, double zone, Scale scale) {
     double t = -zone / 24.0;
     if (scale == Scale::tt) return t;
-    const double clamped = std::min(std::max(t, kFirstUtc - base), kEndUtc - base);
+    const double clamped = std::min(std::max(t, kFirstComputedUtc - base), kEndComputedUtc - base);
     return t + tt_minus_utc(base, clamped) / 86400.0;
 }
 

@@ -13,7 +13,8 @@
 //            that the value moves smoothly with the instant (the authors' y = year + (month - 0.5)/12
 //            steps once a month); the two differ by under half a month, 0.05 s of Delta T.
 //          2 The expressions used begin with that for 1600-1700: earlier, Delta T is known only to
-//            minutes, and no instant before 1600.0 is answered. The model and the leap seconds meet
+//            minutes, and no instant before 1600.0 is answered. The search computes from the day
+//            before (kFirstComputedUtc), where that expression is carried on, to begin a zone's year. The model and the leap seconds meet
 //            within 0.07 s at 1972 January 1.
 //          3 A leap second is the 86401st second of its UTC day. It is given as the instant one second
 //            before it (23:59:59.x) and a flag, and maps to TT one second after that instant's TT,
@@ -52,7 +53,7 @@ double fraction(double d1, double d2) {
 }  // namespace
 
 double delta_t_model(double y) {
-    if (!(y >= 1600.0 && y <= 1986.0)) return kNaN;
+    if (!(y >= 1599.99 && y <= 1986.0)) return kNaN;
     double t = 0.0;
     if (y < 1700.0) {
         t = y - 1600.0;
@@ -92,7 +93,8 @@ double delta_t_model(double y) {
 #if SOLARLON_HAVE_ERFA
 
 double tt_minus_utc(double utc1, double utc2) {
-    if (coverage(utc1, utc2) != Coverage::ok) return kNaN;
+    if (!std::isfinite(utc1 + utc2) || (utc1 - kFirstComputedUtc) + utc2 < 0.0 || (utc1 - kEndComputedUtc) + utc2 > 0.0)
+        return kNaN;
     if ((utc1 - kUtc1972) + utc2 < 0.0) {
         const double y = 2000.0 + ((utc1 - 2451544.5) + utc2) / 365.2425;  // note 1
         return delta_t_model(y);
@@ -128,7 +130,7 @@ Civil from_tt(Jd tt, Scale scale) {
     if (scale == Scale::tt || !std::isfinite(tt.d1 + tt.d2)) return {tt, false};
     // TT - UTC near the instant, taken at the nearest instant answered where it lies outside.
     auto dt = [&tt](double d2) {
-        const double lo = kFirstUtc - tt.d1, hi = kEndUtc - tt.d1;
+        const double lo = kFirstComputedUtc - tt.d1, hi = kEndComputedUtc - tt.d1;
         return tt_minus_utc(tt.d1, d2 < lo ? lo : (d2 > hi ? hi : d2)) / kDay;
     };
     const double a = tt.d2 - 32.184 / kDay;  // TAI

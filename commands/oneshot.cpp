@@ -236,7 +236,9 @@ std::vector<std::string> calendar(std::string_view command, const Options& o, co
     refuse_equinox(command, o);
     const CalendarAsk ask{year, o.equinox, o.zone_minutes, o.format, *o.theory, ics_stamp()};
     const auto lines = command == "kou" ? kou(ask, T) : zassetsu(ask, T);
-    if (!lines) refuse(command, o, sun::Refusal::after_range, "year " + std::string(o.words[0]));  // past the span
+    if (!lines)
+        refuse(command, o, sun::calendar_refusal(year, o.equinox, o.zone_minutes / 60.0, *o.theory),
+               "year " + std::string(o.words[0]));
     return *lines;
 }
 

@@ -73,9 +73,8 @@ std::string escape(std::string_view text, Length length) {
 }  // namespace
 
 std::string escaped(std::string_view text) {
-    return escape(text, [](const unsigned char* p, std::size_t) -> std::size_t {
-        return p[0] < 0x20 || p[0] == 0x7f ? 0 : 1;
-    });
+    return escape(
+        text, [](const unsigned char* p, std::size_t) -> std::size_t { return p[0] < 0x20 || p[0] == 0x7f ? 0 : 1; });
 }
 
 std::string escaped(std::string_view text, Charset cs) {

@@ -23,6 +23,7 @@
 #include <limits>
 
 #include <solarlon/calendar.hpp>
+#include <solarlon/constants.hpp>
 
 #include "civil.hpp"
 #include "names.hpp"
@@ -41,6 +42,7 @@ std::int64_t day_of(const Instant& t) {
                                    static_cast<std::int64_t>(s.day));
 }
 
+// The date of day count DAYS from 1970-01-01.
 Date date_of(std::int64_t days) {
     std::int64_t y = 0, m = 0, d = 0;
     detail::civil_from_days(days, y, m, d);
@@ -70,15 +72,29 @@ std::array<Pentad, 72> pentads(std::int32_t year, const Equinox& eq, double zone
             out[3 * k + static_cast<std::size_t>(j)] = Pentad{n, nm.name, nm.reading, lon, at};
         }
     }
-    if (!std::all_of(out.begin(), out.end(), [](const Pentad& p) { return is_finite(p.instant); })) return out;
+    // A year the theory does not answer whole: every instant NaN, none half-made.
+    auto refused = [&out, zone]() {
+        for (Pentad& p : out) p.instant = Instant{kNaN, kNaN, kNaN, kNaN, kNaN, kNaN, zone};
+        return out;
+    };
+    if (!std::all_of(out.begin(), out.end(), [](const Pentad& p) { return is_finite(p.instant); })) return refused();
     // 280 degrees, the last: the crossing after 275's. Where the year's first one came on January 1,
-    // the next is some 365.24 days on, from December 31 0 h (the zone 24 hours ahead) on.
+    // the next is some 365.24 days on: the first crossing from December 31, 0 h, found as the first
+    // of the next year in the zone 24 hours ahead; where the theory does not answer the next year
+    // (after the last of its span), the first from January 6, 0 h, as the year's own in the zone five
+    // days behind. Either is moved back into the zone by whole days.
     if (day_of(out[71].instant) < day_of(out[70].instant)) {
-        const Instant t = instant_of(year + 1, 280.0, eq, zone + 24.0, theory);
+        std::int64_t shift = -1;
+        Instant t = instant_of(year + 1, 280.0, eq, zone + 24.0, theory);
+        if (!is_finite(t)) {
+            shift = 5;
+            t = instant_of(year, 280.0, eq, zone - 24.0 * static_cast<double>(shift), theory);
+        }
+        if (!is_finite(t)) return refused();
         const Date d =
             date_of(detail::days_from_civil(static_cast<std::int64_t>(t.year), static_cast<std::int64_t>(t.month),
-                                            static_cast<std::int64_t>(t.day)) -
-                    1);
+                                            static_cast<std::int64_t>(t.day)) +
+                    shift);
         out[71].instant = Instant{static_cast<double>(d.year),
                                   static_cast<double>(d.month),
                                   static_cast<double>(d.day),
@@ -86,7 +102,6 @@ std::array<Pentad, 72> pentads(std::int32_t year, const Equinox& eq, double zone
                                   t.minute,
                                   t.second,
                                   zone};
-        if (!is_finite(t)) return out;
     }
     auto key = [](const Instant& t) {
         return std::array<double, 6>{t.year, t.month, t.day, t.hour, t.minute, t.second};
@@ -94,6 +109,18 @@ std::array<Pentad, 72> pentads(std::int32_t year, const Equinox& eq, double zone
     std::stable_sort(out.begin(), out.end(),
                      [&](const Pentad& a, const Pentad& b) { return key(a.instant) < key(b.instant); });
     return out;
+}
+
+Refusal calendar_refusal(std::int32_t year, const Equinox& eq, double zone, const Theory& theory) {
+    for (int k = 0; k < 72; ++k) {
+        const Refusal r = refusal(year, 5.0 * k, eq, zone, theory);
+        if (r != Refusal::none) return r;
+    }
+    if (is_finite(pentads(year, eq, zone, theory)[0].instant) && !seasonal_days(year, eq, zone, theory).empty())
+        return Refusal::none;
+    // Each longitude is answered, but not the whole year: a zone so far from UT that the year reaches
+    // past the span's instants at the nearer end.
+    return year - kFirstYear < kLastYear - year ? Refusal::before_range : Refusal::after_range;
 }
 
 std::vector<SeasonalDay> seasonal_days(std::int32_t year, const Equinox& eq, double zone, const Theory& theory) {

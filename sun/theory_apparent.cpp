@@ -98,11 +98,14 @@ Refusal refusal_at(const Instant& at) {
     return Refusal::not_a_leap_second;
 }
 
+bool in_span(std::int32_t year) { return year >= kFirstYear && year <= kLastYear; }
+
 Refusal refusal_of_year(std::int32_t year, double lon, double zone, Scale scale) {
     if (!apparent::available()) return Refusal::no_theory;
     if (!std::isfinite(lon) || !std::isfinite(zone)) return Refusal::not_finite;
     // In the first year a zone east of UTC starts its year before 1600-01-01 00:00, and in the last a
-    // zone west of it ends the year after 3000-12-31 24:00: only a crossing in those hours is refused.
+    // zone west of it ends the year after 3000-12-31 24:00: the search computes those hours too, and
+    // only a zone so far out that a crossing lies beyond what it computes is refused.
     if (year < kFirstYear) return Refusal::before_range;
     if (year > kLastYear) return Refusal::after_range;
     if ((year == kFirstYear || year == kLastYear) && std::isnan(apparent::crossing(year, zone, lon, core(scale)).d2)) {
@@ -143,8 +146,9 @@ class Apparent final : public Theory {
         return Position{p.longitude, p.radius, p.x, p.y, p.z, dt};
     }
 
+    // A year outside the span is refused whole, though its first days may be computed.
     Instant instant_of(std::int32_t year, double lon, const Equinox& eq, double zone, Scale scale) const override {
-        if (!eq.is_of_date()) return Instant{kNaN, kNaN, kNaN, kNaN, kNaN, kNaN, zone, scale};
+        if (!eq.is_of_date() || !in_span(year)) return Instant{kNaN, kNaN, kNaN, kNaN, kNaN, kNaN, zone, scale};
         return from_tt(apparent::crossing(year, zone, lon, core(scale)), zone, scale);
     }
 
@@ -154,7 +158,7 @@ class Apparent final : public Theory {
         std::array<TermInstant, 24> r;
         std::array<apparent::Jd, 24> jds;
         jds.fill(apparent::Jd{kNaN, kNaN});
-        if (eq.is_of_date()) jds = apparent::solar_terms_tt(year, zone, core(scale));
+        if (eq.is_of_date() && in_span(year)) jds = apparent::solar_terms_tt(year, zone, core(scale));
         for (std::size_t k = 0; k < r.size(); ++k) r[k] = {k, from_tt(jds[k], zone, scale)};
         return r;
     }

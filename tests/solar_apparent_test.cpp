@@ -97,7 +97,8 @@ TEST(ApparentTheory, DeltaTModel) {
     // Each expression meets the next within half a second.
     for (double y : {1700.0, 1800.0, 1860.0, 1900.0, 1920.0, 1941.0, 1961.0})
         EXPECT_NEAR(ap::delta_t_model(y - 1e-9), ap::delta_t_model(y), 0.5) << y;
-    EXPECT_TRUE(std::isnan(ap::delta_t_model(1599.999)));
+    EXPECT_FALSE(std::isnan(ap::delta_t_model(1599.999)));  // carried on to the day before 1600
+    EXPECT_TRUE(std::isnan(ap::delta_t_model(1599.98)));
     EXPECT_TRUE(std::isnan(ap::delta_t_model(1986.001)));
 }
 
@@ -165,7 +166,7 @@ TEST(ApparentTheory, RefusesOutsideItsRange) {
     NEEDS_THEORY();
     EXPECT_EQ(ap::coverage(ap::kFirstUtc, -1e-6), ap::Coverage::before_model);
     EXPECT_EQ(ap::coverage(ap::kFirstUtc, 0.0), ap::Coverage::ok);
-    EXPECT_TRUE(std::isnan(ap::tt_minus_utc(ap::kFirstUtc, -1e-6)));
+    EXPECT_TRUE(std::isnan(ap::tt_minus_utc(ap::kFirstComputedUtc, -1e-6)));
     EXPECT_TRUE(std::isnan(ap::longitude(ap::kFirstUtc, -1e-6)));
     EXPECT_TRUE(std::isnan(ap::instant_of(1599, 0, 90).d2));
     for (const ap::Jd& t : ap::solar_terms(1599, 0)) EXPECT_TRUE(std::isnan(t.d1) && std::isnan(t.d2));

@@ -1,6 +1,7 @@
 // The typed interface against the routines it stands on, bit for bit, and the printed carry.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -160,7 +161,7 @@ TEST(Sun, ApparentTheory) {
     }
     EXPECT_TRUE(std::isnan(sun::instant_of(2027, 90, sun::Equinox::mean_2000(), 9, A).hour));
     EXPECT_TRUE(std::isnan(sun::solar_terms(2027, sun::Equinox::mean_2000(), 9, A)[5].instant.day));
-    EXPECT_EQ(sun::refusal(1600, 279.7, date, 9, A), sun::Refusal::before_range);  // the zone's first hours
+    EXPECT_EQ(sun::refusal(1600, 279.7, date, 9, A), sun::Refusal::none);  // the zone's first hours, 1599 UTC
     EXPECT_EQ(sun::refusal(1600, 279.7, date, 0, A), sun::Refusal::none);
     EXPECT_EQ(sun::refusal(sun::utc(3001, 1, 1), date, A), sun::Refusal::none);  // 3000-12-31 24:00
     EXPECT_EQ(sun::refusal(sun::utc(3001, 1, 1, 0, 0, 0.001), date, A), sun::Refusal::after_range);
@@ -259,6 +260,37 @@ TEST(Calendar, PentadsAreTheTermsDividedInThree) {
             EXPECT_EQ(p[0].name, "芹乃栄");
             EXPECT_EQ(p[71].reading, "ゆきわたりてむぎのびる");
             EXPECT_EQ(p[71].instant.year * 100 + p[71].instant.day, year == 2026 ? 202701 : 202831);
+        }
+    }
+}
+
+// At the span's ends the calendar is whole or wholly refused: 1600 and 3000 answered in every zone
+// (3000's last pentad in 3001's first hours), 1599 and 3001 all NaN, with the refusal that says so.
+TEST(Calendar, WholeOrRefusedAtTheSpansEnds) {
+    if (!solarlon::apparent::available()) GTEST_SKIP() << "built without ERFA: no apparent theory";
+    const sun::Theory& A = sun::Theory::apparent;
+    const auto eq = sun::Equinox::of_date();
+    const struct {
+        std::int32_t year;
+        sun::Refusal r;
+    } years[] = {{1599, sun::Refusal::before_range},
+                 {1600, sun::Refusal::none},
+                 {3000, sun::Refusal::none},
+                 {3001, sun::Refusal::after_range}};
+    for (const auto& y : years) {
+        for (double zone : {14.0, 9.0, 0.0, -12.0}) {
+            const auto p = sun::pentads(y.year, eq, zone, A);
+            const bool whole =
+                std::all_of(p.begin(), p.end(), [](const sun::Pentad& x) { return sun::is_finite(x.instant); });
+            const bool none = std::none_of(p.begin(), p.end(), [](const sun::Pentad& x) {
+                return std::isfinite(x.instant.year) || std::isfinite(x.instant.hour);
+            });
+            EXPECT_EQ(sun::calendar_refusal(y.year, eq, zone, A), y.r) << y.year << " " << zone;
+            EXPECT_TRUE(y.r == sun::Refusal::none ? whole : none) << y.year << " " << zone;
+            EXPECT_EQ(sun::seasonal_days(y.year, eq, zone, A).empty(), y.r != sun::Refusal::none) << y.year;
+            if (whole) {
+                EXPECT_LT(day_of(p[70].instant), day_of(p[71].instant)) << y.year << " " << zone;
+            }
         }
     }
 }

@@ -42,7 +42,8 @@ struct Pentad {
 //          degrees (芹乃栄, the first crossing from 0 h of January 1) to 280 (雪下出麦, the crossing
 //          after 275, on December 30 or 31 or in the first hours of the next January 1). Each third
 //          one (the first of each term) has the instant of solar_terms.
-//          Where THEORY refuses the year the instants are NaN and the order is that of longitude.
+//          Where THEORY does not answer the whole year every instant is NaN (calendar_refusal says
+//          why) and the order is that of longitude.
 std::array<Pentad, 72> pentads(std::int32_t year, const Equinox& eq, double zone, const Theory& theory);
 
 // One seasonal day.
@@ -60,9 +61,15 @@ std::string_view seasonal_day_name(int kind);
 
 // seasonal_days  The 雑節 of the calendar year YEAR of the zone, in calendar order (ties in the order
 //                of the list): 節分, the equinoxes' 彼岸 and 社日, 八十八夜, 入梅, 半夏生, 二百十日,
-//                二百二十日, and each 土用 with its 丑 days and its end. Empty where THEORY refuses
-//                the year.
+//                二百二十日, and each 土用 with its 丑 days and its end. Empty where THEORY does not
+//                answer the whole year (calendar_refusal says why).
 std::vector<SeasonalDay> seasonal_days(std::int32_t year, const Equinox& eq, double zone, const Theory& theory);
+
+// calendar_refusal  Why pentads(YEAR, EQ, ZONE, THEORY) has NaN instants and seasonal_days(...) is
+//                   empty, or none: the theory's refusal of the equinox or of one of the year's
+//                   longitudes (before_range, after_range for a year outside the apparent theory's
+//                   span), or of the crossings just past the year's end that its last pentad needs.
+Refusal calendar_refusal(std::int32_t year, const Equinox& eq, double zone, const Theory& theory);
 
 }  // namespace solarlon::sun
 

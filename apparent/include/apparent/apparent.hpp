@@ -29,6 +29,15 @@ constexpr double kFirstUtc = 2305447.5;
 //          models TT - UTC.
 constexpr double kEndUtc = 2817152.5;
 
+// kFirstComputedUtc, kEndComputedUtc  The instants a search computes, a little beyond those answered:
+//            from 1599 December 31, 0 h UTC, so that the year 1600 of a zone up to 14 h ahead of UTC
+//            begins inside them, to 3001 January 11, 0 h UTC, so that the year 3000 of a zone 12 h
+//            behind UTC ends inside them and the crossing of 280 degrees after that year (its last
+//            pentad) is found. TT - UTC is known there; an instant given is still refused outside
+//            kFirstUtc to kEndUtc.
+constexpr double kFirstComputedUtc = kFirstUtc - 1.0;
+constexpr double kEndComputedUtc = kEndUtc + 10.0;
+
 // Coverage  What can be answered at an instant.
 enum class Coverage {
     ok,            // answered
@@ -52,14 +61,15 @@ enum class Scale { utc, tt };
 Coverage coverage(Jd t, Scale scale);
 
 // delta_t_model  Delta T = TT - UT of the model used before 1972, seconds.
-//  Given:    y   decimal year (Gregorian), 1600.0 to 1986.0
+//  Given:    y   decimal year (Gregorian), 1599.99 (kFirstComputedUtc) to 1986.0
 //  Result:   seconds; NaN outside that span
 double delta_t_model(double y);
 
 // tt_minus_utc  TT - UTC at a UTC instant, seconds.
 //  Given:    utc1, utc2   UTC, two-part Julian Date
 //  Result:   from 1972 on, TAI - UTC (eraDat, its last value held after its table) + 32.184 s; from
-//            kFirstUtc to 1972, delta_t_model (UTC taken as UT); NaN where coverage() is not ok
+//            kFirstComputedUtc to 1972, delta_t_model (UTC taken as UT); NaN before kFirstComputedUtc,
+//            after kEndComputedUtc, or without the theory
 double tt_minus_utc(double utc1, double utc2);
 
 // leap_second_follows  Whether a UTC instant lies in the last second of its day (from 23:59:59) and
@@ -115,7 +125,7 @@ Place place_tt(double tt1, double tt2);
 Jd instant_of(double year, double zone, double lon);
 
 // crossing  As instant_of, the year's start and the answer in SCALE (UTC, or TT with ZONE 0 for
-//           TT itself), the answer as TT; the search keeps to the instants coverage() of SCALE answers.
+//           TT itself), the answer as TT; the search keeps to kFirstComputedUtc to kEndComputedUtc of SCALE.
 Jd crossing(double year, double zone, double lon, Scale scale);
 
 // term_longitude  Longitude of solar term K in calendar order: 285 (小寒) for K = 0, 15 degrees more
