@@ -27,14 +27,6 @@ std::string year_text(double y) {
     return buf;
 }
 
-// A zone offset of MINUTES ahead of UT as +HH:MM or -HH:MM.
-std::string zone_text(int minutes) {
-    const int m = minutes < 0 ? -minutes : minutes;
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%c%02d:%02d", minutes < 0 ? '-' : '+', m / 60, m % 60);
-    return buf;
-}
-
 // A JSON string of UTF-8 bytes without quotes or controls, as every text here is.
 std::string json_string(std::string_view s) { return "\"" + std::string(s) + "\""; }
 
@@ -44,11 +36,16 @@ std::string instant_text(const sun::Instant& t, const std::string& second, int z
     const bool tt = t.scale == sun::Scale::tt;
     return year_text(t.year) + "-" + padded(t.month, 2) + "-" + padded(t.day, 2) + (iso ? "T" : " ") +
            padded(t.hour, 2) + ":" + padded(t.minute, 2) + ":" + second + (iso ? "" : " ") +
-           (tt ? (iso ? "" : "TT") : zone_text(zone_minutes));
+           (tt ? (iso ? "" : "TT") : sun::zone_offset(zone_minutes / 60.0));
 }
 
-std::string shown_instant(const sun::Instant& t, int zone_minutes, bool iso) {
-    return instant_text(t, padded(t.second, 2), zone_minutes, iso);
+std::string shown_instant(const sun::Instant& t, bool iso) {
+    std::string s = sun::to_string(t);
+    if (iso || s.empty()) return s;
+    const std::size_t clock = s.find('T');  // 2027-01-05T23:06:41+09:00: the year is digits and a sign
+    s[clock] = ' ';
+    const std::size_t end = clock + 9;
+    return s.substr(0, end) + " " + (t.scale == sun::Scale::tt ? std::string("TT") : s.substr(end));
 }
 
 std::string day_text(const sun::DecimalDate& d) {
@@ -59,22 +56,25 @@ std::string day_text(const sun::DecimalDate& d) {
 
 std::string degrees_text(double v) {
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.15g", v == 0.0 ? 0.0 : v);  // -0 as 0
+    std::snprintf(buf, sizeof buf, "%.15g", v == 0.0 || v == 360.0 ? 0.0 : v);  // -0 and 360 as 0
     return buf;
 }
 
 std::string longitude_text(double lon) {
     const std::string f = io::format_f(lon, 10, 5);
+    // A longitude a hair under 360 rounds to the same direction as 0.
+    if (f == " 360.00000") return "0.00000";
     return f.substr(f.find_first_not_of(' '));
 }
 
-std::vector<std::string> table(Format format, const sun::Theory& theory, sun::Scale scale, const texts::Texts& T,
-                               std::vector<Column> cols, std::vector<std::vector<std::string>> rows,
-                               std::vector<std::string> text_lines) {
+std::vector<std::string> table(Format format, const sun::Theory& theory, sun::Scale scale, int zone_minutes,
+                               const texts::Texts& T, std::vector<Column> cols,
+                               std::vector<std::vector<std::string>> rows, std::vector<std::string> text_lines) {
     std::vector<std::string> out;
     const bool apparent = theory == sun::Theory::apparent, tt = scale == sun::Scale::tt;
-    text_lines.insert(text_lines.begin(), std::string(apparent ? T.APPARENT_HEAD : T.CLASSIC_HEAD) +
-                                              std::string(tt ? T.SCALE_TT : T.SCALE_UTC));
+    const std::string zone = tt ? "TT" : zone_minutes == 0 ? "UTC" : sun::zone_offset(zone_minutes / 60.0);
+    text_lines.insert(text_lines.begin(),
+                      std::string(apparent ? T.APPARENT_HEAD : T.CLASSIC_HEAD) + std::string(T.TIME_HEAD) + zone);
     cols.push_back({"theory", true});
     cols.push_back({"scale", true});
     for (auto& r : rows) {

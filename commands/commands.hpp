@@ -45,13 +45,14 @@ std::optional<TypedInstant> read_instant(std::string_view text);
 //               parts for people, 2027-01-05 23:06:41 +09:00; SECOND as it is to be shown. A TT
 //               instant has no offset: 2027-01-05T14:08:05 (ISO), 2027-01-05 14:08:05 TT.
 std::string instant_text(const sun::Instant& t, const std::string& second, int zone_minutes, bool iso);
-// shown_instant  The same with the whole second of T (60 in a leap second).
-std::string shown_instant(const sun::Instant& t, int zone_minutes, bool iso);
+// shown_instant  T as sun::to_string prints it (ISO), or in the same form for people; T's own zone.
+std::string shown_instant(const sun::Instant& t, bool iso);
 // day_text  A date with a decimal day as the longitude-to-UT mode prints it (F7.3): 1978-03-20.976.
 std::string day_text(const sun::DecimalDate& d);
-// degrees_text  A longitude as given: the shortest of up to 15 significant digits (0 for -0).
+// degrees_text  A longitude as given: the shortest of up to 15 significant digits (0 for -0 and 360).
 std::string degrees_text(double v);
-// longitude_text  A longitude as the date-to-longitude mode prints it (F10.5), without leading blanks.
+// longitude_text  A longitude as the date-to-longitude mode prints it (F10.5), without leading blanks,
+//                 in [0, 360): one that rounds to 360 prints as 0.00000.
 std::string longitude_text(double lon);
 
 // A column of an answer: its name, and whether its cells are json strings (quoted) or numbers.
@@ -63,14 +64,16 @@ struct Column {
 // table  The records of an answer.
 //  Given:    FORMAT       text, csv or json
 //            THEORY       the theory that answered, and SCALE the time scale of the instants: named
-//                         on a first line of text (T's APPARENT_HEAD or CLASSIC_HEAD, then SCALE_UTC or
-//                         SCALE_TT) and in the last columns "theory" and "scale" of csv and json
+//                         on a first line of text (T's APPARENT_HEAD or CLASSIC_HEAD, then TIME_HEAD
+//                         and the zone of the times, UTC, +09:00, or TT) and in the last columns
+//                         "theory" and "scale" of csv and json
+//            ZONE_MINUTES the zone of the instants, minutes ahead of UT
 //            COLS, ROWS   the answer's cells, for csv and json
 //            TEXT_LINES   the answer for people
 //  Result:   the records, each without its line end
-std::vector<std::string> table(Format format, const sun::Theory& theory, sun::Scale scale, const texts::Texts& T,
-                               std::vector<Column> cols, std::vector<std::vector<std::string>> rows,
-                               std::vector<std::string> text_lines);
+std::vector<std::string> table(Format format, const sun::Theory& theory, sun::Scale scale, int zone_minutes,
+                               const texts::Texts& T, std::vector<Column> cols,
+                               std::vector<std::vector<std::string>> rows, std::vector<std::string> text_lines);
 
 // A year's calendar asked for: kou (the 72 pentads) or zassetsu (the seasonal days).
 struct CalendarAsk {
@@ -102,8 +105,9 @@ std::vector<std::string> ics(std::string_view name, const std::vector<IcsEvent>&
 // ics_passage  An event's description of the Sun's passage: "太陽黄経 LON°  INSTANT  (theory T)".
 //  Given:    LON      the longitude as printed (degrees); INSTANT the instant as printed for people
 std::string ics_passage(const std::string& lon, const std::string& instant, const sun::Theory& theory);
-// ics_stamp  Now, or SOURCE_DATE_EPOCH where it is set to a whole number of seconds (reproducible output).
-std::int64_t ics_stamp();
+// ics_stamp  CLOCK's now, or SOURCE_DATE_EPOCH where it is set (reproducible output): a value that is
+//            not a whole number from 0 to 253402300799 throws Bad naming the variable.
+std::int64_t ics_stamp(Clock clock);
 
 }  // namespace solarlon::driver
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include <solarlon/io.hpp>
+
 #include "commands.hpp"
 
 namespace solarlon::driver {
@@ -82,13 +84,22 @@ std::string ics_passage(const std::string& lon, const std::string& instant, cons
            "  (theory " + std::string(theory.name()) + ")";
 }
 
-std::int64_t ics_stamp() {
-    if (const char* s = std::getenv("SOURCE_DATE_EPOCH"); s != nullptr && *s != '\0') {
-        char* end = nullptr;
-        const long long v = std::strtoll(s, &end, 10);
-        if (*end == '\0' && v >= 0) return v;
+std::int64_t ics_stamp(Clock clock) {
+    // The reproducible-builds convention: a whole number of seconds from 1970, decimal digits only;
+    // 253402300799 is 9999-12-31 23:59:59, the last instant a DTSTAMP holds.
+    constexpr std::int64_t kLast = 253402300799;
+    const char* s = std::getenv("SOURCE_DATE_EPOCH");
+    if (s == nullptr || *s == '\0') return clock();
+    std::int64_t v = 0;
+    bool digits = true;
+    for (const char* p = s; *p != '\0' && digits; ++p) {
+        digits = *p >= '0' && *p <= '9' && v <= kLast;
+        if (digits) v = v * 10 + (*p - '0');
     }
-    return static_cast<std::int64_t>(std::time(nullptr));
+    if (!digits || v > kLast)
+        throw Bad{"SOURCE_DATE_EPOCH " + io::shown(s) + " is not a whole number of seconds from 0 to " +
+                  std::to_string(kLast) + " (9999-12-31 23:59:59 UTC)"};
+    return v;
 }
 
 }  // namespace solarlon::driver

@@ -18,24 +18,24 @@ std::optional<std::vector<std::string>> kou(const CalendarAsk& ask, const texts:
     for (const sun::Pentad& p : all) {
         const sun::Instant& t = p.instant;
         if (!sun::is_finite(t)) return std::nullopt;
-        const sun::Instant s = sun::to_second(t);
+        const sun::Instant s = sun::printed_second(t);
         const std::string n = std::to_string(p.number), lon = degrees_text(p.longitude);
         const std::size_t k = static_cast<std::size_t>(p.number - 1);
-        rows.push_back({n, lon, std::string(p.name), std::string(p.reading), shown_instant(s, ask.zone_minutes, true)});
+        rows.push_back({n, lon, std::string(p.name), std::string(p.reading), shown_instant(s, true)});
         lines.push_back(std::string(2 - std::min<std::size_t>(2, n.size()), ' ') + n + "  " +
                         std::string(3 - std::min<std::size_t>(3, lon.size()), ' ') + lon + std::string(T.DEGREE) +
-                        "  " + shown_instant(s, ask.zone_minutes, false) + "  " +
-                        std::string(utf8 ? p.name : T.KOU[k]) + "  " + std::string(T.KOU_READINGS[k]));
+                        "  " + shown_instant(s, false) + "  " + std::string(utf8 ? p.name : T.KOU[k]) + "  " +
+                        std::string(T.KOU_READINGS[k]));
         events.push_back({std::to_string(ask.year) + "-kou-" + n + "@solarlon",
                           {static_cast<std::int32_t>(s.year), static_cast<int>(s.month), static_cast<int>(s.day)},
                           std::string(p.name) + "\xEF\xBC\x88" + std::string(p.reading) + "\xEF\xBC\x89",  // （ ）
                           std::string(texts::UTF8.ICS_KOU) + " " + n + "  " +
-                              ics_passage(lon, shown_instant(s, ask.zone_minutes, false), ask.theory)});
+                              ics_passage(lon, shown_instant(s, false), ask.theory)});
     }
     if (ask.format == Format::Ics) {
         return ics(std::string(texts::UTF8.ICS_KOU) + " " + std::to_string(ask.year), events, ask.stamp);
     }
-    return table(ask.format, ask.theory, sun::Scale::utc, T,
+    return table(ask.format, ask.theory, sun::Scale::utc, ask.zone_minutes, T,
                  {{"number", false}, {"longitude", false}, {"name", true}, {"reading", true}, {"instant", true}}, rows,
                  lines);
 }

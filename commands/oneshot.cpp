@@ -2,7 +2,6 @@
 //           the instant of a longitude; as text for people, csv or json for programs.
 #include <algorithm>
 #include <array>
-#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -105,16 +104,7 @@ void refuse(std::string_view command, const Options& o, sun::Refusal r, const st
     throw Bad{std::string(command) + ": " + what + " is out of range: " + span_text(o)};
 }
 
-// An instant to the whole second as printed; in UTC the half second before a leap second rounds into it.
-sun::Instant rounded(const sun::Instant& t, const sun::Theory& theory) {
-    sun::Instant leap = t;
-    leap.second = 60.0;
-    if (theory == sun::Theory::apparent && t.second >= 59.5 && t.second < 60.0 && sun::is_leap_second(leap))
-        return leap;
-    return sun::to_second(t);
-}
-
-std::vector<std::string> terms(const Options& o, const texts::Texts& T) {
+std::vector<std::string> terms(const Options& o, const texts::Texts& T, Clock clock) {
     const char* usage =
         "solarlon terms YEAR [--theory T] [--scale S] [--equinox E] [--zone Z] [--format text|csv|json]";
     arity("terms", o, 1, usage);
@@ -128,26 +118,26 @@ std::vector<std::string> terms(const Options& o, const texts::Texts& T) {
     std::vector<IcsEvent> events;
     for (const auto& t : all) {
         if (!sun::is_finite(t.instant)) refuse("terms", o, sun::Refusal::after_range, what);  // past the theory's span
-        const sun::Instant s = rounded(t.instant, theory);
+        const sun::Instant s = sun::printed_second(t.instant);
         const std::size_t k = static_cast<std::size_t>((static_cast<int>(t.longitude) + 75) % 360 / 15);  // 285 -> 0
         const std::string lon = degrees_text(t.longitude);
-        rows.push_back({std::string(t.name), lon, shown_instant(s, o.zone_minutes, true)});
+        rows.push_back({std::string(t.name), lon, shown_instant(s, true)});
         lines.push_back(std::string(T.TERMS[k]) + "  " + std::string(3 - std::min<std::size_t>(3, lon.size()), ' ') +
-                        lon + std::string(T.DEGREE) + "  " + shown_instant(s, o.zone_minutes, false));
-        events.push_back({std::string(o.words[0]) + "-term-" + lon + "@solarlon",
+                        lon + std::string(T.DEGREE) + "  " + shown_instant(s, false));
+        events.push_back({std::to_string(year) + "-term-" + lon + "@solarlon",
                           {static_cast<std::int32_t>(s.year), static_cast<int>(s.month), static_cast<int>(s.day)},
                           std::string(t.name),
-                          ics_passage(lon, shown_instant(s, o.zone_minutes, false), theory)});
+                          ics_passage(lon, shown_instant(s, false), theory)});
     }
     if (o.format == Format::Ics)
-        return ics(std::string(texts::UTF8.ICS_TERMS) + " " + std::to_string(year), events, ics_stamp());
-    return table(o.format, theory, o.scale, T, {{"name", true}, {"longitude", false}, {"instant", true}}, rows, lines);
+        return ics(std::string(texts::UTF8.ICS_TERMS) + " " + std::to_string(year), events, ics_stamp(clock));
+    return table(o.format, theory, o.scale, o.zone_minutes, T,
+                 {{"name", true}, {"longitude", false}, {"instant", true}}, rows, lines);
 }
 
-// The system clock's instant, to the whole second, in the zone of ZONE_MINUTES.
-TypedInstant now(int zone_minutes) {
-    const auto since = std::chrono::system_clock::now().time_since_epoch();
-    const double seconds = static_cast<double>(std::chrono::duration_cast<std::chrono::seconds>(since).count());
+// The instant SECONDS (whole, from 1970-01-01 00:00 UTC) in the zone of ZONE_MINUTES.
+TypedInstant now(std::int64_t since_1970, int zone_minutes) {
+    const double seconds = static_cast<double>(since_1970);  // exact below 2^53 seconds
     TypedInstant r;
     r.zone_minutes = zone_minutes;
     r.at = sun::to_second(sun::Instant{1970, 1, 1, 0, static_cast<double>(zone_minutes), seconds, zone_minutes / 60.0});
@@ -157,7 +147,7 @@ TypedInstant now(int zone_minutes) {
     return r;
 }
 
-std::vector<std::string> at(const Options& o, const texts::Texts& T) {
+std::vector<std::string> at(const Options& o, const texts::Texts& T, Clock clock) {
     arity("at", o, 1, "solarlon at DATETIME|now [--theory T] [--scale S] [--equinox E] [--format text|csv|json]");
     const bool is_now = o.words[0] == "now";
     if (o.zone_given && !is_now) {
@@ -168,7 +158,7 @@ std::vector<std::string> at(const Options& o, const texts::Texts& T) {
     if (is_now && o.scale == sun::Scale::tt) {
         throw Bad{"at: now is an instant of the system clock (UTC), not taken with --scale tt"};
     }
-    auto typed = is_now ? std::optional<TypedInstant>(now(o.zone_minutes)) : read_instant(o.words[0]);
+    auto typed = is_now ? std::optional<TypedInstant>(now(clock(), o.zone_minutes)) : read_instant(o.words[0]);
     if (!typed) {
         throw Bad{"at: bad date and time " + io::shown(o.words[0]) +
                   " (expected now, or ISO 8601 such as 2027-12-22, 2027-12-22T11:40, 2027-12-22T11:40:05.5+09:00 or "
@@ -197,7 +187,7 @@ std::vector<std::string> at(const Options& o, const texts::Texts& T) {
     }
     const std::string second = typed->second_text.empty() ? "00" : typed->second_text;
     const std::string l = longitude_text(lon);
-    return table(o.format, theory, o.scale, T, {{"instant", true}, {"longitude", false}},
+    return table(o.format, theory, o.scale, typed->zone_minutes, T, {{"instant", true}, {"longitude", false}},
                  {{instant_text(typed->at, second, typed->zone_minutes, true), l}},
                  {instant_text(typed->at, second, typed->zone_minutes, false) + "  " + l + std::string(T.DEGREE)});
 }
@@ -213,19 +203,18 @@ std::vector<std::string> when(const Options& o, const texts::Texts& T, std::vect
     const sun::Instant at = theory.instant_of(year, lon, o.equinox, o.zone_minutes / 60.0, o.scale);
     if (!sun::is_finite(at))
         refuse("when", o, sun::Refusal::after_range, "the instant in year " + std::string(o.words[0]));
-    const sun::Instant s = rounded(at, theory);
+    const sun::Instant s = sun::printed_second(at);
     const std::string l = degrees_text(lon);
     const bool in_year = at.year == year;
     if (!in_year && o.format == Format::Text) notes.push_back(std::string(o.words[0]) + std::string(T.NOT_IN_YEAR));
-    return table(
-        o.format, theory, o.scale, T,
-        {{"longitude", false}, {"instant", true}, {"decimal_day", true}, {"in_year", false}},
-        {{l, shown_instant(s, o.zone_minutes, true), day_text(sun::decimal_date(at)), in_year ? "true" : "false"}},
-        {l + std::string(T.DEGREE) + "  " + shown_instant(s, o.zone_minutes, false)});
+    return table(o.format, theory, o.scale, o.zone_minutes, T,
+                 {{"longitude", false}, {"instant", true}, {"decimal_day", true}, {"in_year", false}},
+                 {{l, shown_instant(s, true), day_text(sun::decimal_date(at)), in_year ? "true" : "false"}},
+                 {l + std::string(T.DEGREE) + "  " + shown_instant(s, false)});
 }
 
 // kou, zassetsu: a year's calendar.
-std::vector<std::string> calendar(std::string_view command, const Options& o, const texts::Texts& T) {
+std::vector<std::string> calendar(std::string_view command, const Options& o, const texts::Texts& T, Clock clock) {
     const std::string usage =
         "solarlon " + std::string(command) + " YEAR [--theory T] [--zone Z] [--format text|csv|json|ics]";
     arity(command, o, 1, usage.c_str());
@@ -234,7 +223,8 @@ std::vector<std::string> calendar(std::string_view command, const Options& o, co
     }
     const std::int32_t year = year_of(command, o, o.words[0]);
     refuse_equinox(command, o);
-    const CalendarAsk ask{year, o.equinox, o.zone_minutes, o.format, *o.theory, ics_stamp()};
+    const CalendarAsk ask{year,     o.equinox, o.zone_minutes,
+                          o.format, *o.theory, o.format == Format::Ics ? ics_stamp(clock) : 0};
     const auto lines = command == "kou" ? kou(ask, T) : zassetsu(ask, T);
     if (!lines)
         refuse(command, o, sun::calendar_refusal(year, o.equinox, o.zone_minutes / 60.0, *o.theory),
@@ -244,7 +234,7 @@ std::vector<std::string> calendar(std::string_view command, const Options& o, co
 
 }  // namespace
 
-int one_shot(const Options& o, std::ostream& out, std::ostream& err, Encoding text_enc) {
+int one_shot(const Options& o, std::ostream& out, std::ostream& err, Encoding text_enc, Clock clock) {
     const std::string_view command = o.command;
     std::vector<std::string> lines, notes;
     const bool help = o.command_help;
@@ -255,11 +245,11 @@ int one_shot(const Options& o, std::ostream& out, std::ostream& err, Encoding te
         if (help) {
             for (const auto& line : T.HELP) lines.emplace_back(line);
         } else if (command == "terms") {
-            lines = terms(o, T);
+            lines = terms(o, T, clock);
         } else if (command == "kou" || command == "zassetsu") {
-            lines = calendar(command, o, T);
+            lines = calendar(command, o, T, clock);
         } else if (command == "at") {
-            lines = at(o, T);
+            lines = at(o, T, clock);
         } else {
             lines = when(o, T, notes);
         }

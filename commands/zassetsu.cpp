@@ -23,10 +23,10 @@ std::optional<std::vector<std::string>> zassetsu(const CalendarAsk& ask, const t
         const std::size_t kind = static_cast<std::size_t>(z.kind);
         std::string lon, at, shown;
         if (std::isfinite(z.longitude)) {
-            const sun::Instant s = sun::to_second(z.instant);
+            const sun::Instant s = sun::printed_second(z.instant);
             lon = degrees_text(z.longitude);
-            at = shown_instant(s, ask.zone_minutes, true);
-            shown = shown_instant(s, ask.zone_minutes, false);
+            at = shown_instant(s, true);
+            shown = shown_instant(s, false);
         }
         rows.push_back({std::string(z.name), day, std::string(sun::sexagenary_name(k)), lon, at});
         std::string line = std::string(day) + "  " + std::string(T.KANSHI[static_cast<std::size_t>(k)]) + "  " +
@@ -43,7 +43,7 @@ std::optional<std::vector<std::string>> zassetsu(const CalendarAsk& ask, const t
     if (ask.format == Format::Ics) {
         return ics(std::string(texts::UTF8.ICS_ZASSETSU) + " " + std::to_string(ask.year), events, ask.stamp);
     }
-    return table(ask.format, ask.theory, sun::Scale::utc, T,
+    return table(ask.format, ask.theory, sun::Scale::utc, ask.zone_minutes, T,
                  {{"name", true}, {"date", true}, {"kanshi", true}, {"longitude", false}, {"instant", true}}, rows,
                  lines);
 }

@@ -43,13 +43,13 @@ void mode_longitudes_file(Console& con, const sun::Equinox& eq);              //
 //  Given:    USED  how many of the fields the mode uses (6 in menu 1, 2 in menus 3 and 4)
 //            WHOLE_YEAR  the first field, the year, must be a whole number (menus 3 and 4)
 //  Returned: V     the six values (0 where not typed)
-//            FIRST the first field as typed, where FIRST is given (empty when not typed)
+//            FIRST, SECOND  the first and second fields as typed, where given (empty when not typed)
 //  Result:   false when the line holds no number (the mode and the program end)
 //  Notes:    a line on which a used field took no value (not a number, or reaching column 40), or
 //            with WHOLE_YEAR a year with a fraction, is not converted: one notice names the first
 //            such field as typed (control bytes escaped), and the prompt comes again.
 bool read_typed(Console& con, std::string_view prompt, int used, double (&V)[6], bool whole_year = false,
-                std::string* first = nullptr);
+                std::string* first = nullptr, std::string* second = nullptr);
 
 // output_name  The output file name of a file mode, beside the input.
 //  Given:    FNAME   the input name (a path; leading and trailing blanks already removed)

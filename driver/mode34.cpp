@@ -54,42 +54,64 @@ bool shows_date(const sun::DecimalDate& d, const std::string& day) {
     return whole_in(d.month, 1.0, 12.0) && printed >= 1.0 && printed < days_in_month(d.year, d.month) + 1.0;
 }
 
+// Found  One answer of menu 3 or 4: its record, and whether the instant is the longitude's passage.
+struct Found {
+    std::string rec;
+    bool placed;
+};
+
+// found  The instant of LON (degrees, [0, 360]) in YEAR (whole) as menu 3 (JST) or 4 (UT) prints it.
+Found found(const Console& con, double EQX, std::int32_t IZONE, double YEAR, double LON, bool jst) {
+    const std::int32_t IYEAR = to_int32(YEAR);
+    double MON = 0.0, DAY = 0.0, HOUR = 0.0, MINUTE = 0.0, SECOND = 0.0;
+    std::int32_t IYADD = 0;
+    SUNTIM(EQX, IZONE, IYEAR, LON, YEAR, MON, DAY, HOUR, MINUTE, SECOND, IYADD);
+    // The year printed is the typed year (the next one when the Sun reaches the longitude only after
+    // the year's end); the date and time are printed as a valid instant.
+    const sun::Instant at{YEAR + IYADD, MON, DAY, HOUR, MINUTE, SECOND, static_cast<double>(IZONE)};
+    Found f{std::string(jst ? con.T.MODE3_RESULT : con.T.MODE4_RESULT),
+            reaches(EQX, IZONE, YEAR, LON, MON, DAY, HOUR, MINUTE, SECOND, IYADD)};
+    if (jst) {
+        const sun::Instant t = sun::to_second(at);
+        f.placed = f.placed && shows_date(t);
+        f.rec += io::format_i(t.year, 5);
+        for (double v : {t.month, t.day, t.hour, t.minute, t.second}) f.rec += io::format_i(v, 3);
+    } else {
+        const sun::DecimalDate d = sun::decimal_date(at);
+        const std::string day = io::format_f(d.day, 7, 3);
+        f.placed = f.placed && shows_date(d, day);
+        f.rec += io::format_i(d.year, 5);
+        f.rec += io::format_i(d.month, 3);
+        f.rec += day;
+    }
+    return f;
+}
+
 }  // namespace
 
 void mode_longitude_to_date(Console& con, const sun::Equinox& eq, bool jst) {
     const double EQX = eq.eq();
     const std::int32_t IZONE = jst ? 9 : 0;
     double V[6];
-    std::string typed_year;
-    while (read_typed(con, con.T.MODE34_PROMPT, 2, V, true, &typed_year)) {
+    std::string typed_year, typed_lon;
+    while (read_typed(con, con.T.MODE34_PROMPT, 2, V, true, &typed_year, &typed_lon)) {
         const double YEAR = V[0];  // a whole number, as typed
-        const double LON = V[1];
-        const std::int32_t IYEAR = to_int32(YEAR);
-        double MON = 0.0, DAY = 0.0, HOUR = 0.0, MINUTE = 0.0, SECOND = 0.0;
-        std::int32_t IYADD = 0;
-        SUNTIM(EQX, IZONE, IYEAR, LON, YEAR, MON, DAY, HOUR, MINUTE, SECOND, IYADD);
-        // The year printed is the typed year (the next one when the Sun reaches the longitude only
-        // after the year's end); the date and time are printed as a valid instant.
-        const sun::Instant at{YEAR + IYADD, MON, DAY, HOUR, MINUTE, SECOND, static_cast<double>(IZONE)};
-        bool placed = reaches(EQX, IZONE, YEAR, LON, MON, DAY, HOUR, MINUTE, SECOND, IYADD);
-        std::string rec(jst ? con.T.MODE3_RESULT : con.T.MODE4_RESULT);
-        if (jst) {
-            const sun::Instant t = sun::to_second(at);
-            placed = placed && shows_date(t);
-            rec += io::format_i(t.year, 5);
-            for (double v : {t.month, t.day, t.hour, t.minute, t.second}) rec += io::format_i(v, 3);
-        } else {
-            const sun::DecimalDate d = sun::decimal_date(at);
-            const std::string day = io::format_f(d.day, 7, 3);
-            placed = placed && shows_date(d, day);
-            rec += io::format_i(d.year, 5);
-            rec += io::format_i(d.month, 3);
-            rec += day;
+        double LON = V[1];
+        // A longitude beyond a turn is its remainder, which fmod gives exactly (1e20 is 280 degrees).
+        if (!(LON >= 0.0 && LON <= 360.0)) {
+            LON = std::fmod(LON, 360.0);
+            if (LON < 0.0) LON += 360.0;
         }
-        // A year in which the search found no passage (the theory's longitude no longer runs through
-        // the year there) is refused, and the prompt comes again.
-        if (!placed) rec = std::string(con.T.YEAR_OUT_OF_RANGE) + io::escaped(typed_year);
-        con.out.record(rec);
+        Found f = found(con, EQX, IZONE, YEAR, LON, jst);
+        // A year in which the search finds no passage (the theory's longitude no longer runs through
+        // the year there) is named; where the year places another longitude, this longitude is. The
+        // prompt comes again.
+        if (!f.placed) {
+            const bool year_at_fault = !found(con, EQX, IZONE, YEAR, 0.0, jst).placed;
+            f.rec = year_at_fault ? std::string(con.T.YEAR_OUT_OF_RANGE) + io::escaped(typed_year)
+                                  : std::string(con.T.LONGITUDE_NOT_PLACED) + io::escaped(typed_lon);
+        }
+        con.out.record(f.rec);
     }
 }
 

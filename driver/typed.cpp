@@ -9,7 +9,8 @@
 
 namespace solarlon::driver {
 
-bool read_typed(Console& con, std::string_view prompt, int used, double (&V)[6], bool whole_year, std::string* first) {
+bool read_typed(Console& con, std::string_view prompt, int used, double (&V)[6], bool whole_year, std::string* first,
+                std::string* second) {
     static const std::int32_t kScan = 40;  // columns of the typed line that are scanned
     for (;;) {
         con.out.prompt(prompt);
@@ -35,6 +36,7 @@ bool read_typed(Console& con, std::string_view prompt, int used, double (&V)[6],
         };
         if (bad == nullptr) {
             if (first != nullptr) *first = std::string(typed_field(F[0]));
+            if (second != nullptr) *second = std::string(typed_field(F[1]));
             return true;
         }
         const std::string_view typed = typed_field(*bad);

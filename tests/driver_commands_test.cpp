@@ -158,7 +158,7 @@ TEST(Commands, WhenAndAtAgreeWithModes) {
 // --sjis says, csv and json are UTF-8 always; each names the theory and the scale.
 // clang-format off
 TEST(Commands, FormatsAndEncodings) {
-    const std::string head = std::string(solarlon::texts::UTF8.CLASSIC_HEAD) + std::string(solarlon::texts::UTF8.SCALE_UTC) + "\n";
+    const std::string head = std::string(solarlon::texts::UTF8.CLASSIC_HEAD) + std::string(solarlon::texts::UTF8.TIME_HEAD) + "+09:00\n";
     const std::string text = head + "79.26941°  1978-06-10 21:20:00 +09:00\n";
     auto sjis = [](const std::string& utf8) {
         std::string s = testsupport::sjis(utf8);
@@ -180,6 +180,8 @@ TEST(Commands, FormatsAndEncodings) {
         {{"at", "1978-06-10T21:20", "--theory", "classic"}, true, head + "1978-06-10 21:20:00 +09:00  79.26941°\n"},
         {{"at", "1978-06-10T12:20:00.25Z", "--format", "json", "--theory", "classic"}, true,
          "[\n  {\"instant\": \"1978-06-10T12:20:00.25+00:00\", \"longitude\": 79.26941, \"theory\": \"classic\", \"scale\": \"utc\"}\n]\n"},
+        {{"at", "1978-06-10T12:20Z", "--theory", "classic"}, true,  // the header names the zone of the times
+         std::string(solarlon::texts::UTF8.CLASSIC_HEAD) + std::string(solarlon::texts::UTF8.TIME_HEAD) + "UTC\n1978-06-10 12:20:00 +00:00  79.26941°\n"},
     };
     // clang-format on
     for (const auto& c : cases) {
@@ -201,9 +203,71 @@ TEST(Commands, FormatsAndEncodings) {
         "  {\"name\": \"冬至\", \"longitude\": 270, \"instant\": \"2027-12-22T11:40:06+09:00\", \"theory\": \"classic\", \"scale\": \"utc\"}");
     EXPECT_EQ(lines(command({"terms", "2027", "--theory", "classic"}).out).at(6),
               "春分    0°  2027-03-21 05:21:29 +09:00");
+    // UIDs from the year as a number, however it is typed.
+    EXPECT_NE(
+        command({"terms", "+2027", "--format", "ics", "--theory", "classic"}).out.find("UID:2027-term-285@solarlon"),
+        std::string::npos);
     // A zone with minutes: the JST instants moved by 14 h 30 min, to the second.
     EXPECT_EQ(lines(command({"terms", "2027", "--zone", "-05:30", "--format", "csv", "--theory", "classic"}).out).at(1),
               "小寒,285,2027-01-05T08:36:41-05:30,classic,utc");
+}
+
+// A fixed clock, S seconds from 1970.
+template <std::int64_t S>
+std::int64_t fixed_clock() {
+    return S;
+}
+
+// The command of ARGS with the clock CLOCK (UTF-8).
+Answer with_clock(std::vector<const char*> args, solarlon::driver::Clock clock) {
+    args.insert(args.begin(), "solarlon");
+    std::ostringstream out, err;
+    const auto o = solarlon::driver::read_options(static_cast<int>(args.size()), args.data());
+    const int status = solarlon::driver::one_shot(o, out, err, solarlon::driver::Encoding::UTF8, clock);
+    return {status, out.str(), err.str()};
+}
+
+// at now takes whole seconds of the clock, floored, and refuses them outside the span as at does;
+// SOURCE_DATE_EPOCH is the DTSTAMP where it is a whole number of seconds a DTSTAMP holds.
+TEST(Commands, ClockAndSourceDateEpoch) {
+    using solarlon::driver::Clock;
+    const struct {
+        Clock clock;
+        int status;
+        const char* instant;  // csv
+    } nows[] = {
+        {fixed_clock<9223372037>, 0, "2262-04-11T23:47:17+00:00"},  // past a nanosecond clock's end
+        {fixed_clock<-1>, 0, "1969-12-31T23:59:59+00:00"},
+        {fixed_clock<32535215999>, 0, "3000-12-31T23:59:59+00:00"},
+        {fixed_clock<32535216001>, 2, ""},  // 3001-01-01T00:00:01Z
+    };
+    for (const auto& n : nows) {
+        const Answer a = with_clock({"at", "now", "--zone", "UTC", "--format", "csv", "--theory", "classic"}, n.clock);
+        EXPECT_EQ(a.status, n.status) << n.instant << a.err;
+        if (n.status == 0) {
+            EXPECT_EQ(field(lines(a.out).at(1), 0), n.instant);
+        }
+    }
+    const struct {
+        const char* value;
+        const char* stamp;  // nullptr: refused
+    } epochs[] = {{"0", "DTSTAMP:19700101T000000Z"},
+                  {"253402300799", "DTSTAMP:99991231T235959Z"},
+                  {"253402300800", nullptr},
+                  {"999999999999999", nullptr},
+                  {"99999999999999999999", nullptr},
+                  {"-1", nullptr},
+                  {"1e9", nullptr},
+                  {"x", nullptr},
+                  {"1.5", nullptr}};
+    for (const auto& e : epochs) {
+        setenv("SOURCE_DATE_EPOCH", e.value, 1);
+        const Answer a = command({"terms", "2027", "--format", "ics", "--theory", "classic"});
+        EXPECT_EQ(a.status, e.stamp ? 0 : 2) << e.value;
+        const std::string& where = e.stamp ? a.out : a.err;
+        EXPECT_NE(where.find(e.stamp ? e.stamp : "SOURCE_DATE_EPOCH '"), std::string::npos) << e.value;
+    }
+    unsetenv("SOURCE_DATE_EPOCH");
 }
 
 // Bad commands, options and values: one line on standard error naming what is wrong, status 2,
@@ -317,8 +381,11 @@ TEST(Commands, ApparentTheoryIsTheDefault) {
         EXPECT_LE(std::abs((h * 3600 + mi * 60 + sec) - (p.hour * 3600 + p.minute * 60)), 30) << row;
     }
     const auto text = lines(command({"terms", "2027"}).out);
-    EXPECT_EQ(text.at(0),
-              std::string(solarlon::texts::UTF8.APPARENT_HEAD) + std::string(solarlon::texts::UTF8.SCALE_UTC));
+    EXPECT_EQ(text.at(0), std::string(solarlon::texts::UTF8.APPARENT_HEAD) +
+                              std::string(solarlon::texts::UTF8.TIME_HEAD) + "+09:00");
+    // 359.999996 degrees prints as 0, never as 360.
+    EXPECT_EQ(lines(command({"at", "2027-03-21T05:24:41", "--format", "csv"}).out).at(1),
+              "2027-03-21T05:24:41+09:00,0.00000,apparent,utc");
     EXPECT_EQ(text.at(1), "小寒  285°  2027-01-05 23:09:58 +09:00");
     EXPECT_EQ(
         command({"at", "2027-12-22T11:42", "--format", "json", "--theory", "apparent"}).out,

@@ -158,6 +158,16 @@ TEST(Dialogue, TypedLineNotices) {
     }
 }
 
+// A longitude beyond a turn is its exact remainder (1e20 and 1e17 are 280 degrees), with every equinox.
+TEST(Dialogue, LongitudeBeyondATurnIsItsRemainder) {
+    for (const char* eqx : {"0", "1950", "2000"})
+        for (const char* mode : {"3", "4"})
+            for (const char* lon : {"1e20", "1e17", "-80"}) {
+                const std::string head = std::string(mode) + "\n" + eqx + "\n2051 ";
+                EXPECT_EQ(dialogue(head + lon + "\n\n").out, dialogue(head + "280\n\n").out) << eqx << " " << lon;
+            }
+}
+
 // Instants are printed as valid dates and times: no second or minute of 60, no 32nd day.
 TEST(Dialogue, PrintedInstantsCarry) {
     const struct {

@@ -149,11 +149,13 @@ TEXTS = [
     # A year in menus 3 and 4 in which the Sun's passage of the longitude cannot be placed, then the
     # year as typed.
     ("YEAR_OUT_OF_RANGE", " 年が範囲外です: "),
+    # A longitude in menus 3 and 4 whose passage cannot be placed in a year that places others, then
+    # the longitude as typed.
+    ("LONGITUDE_NOT_PLACED", " 黄経の通過が求まりません: "),
     # The first line of the commands' text output when the classic theory answers.
     ("CLASSIC_HEAD", "幾何黄経（theory classic: Newcomb の太陽表、平均分点）"),
-    # After the first line: the time scale of the instants.
-    ("SCALE_UTC", "  時刻 UTC"),
-    ("SCALE_TT", "  時刻 TT"),
+    # After the first line, before the zone of the times below it (UTC, +09:00) or TT.
+    ("TIME_HEAD", "  時刻 "),
     # On standard error after a passage that falls after the year asked (the year before it).
     ("NOT_IN_YEAR", " 年のうちには達しません（年明けの最初の通過です）"),
     # The 72 pentads from 東風解凍 (315 degrees) on, for the commands' text output in Shift-JIS (the

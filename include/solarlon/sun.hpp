@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include <solarlon/solar.hpp>
@@ -185,6 +186,21 @@ Instant instant_of(std::int32_t year, double lon, const Equinox& eq, double zone
 //            they are kept and the hour, minute and second are each rounded. A leap second (second
 //            from 60 up to 61 with the hour and minute whole) that rounds to 60 stays 60.
 Instant to_second(const Instant& at);
+
+// printed_second  AT rounded to the whole second as the one-shot commands print it: TO_SECOND, except
+//                 that in UTC the half second before a leap second of the table rounds into it
+//                 (second 60, 23:59:60 UTC or its time in the zone) instead of into the next minute.
+Instant printed_second(const Instant& at);
+
+// to_string  AT as the one-shot commands print it in csv and json: ISO 8601 of PRINTED_SECOND(AT),
+//            the year in four digits (signed outside 0 to 9999) and the zone's offset,
+//            2027-01-05T23:09:58+09:00; a TT instant without offset, 2027-01-05T14:11:07. "" where a
+//            field is not finite.
+std::string to_string(const Instant& at);
+
+// zone_offset  ZONE (hours ahead of UT) as ISO 8601's offset, +09:00, -03:30, +00:00, to the nearest
+//              minute; "" where ZONE is not finite or not under 100 hours.
+std::string zone_offset(double zone);
 
 // instant_of_to_second  INSTANT_OF rounded TO_SECOND: the program's longitude-to-JST mode prints
 //                       it for zone 9.

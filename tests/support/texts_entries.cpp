@@ -120,9 +120,9 @@ void entries(const Texts& t, Entry (&out)[kTextCount]) {
     out[112] = {"DEGREE", t.DEGREE};
     out[113] = {"APPARENT_HEAD", t.APPARENT_HEAD};
     out[114] = {"YEAR_OUT_OF_RANGE", t.YEAR_OUT_OF_RANGE};
-    out[115] = {"CLASSIC_HEAD", t.CLASSIC_HEAD};
-    out[116] = {"SCALE_UTC", t.SCALE_UTC};
-    out[117] = {"SCALE_TT", t.SCALE_TT};
+    out[115] = {"LONGITUDE_NOT_PLACED", t.LONGITUDE_NOT_PLACED};
+    out[116] = {"CLASSIC_HEAD", t.CLASSIC_HEAD};
+    out[117] = {"TIME_HEAD", t.TIME_HEAD};
     out[118] = {"NOT_IN_YEAR", t.NOT_IN_YEAR};
     out[119] = {"KOU[0]", t.KOU[0]};
     out[120] = {"KOU[1]", t.KOU[1]};

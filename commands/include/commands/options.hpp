@@ -3,6 +3,7 @@
 #ifndef SOLARLON_COMMANDS_OPTIONS_HPP
 #define SOLARLON_COMMANDS_OPTIONS_HPP
 
+#include <cstdint>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -48,13 +49,21 @@ struct Options {
 //            is expected
 Options read_options(int argc, const char* const argv[]);
 
+// Clock  Now, as whole seconds of UTC from 1970-01-01 00:00 (negative before): the system's
+//        (system_seconds), or a fixed one.
+using Clock = std::int64_t (*)();
+
+// system_seconds  The system clock, whole seconds floored (clock_gettime; time on Windows).
+std::int64_t system_seconds();
+
 // one_shot  The command of O (O.command not empty).
 //  Given:    TEXT_ENC encoding of the text output
+//            CLOCK    now, for at now and the DTSTAMP of ics (unless SOURCE_DATE_EPOCH is set)
 //  Returned: OUT      the answer, lines ended by LF (CR LF on Windows); ERR one line on a bad value,
 //                     or on a failed write, or after a passage that falls past the year
 //  Result:   0 answered, 1 the answer could not be written, 2 a bad value (nothing is then written
 //            on OUT)
-int one_shot(const Options& o, std::ostream& out, std::ostream& err, Encoding text_enc);
+int one_shot(const Options& o, std::ostream& out, std::ostream& err, Encoding text_enc, Clock clock = system_seconds);
 
 }  // namespace solarlon::driver
 

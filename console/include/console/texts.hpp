@@ -31,9 +31,9 @@ struct Texts {
     std::string_view DEGREE;
     std::string_view APPARENT_HEAD;
     std::string_view YEAR_OUT_OF_RANGE;
+    std::string_view LONGITUDE_NOT_PLACED;
     std::string_view CLASSIC_HEAD;
-    std::string_view SCALE_UTC;
-    std::string_view SCALE_TT;
+    std::string_view TIME_HEAD;
     std::string_view NOT_IN_YEAR;
     std::string_view KOU[72];
     std::string_view KOU_READINGS[72];
