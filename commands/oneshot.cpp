@@ -106,7 +106,7 @@ void refuse(std::string_view command, const Options& o, sun::Refusal r, const st
 
 std::vector<std::string> terms(const Options& o, const texts::Texts& T, Clock clock) {
     const char* usage =
-        "solarlon terms YEAR [--theory T] [--scale S] [--equinox E] [--zone Z] [--format text|csv|json]";
+        "solarlon terms YEAR [--theory T] [--scale S] [--equinox E] [--zone Z] [--format text|csv|json|ics]";
     arity("terms", o, 1, usage);
     const std::int32_t year = year_of("terms", o, o.words[0]);
     refuse_equinox("terms", o);
@@ -148,7 +148,8 @@ TypedInstant now(std::int64_t since_1970, int zone_minutes) {
 }
 
 std::vector<std::string> at(const Options& o, const texts::Texts& T, Clock clock) {
-    arity("at", o, 1, "solarlon at DATETIME|now [--theory T] [--scale S] [--equinox E] [--format text|csv|json]");
+    arity("at", o, 1,
+          "solarlon at DATETIME|now [--theory T] [--scale S] [--equinox E] [--zone Z] [--format text|csv|json]");
     const bool is_now = o.words[0] == "now";
     if (o.zone_given && !is_now) {
         throw Bad{

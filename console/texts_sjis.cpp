@@ -114,8 +114,8 @@ const Texts SJIS = {
         {"\x8eg\x82\xa2\x95\xfb: solarlon [\x83I\x83v\x83V\x83\x87\x83\x93]", 29},
         //         solarlon terms 年 [--theory T] [--scale S] [--equinox E] [--zone Z] [--format F]
         {"        solarlon terms \x94N [--theory T] [--scale S] [--equinox E] [--zone Z] [--format F]", 88},
-        //         solarlon at 日時|now [--theory T] [--scale S] [--equinox E] [--format F]
-        {"        solarlon at \x93\xfa\x8e\x9e|now [--theory T] [--scale S] [--equinox E] [--format F]", 80},
+        //         solarlon at 日時|now [--theory T] [--scale S] [--equinox E] [--zone Z] [--format F]
+        {"        solarlon at \x93\xfa\x8e\x9e|now [--theory T] [--scale S] [--equinox E] [--zone Z] [--format F]", 91},
         //         solarlon when 年 太陽黄経 [--theory T] [--scale S] [--equinox E] [--zone Z] [--format F]
         {"        solarlon when \x94N \x91\xbe\x97z\x89\xa9\x8co [--theory T] [--scale S] [--equinox E] [--zone Z] [--format F]", 96},
         //         solarlon kou 年 [--theory T] [--zone Z] [--format F]
@@ -182,8 +182,10 @@ const Texts SJIS = {
         {"  5  \x91\xbe\x97z\x89\xa9\x8co\x82\xcc\x83t\x83@\x83" "C\x83\x8b \x81\xa8 2000\x94N\x82\xcc\x8c\x8e\x93\xfa\x8e\x9e\x81iUT\x81j\x82\xcc .THJ \x83t\x83@\x83" "C\x83\x8b", 63},
         //   ?  説明の画面
         {"  ?  \x90\xe0\x96\xbe\x82\xcc\x89\xe6\x96\xca", 15},
-        // メニューや入力の問いに空行を入れると終了します。
-        {"\x83\x81\x83j\x83\x85\x81[\x82\xe2\x93\xfc\x97\xcd\x82\xcc\x96\xe2\x82\xa2\x82\xc9\x8b\xf3\x8ds\x82\xf0\x93\xfc\x82\xea\x82\xe9\x82\xc6\x8fI\x97\xb9\x82\xb5\x82\xdc\x82\xb7\x81" "B", 48},
+        // メニューと、モード 1、3、4 の入力の問いに空行を入れると終了します。分点の問いでは
+        {"\x83\x81\x83j\x83\x85\x81[\x82\xc6\x81" "A\x83\x82\x81[\x83h 1\x81" "A3\x81" "A4 \x82\xcc\x93\xfc\x97\xcd\x82\xcc\x96\xe2\x82\xa2\x82\xc9\x8b\xf3\x8ds\x82\xf0\x93\xfc\x82\xea\x82\xe9\x82\xc6\x8fI\x97\xb9\x82\xb5\x82\xdc\x82\xb7\x81" "B\x95\xaa\x93_\x82\xcc\x96\xe2\x82\xa2\x82\xc5\x82\xcd", 81},
+        // もう一度問い、ファイル名の問いでは *ERR* の行で終わります。
+        {"\x82\xe0\x82\xa4\x88\xea\x93x\x96\xe2\x82\xa2\x81" "A\x83t\x83@\x83" "C\x83\x8b\x96\xbc\x82\xcc\x96\xe2\x82\xa2\x82\xc5\x82\xcd *ERR* \x82\xcc\x8ds\x82\xc5\x8fI\x82\xed\x82\xe8\x82\xdc\x82\xb7\x81" "B", 59},
         // (empty)
         {"", 0},
         // 終了状態: 0 正常終了、1 エラー（*ERR* の行）、2 引数の誤り

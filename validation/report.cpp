@@ -178,6 +178,20 @@ std::string replace_block(const std::string& doc, const std::string& block) {
     return doc.substr(0, b) + block + doc.substr(e + end.size());
 }
 
+std::string first_difference(const std::string& doc, const std::string& block) {
+    std::string now;
+    try {
+        now = replace_block(doc, block);
+    } catch (const std::runtime_error& e) {
+        return e.what();
+    }
+    if (now == doc) return "";
+    std::istringstream a(doc), b(now);
+    std::string da, db;
+    while (std::getline(a, da) && std::getline(b, db) && da == db) {}
+    return "documented '" + da + "', now '" + db + "'";
+}
+
 bool check(const Report& r, const std::string& doc, std::vector<std::string>& out) {
     std::vector<std::string> msgs;
     std::string block;

@@ -142,6 +142,12 @@ std::string summary_markdown(const Report& r);
 // lines (its markers); throws std::runtime_error when the markers are missing.
 std::string replace_block(const std::string& doc, const std::string& block);
 
+// first_difference  Where the marked block of DOC differs from BLOCK as the tool writes it now: "" where
+//                   it is the same text; else the first line that differs, as documented and as now
+//                   (or that the markers are missing). A figure grown or shrunk, a published second
+//                   moved, a count changed: the document is no longer what the tool finds.
+std::string first_difference(const std::string& doc, const std::string& block);
+
 // check  The report's maxima against those documented in the marked block of a document.
 //  Given:    r     the comparison just made
 //            doc   text of the document

@@ -26,7 +26,7 @@ struct Texts {
     std::string_view PAST_COLUMN_40;
     std::string_view YEAR_NOT_WHOLE;
     std::string_view MENU_NO_MODE;
-    std::string_view HELP[41];
+    std::string_view HELP[42];
     std::string_view TERMS[24];
     std::string_view DEGREE;
     std::string_view APPARENT_HEAD;
