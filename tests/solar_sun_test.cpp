@@ -236,6 +236,26 @@ TEST(Calendar, SexagenaryCycle) {
     }
 }
 
+// An instant as the commands print it: to the second, a leap second kept, the zone's offset, none in TT.
+TEST(Sun, ToStringAsTheCommandsPrint) {
+    const auto date = sun::Equinox::of_date();
+    const double nan = std::nan("");
+    const struct {
+        sun::Instant at;
+        const char* want;
+    } cases[] = {
+        {sun::instant_of(2027, 270.0, date, 9.0, sun::Theory::classic), "2027-12-22T11:40:06+09:00"},
+        {sun::Instant{2027, 12, 22, 2, 43, 19.4, 0, sun::Scale::tt}, "2027-12-22T02:43:19"},
+        {sun::Instant{2027, 12, 31, 23, 59, 59.5, -5.5}, "2028-01-01T00:00:00-05:30"},
+        {sun::Instant{-500, 3, 1, 0, 0, 0, 9}, "-0500-03-01T00:00:00+09:00"},
+        {sun::Instant{2027, 1, 1, nan, 0, 0, 9}, ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(sun::to_string(c.at), c.want);
+    if (solarlon::apparent::available()) {  // the half second before a leap second rounds into it
+        EXPECT_EQ(sun::to_string(sun::utc(2016, 12, 31, 23, 59, 59.7)), "2016-12-31T23:59:60+00:00");
+    }
+}
+
 // 72 pentads in calendar order, numbered by longitude, each third one a solar term to the bit.
 TEST(Calendar, PentadsAreTheTermsDividedInThree) {
     const bool erfa = solarlon::apparent::available();
