@@ -256,6 +256,8 @@ int one_shot(const Options& o, std::ostream& out, std::ostream& err, Encoding te
             lines = terms(o, T);
         } else if (command == "kou" || command == "zassetsu") {
             lines = calendar(command, o, T);
+        } else if (command == "holidays") {
+            lines = holidays(o, T);
         } else if (command == "at") {
             lines = at(o, T);
         } else {

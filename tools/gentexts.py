@@ -110,12 +110,15 @@ TEXTS = [
         "        solarlon when 年 太陽黄経 [--theory T] [--scale S] [--equinox E] [--zone Z] [--format F]",
         "        solarlon kou 年 [--theory T] [--zone Z] [--format F]",
         "        solarlon zassetsu 年 [--theory T] [--zone Z] [--format F]",
+        "        solarlon holidays 年 [--format F]",
         "  terms           その年の二十四節気（小寒 285° から冬至 270° まで）の日時",
         "  at              日時の太陽黄経。日時は ISO 8601（2027-12-22T11:40、2027-12-22T02:40Z、",
         "                  2027-12-22T11:40:05.5+09:00）、時差がなければ JST、日付だけなら 0 時",
         "  when            その年に太陽黄経がその値になる日時（年はどちらの理論でも 1600 から 3000 まで）",
         "  kou             その年の七十二候（番号、始まりの黄経、名と読み、日時）",
         "  zassetsu        その年の雑節（節分、彼岸、社日、八十八夜、入梅、半夏生、土用と丑の日など）",
+        "  holidays        その年の国民の祝日と休日（振替休日、国民の休日、特別の法律による休日）、JST の日。",
+        "                  春分の日と秋分の日は apparent で太陽黄経が 0° と 180° になる日（年は 1948 から 3000 まで）",
         "  --theory T      太陽の理論: apparent（既定）は暦の視黄経（光行差と章動を含み、真黄道と",
         "                  瞬時の真分点による。ERFA の IAU 2006/2000A、1600 年から 3000 年まで）。classic は",
         "                  Newcomb の理論による幾何学的黄経（平均分点、対話のモードと同じ答え）。",
@@ -125,7 +128,7 @@ TEXTS = [
         "  --zone Z        時差: JST（+09:00、既定）、UTC、Z、±H、±HH、±HHMM、±HH:MM",
         "  --scale S       時刻系: utc（既定、うるう秒つき）、tt（地球時、apparent だけ、時差なし）",
         "  --format F      text（既定）、csv（見出しの行つき）、json。csv と json はいつも UTF-8",
-        "                  terms、kou、zassetsu は ics（カレンダーに取り込む iCalendar、UTF-8）も",
+        "                  terms、kou、zassetsu、holidays は ics（カレンダーに取り込む iCalendar、UTF-8）も",
         "  --utf8, --sjis  文字コードを UTF-8 に、Shift-JIS にする",
         "                  どちらもないとき、対話は標準入出力が端末でロケールが UTF-8 なら UTF-8、",
         "                  それ以外（パイプ、ファイル）は Shift-JIS。この説明、コマンドの text 出力、",
@@ -166,10 +169,15 @@ TEXTS = [
     # The seasonal days, in the library's order of kinds, and the sexagenary cycle of days from 甲子.
     ("ZASSETSU", [name for _, name in names.SEASONAL_DAYS]),
     ("KANSHI", SEXAGENARY),
+    # The national holidays and the days the law adds, in the library's order of names, and the days
+    # of the week from Sunday, for the text output of holidays.
+    ("HOLIDAYS", [shift_jis_safe(name) for _, name in names.HOLIDAYS]),
+    ("WEEKDAYS", list("日月火水木金土")),
     # Names of the calendars of --format ics.
     ("ICS_TERMS", "二十四節気"),
     ("ICS_KOU", "七十二候"),
     ("ICS_ZASSETSU", "雑節"),
+    ("ICS_HOLIDAYS", "国民の祝日・休日"),
     ("ICS_LONGITUDE", "太陽黄経"),
 ]
 
