@@ -1,4 +1,4 @@
-// commands.hpp  The one-shot commands (terms, at, when, kou, zassetsu): their values read from the
+// commands.hpp  The one-shot commands (terms, at, when, kou, zassetsu, holidays): their values read from the
 //               command line, their answers as records. Private to the commands.
 #ifndef SOLARLON_COMMANDS_COMMANDS_HPP
 #define SOLARLON_COMMANDS_COMMANDS_HPP
@@ -89,6 +89,10 @@ struct CalendarAsk {
 //                no value when the theory gives an instant of the year as NaN (out of its range).
 std::optional<std::vector<std::string>> kou(const CalendarAsk& ask, const texts::Texts& T);
 std::optional<std::vector<std::string>> zassetsu(const CalendarAsk& ask, const texts::Texts& T);
+
+// holidays  The command holidays: Japan's national holidays of the year of O (its one word), as records
+//           (as TABLE gives them, or as ICS); a bad value, or a year not answered, throws Bad.
+std::vector<std::string> holidays(const Options& o, const texts::Texts& T, Clock clock);
 
 // An all-day event of an iCalendar file.
 struct IcsEvent {

@@ -249,6 +249,8 @@ int one_shot(const Options& o, std::ostream& out, std::ostream& err, Encoding te
             lines = terms(o, T, clock);
         } else if (command == "kou" || command == "zassetsu") {
             lines = calendar(command, o, T, clock);
+        } else if (command == "holidays") {
+            lines = holidays(o, T, clock);
         } else if (command == "at") {
             lines = at(o, T, clock);
         } else {

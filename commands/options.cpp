@@ -13,7 +13,7 @@ namespace solarlon::driver {
 namespace {
 
 // The commands, in the order the usage text and the messages list them.
-constexpr std::string_view kCommands[] = {"terms", "kou", "zassetsu", "at", "when"};
+constexpr std::string_view kCommands[] = {"terms", "kou", "zassetsu", "holidays", "at", "when"};
 
 // The options of a command. VALUED: takes a value (--zone JST or --zone=JST). LISTED: named where an
 // unknown option is reported.
@@ -75,12 +75,14 @@ void take(Options& o, std::string_view command, std::string_view name, std::stri
         if (!e) throw Bad{c + ": bad equinox " + io::shown(value) + " (expected " + equinoxes() + ")"};
         o.equinox = *e;
         o.equinox_text = value;
+        o.equinox_given = true;
     } else if (name == "--zone") {
         const auto z = read_zone(value);
         if (!z) throw Bad{c + ": bad zone " + io::shown(value) + " (expected " + kZones + ")"};
         o.zone_minutes = *z;
         o.zone_given = true;
     } else if (name == "--scale") {
+        o.scale_given = true;
         if (value == "utc") o.scale = sun::Scale::utc;
         else if (value == "tt") o.scale = sun::Scale::tt;
         else throw Bad{c + ": bad scale " + io::shown(value) + " (expected utc or tt)"};

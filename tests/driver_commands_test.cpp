@@ -277,7 +277,7 @@ TEST(Commands, Refusals) {
         std::vector<const char*> args;
         const char* names;
     } cases[] = {
-        {{"term", "2027"}, "unknown command 'term' (expected terms, kou, zassetsu, at or when"},
+        {{"term", "2027"}, "unknown command 'term' (expected terms, kou, zassetsu, holidays, at or when"},
         {{"terms"}, "terms: missing argument (usage: solarlon terms YEAR"},
         {{"terms", "2027", "1"}, "terms: unexpected argument '1'"},
         {{"terms", "20x7"}, "terms: bad year '20x7' (expected a whole year from 1600 to 3000)"},
@@ -324,6 +324,10 @@ TEST(Commands, Refusals) {
         {{"when", "2027", "90\x1b[A"}, "bad longitude '90\\x1B[A'"},
         {{"kou"}, "kou: missing argument (usage: solarlon kou YEAR"},
         {{"at", "2027-12-22", "--format", "ics"}, "at: bad format 'ics' (expected text, csv, json or, for a year's"},
+        {{"holidays", "1947"}, "holidays: year 1947 has no national holidays: the first are those from 1948-07-20"},
+        {{"holidays", "3001"}, "holidays: year 3001 is out of range: the apparent theory answers from 1600-01-01"},
+        {{"holidays", "2027", "--theory", "classic"}, "holidays: --theory classic is not taken (by law the equinox"},
+        {{"holidays", "2027", "--zone", "JST"}, "holidays: --zone is not taken (the holidays are days of JST"},
     };
     for (const auto& c : cases) {
         const Answer a = command(c.args);
@@ -387,6 +391,9 @@ TEST(Commands, ApparentTheoryIsTheDefault) {
     EXPECT_EQ(lines(command({"at", "2027-03-21T05:24:41", "--format", "csv"}).out).at(1),
               "2027-03-21T05:24:41+09:00,0.00000,apparent,utc");
     EXPECT_EQ(text.at(1), "小寒  285°  2027-01-05 23:09:58 +09:00");
+    EXPECT_EQ(lines(command({"holidays", "2027", "--format", "csv"}).out).at(5),
+              "春分の日,2027-03-21,national,0,2027-03-21T05:24:41+09:00,apparent,utc");
+    EXPECT_EQ(lines(command({"holidays", "2027"}).out).at(6), "2027-03-22  月  振替休日");
     EXPECT_EQ(
         command({"at", "2027-12-22T11:42", "--format", "json", "--theory", "apparent"}).out,
         "[\n  {\"instant\": \"2027-12-22T11:42:00+09:00\", \"longitude\": 269.99989, \"theory\": \"apparent\", \"scale\": "

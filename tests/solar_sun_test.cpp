@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <sstream>
+#include <string>
 
 #include <solarlon/calendar.hpp>
 #include <solarlon/equinox.hpp>
@@ -369,6 +371,74 @@ TEST(Calendar, SeasonalDaysByTheirDefinitions) {
         for (std::size_t i = 1; i < days.size(); ++i) {
             EXPECT_LE(solarlon::DAYNUM(days[i - 1].date.year, days[i - 1].date.month, days[i - 1].date.day),
                       solarlon::DAYNUM(days[i].date.year, days[i].date.month, days[i].date.day));
+        }
+    }
+}
+
+// The holidays of a year against the Cabinet Office's lists: one year for each change of the law,
+// the September 国民の休日 that the 秋分日 makes, and 2074, whose 秋分 is at 00:04:44 JST (classic:
+// 09-22 23:50). COUNT holidays in all; "MMDD=key" each a holiday, "MMDD=-" none.
+TEST(Calendar, HolidaysByTheLaw) {
+    if (!solarlon::apparent::available()) GTEST_SKIP() << "built without ERFA: no apparent theory";
+    const struct {
+        std::int32_t year;
+        std::size_t count;
+        const char* days;
+    } years[] = {
+        {1947, 0, ""},
+        {1948, 3, "0923=shubun 1103=bunka 1123=kinro-kansha 0101=-"},
+        {1959, 10, "0410=kekkon-akihito 0321=shunbun 0924=shubun"},
+        {1966, 11, "0915=keiro 1010=taiiku 0211=-"},
+        {1967, 12, "0211=kenkoku-kinen 0924=shubun 0925=-"},
+        {1973, 14, "0212=- 0430=furikae-tenno-tanjobi 0924=furikae-shubun"},
+        {1988, 14, "0320=shunbun 0321=furikae-shunbun 0504=kokumin-kenpo-kinen"},
+        {1989, 17, "0102=furikae-ganjitsu 0224=taiso 0429=midori 1223=tenno-tanjobi"},
+        {1990, 19, "1112=sokuirei 1224=furikae-tenno-tanjobi"},
+        {1993, 16, "0609=kekkon-naruhito"},
+        {2000, 15, "0110=seijin 0720=umi 1009=taiiku 1010=-"},
+        {2003, 15, "0721=umi 0915=keiro 0504=-"},
+        {2007, 19, "0429=showa 0504=midori 1224=furikae-tenno-tanjobi"},
+        {2009, 17, "0506=furikae-kenpo-kinen 0922=kokumin-keiro"},
+        {2015, 17, "0922=kokumin-keiro"},
+        {2016, 17, "0811=yama 0321=furikae-shunbun"},
+        {2019, 22, "0430=kokumin-showa 0501=sokui 0502=kokumin-sokui 0506=furikae-kodomo 1022=sokuirei-no-hi 1223=-"},
+        {2020, 18, "0223=tenno-tanjobi 0224=furikae-tenno-tanjobi 0723=umi 0724=sports 0810=yama 1012=-"},
+        {2021, 17, "0722=umi 0723=sports 0808=yama 0809=furikae-yama 0811=- 1011=-"},
+        {2026, 18, "0320=shunbun 0922=kokumin-keiro"},
+        {2032, 17, "0921=kokumin-keiro"},
+        {2074, 19, "0922=- 0923=shubun 0924=furikae-shubun"},
+        {3001, 0, ""},
+    };
+    for (const auto& y : years) {
+        const auto all = sun::holidays(y.year);
+        EXPECT_EQ(all.size(), y.count) << y.year;
+        for (std::size_t i = 0; i < all.size(); ++i) {
+            const sun::Holiday& h = all[i];
+            EXPECT_EQ(h.name, sun::holiday_name(h.index)) << y.year << " " << h.key;
+            EXPECT_FALSE(h.name.empty()) << y.year << " " << h.key;
+            const bool special = std::string(" kekkon-akihito taiso sokuirei kekkon-naruhito sokui sokuirei-no-hi ")
+                                     .find(" " + h.key + " ") != std::string::npos;
+            EXPECT_EQ(h.kind, h.key.rfind("furikae-", 0) == 0   ? sun::HolidayKind::substitute
+                              : h.key.rfind("kokumin-", 0) == 0 ? sun::HolidayKind::citizens
+                              : special                         ? sun::HolidayKind::special
+                                                                : sun::HolidayKind::national)
+                << y.year << " " << h.key;
+            if (std::isfinite(h.longitude)) {
+                EXPECT_EQ(sun::to_second(h.instant).day, h.date.day) << y.year;
+            }
+            EXPECT_EQ(h.date.year, y.year);
+            if (i > 0) {
+                EXPECT_LT(all[i - 1].date.month * 100 + all[i - 1].date.day, h.date.month * 100 + h.date.day);
+            }
+        }
+        std::istringstream days(y.days);
+        for (std::string token; days >> token;) {
+            const int month = std::stoi(token.substr(0, 2)), day = std::stoi(token.substr(2, 2));
+            std::string got = "-";
+            for (const sun::Holiday& h : all) {
+                if (h.date.month == month && h.date.day == day) got = h.key;
+            }
+            EXPECT_EQ(got, token.substr(5)) << y.year << " " << token;
         }
     }
 }

@@ -1,7 +1,8 @@
 """The names of the Sun's calendar, each once, in UTF-8: the 24 solar terms with their longitudes, the
 72 pentads (七十二候) with their numbers and readings, the seasonal days (雑節) by kind and the stems and
-branches of the sexagenary cycle (干支). tools/gentexts.py reads them: it writes sun/names.{hpp,cpp} for
-the library and the console texts (Shift-JIS and UTF-8) of the commands from them.
+branches of the sexagenary cycle (干支); and Japan's national holidays. tools/gentexts.py reads them: it
+writes sun/names.{hpp,cpp} for the library and the console texts (Shift-JIS and UTF-8) of the commands
+from them.
 """
 
 # The 24 solar terms from 小寒 on: (longitude of the Sun at the term, degrees; name).
@@ -141,3 +142,34 @@ SEASONAL_DAYS = [
 # The sexagenary cycle: place K (0..59) is stem K mod 10 and branch K mod 12, 0 甲子, 59 癸亥.
 STEMS = "甲乙丙丁戊己庚辛壬癸"
 BRANCHES = "子丑寅卯辰巳午未申酉戌亥"
+
+# Japan's national holidays (国民の祝日) and the days a special law made holidays, as the laws name
+# them, then the names of the days that the law's rules add beside them (振替休日, 国民の休日):
+# (key, ASCII and stable, for the UIDs of the ics output; name).
+HOLIDAYS = [
+    ("ganjitsu", "元日"),
+    ("seijin", "成人の日"),
+    ("kenkoku-kinen", "建国記念の日"),
+    ("tenno-tanjobi", "天皇誕生日"),
+    ("shunbun", "春分の日"),
+    ("showa", "昭和の日"),
+    ("kenpo-kinen", "憲法記念日"),
+    ("midori", "みどりの日"),
+    ("kodomo", "こどもの日"),
+    ("umi", "海の日"),
+    ("yama", "山の日"),
+    ("keiro", "敬老の日"),
+    ("shubun", "秋分の日"),
+    ("taiiku", "体育の日"),
+    ("sports", "スポーツの日"),
+    ("bunka", "文化の日"),
+    ("kinro-kansha", "勤労感謝の日"),
+    ("kekkon-akihito", "皇太子明仁親王の結婚の儀"),
+    ("taiso", "昭和天皇の大喪の礼"),
+    ("sokuirei", "即位礼正殿の儀"),
+    ("kekkon-naruhito", "皇太子徳仁親王の結婚の儀"),
+    ("sokui", "天皇の即位の日"),
+    ("sokuirei-no-hi", "即位礼正殿の儀の行われる日"),
+    ("furikae", "振替休日"),
+    ("kokumin", "国民の休日"),
+]

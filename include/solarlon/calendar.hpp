@@ -1,6 +1,7 @@
 // calendar.hpp  The Sun's calendar as values, beside the solar terms of <solarlon/sun.hpp>: the 72
 //               pentads (七十二候) of a year, the seasonal days (雑節) of the Japanese calendar, and
-//               the sexagenary cycle of days (十干十二支) they are counted with.
+//               the sexagenary cycle of days (十干十二支) they are counted with; and Japan's national
+//               holidays, whose equinox days are the Sun's.
 //
 // Angles in degrees, zone offsets in hours ahead of UT; names are UTF-8. Days are calendar days of
 // the zone, taken from the instant rounded to the second as the commands print it.
@@ -9,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -28,6 +30,8 @@ struct Date {
 int sexagenary(const Date& d);
 // sexagenary_name  The two characters of place K (0..59), "甲子" for 0; "" outside.
 std::string_view sexagenary_name(int k);
+// weekday  Day of the week of D, 0 (Sunday) to 6 (Saturday).
+int weekday(const Date& d);
 
 // One of the 72 pentads: each solar term divided in three (初候, 次候, 末候).
 struct Pentad {
@@ -70,6 +74,45 @@ std::vector<SeasonalDay> seasonal_days(std::int32_t year, const Equinox& eq, dou
 //                   longitudes (before_range, after_range for a year outside the apparent theory's
 //                   span), or of the crossings just past the year's end that its last pentad needs.
 Refusal calendar_refusal(std::int32_t year, const Equinox& eq, double zone, const Theory& theory);
+
+// What makes a day a holiday.
+enum class HolidayKind {
+    national,    // a 国民の祝日 of the law
+    substitute,  // a 振替休日: the day a 国民の祝日 on a Sunday moves to
+    citizens,    // a 国民の休日: a day between two 国民の祝日
+    special,     // made a holiday by a special law (the ceremonies of 1959, 1989, 1990, 1993, 2019)
+};
+
+// holiday_kind_name  "national", "substitute", "citizens" or "special".
+std::string_view holiday_kind_name(HolidayKind kind);
+
+// One holiday.
+struct Holiday {
+    Date date;              // the day in JST
+    int index;              // its name's place in the list of holiday names (holiday_name)
+    std::string_view name;  // as the law names it (元日, 春分の日, ...); 振替休日 and 国民の休日 for those kinds
+    HolidayKind kind;
+    std::string key;   // ASCII, stable within its year: "ganjitsu", "shunbun"; a 振替休日 "furikae-" and the
+                       // key of the holiday it stands in for, a 国民の休日 "kokumin-" and that of the day before
+    double longitude;  // 0 for 春分の日 and 180 for 秋分の日, NaN for the others
+    Instant instant;   // the Sun's reaching it, JST, as instant_of by the apparent theory; else NaN fields
+};
+
+// The first holidays: those from 1948-07-20, when the law on them was promulgated and came into force.
+inline constexpr Date kFirstHoliday{1948, 7, 20};
+
+// holiday_name  Name of INDEX (0 元日 ... the last two 振替休日 and 国民の休日); "" outside.
+std::string_view holiday_name(int index);
+
+// holidays  Japan's national holidays of the calendar year YEAR, JST days, sorted by date: every 国民の祝日,
+//           振替休日 and 国民の休日 by the law as amended, each rule from the day it came into force,
+//           and the days special laws made holidays. 春分の日 and 秋分の日 are the days on which the
+//           Sun's apparent longitude reaches 0 and 180 degrees (Theory::apparent). Years after the
+//           last amendment follow the law as it stands.
+//           Empty for a year before 1948 (nothing before kFirstHoliday is listed in 1948) and where
+//           the apparent theory refuses the year's equinoxes: refusal(YEAR, 0, Equinox::of_date(), 9,
+//           Theory::apparent) says why.
+std::vector<Holiday> holidays(std::int32_t year);
 
 }  // namespace solarlon::sun
 

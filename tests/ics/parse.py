@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-"""Runs the program with --format ics for terms, kou and zassetsu of one year and reads each file with
-a real calendar parser (Python's icalendar): one VCALENDAR, the events all-day on the days the csv output
-gives, unique UIDs that a second run repeats, every line at most 75 octets and ended with CR LF.
+"""Runs the program with --format ics for terms, kou and zassetsu of 2026 and holidays of 2027 and reads
+each file with a real calendar parser (Python's icalendar): one VCALENDAR, the events all-day on the days
+the csv output gives, unique UIDs that a second run repeats, every line at most 75 octets and ended with CR LF.
 Exits 77 (skipped) where the module is not installed."""
 import os
 import subprocess
@@ -16,9 +16,10 @@ except ImportError:
     print("python3-icalendar is not installed: skipped")
     sys.exit(77)
 
-exe, year = sys.argv[1], "2026"
+exe = sys.argv[1]
 failures = []
-for command, count in (("terms", 24), ("kou", 72), ("zassetsu", None)):
+for command, year, count in (("terms", "2026", 24), ("kou", "2026", 72), ("zassetsu", "2026", None),
+                             ("holidays", "2027", 17)):
     raw = subprocess.run([exe, command, year, "--format", "ics"], check=True, capture_output=True).stdout
     again = subprocess.run([exe, command, year, "--format", "ics"], check=True, capture_output=True).stdout
     csv = subprocess.run([exe, command, year, "--format", "csv"], check=True, capture_output=True).stdout
@@ -34,7 +35,7 @@ for command, count in (("terms", 24), ("kou", 72), ("zassetsu", None)):
     uids = [str(e.get("UID")) for e in events]
     uids_again = [str(e.get("UID")) for e in icalendar.Calendar.from_ical(again.decode("utf-8")).walk("VEVENT")]
     head, *rows = csv.decode("utf-8").splitlines()
-    column = head.split(",").index("date" if command == "zassetsu" else "instant")
+    column = head.split(",").index("date" if command in ("zassetsu", "holidays") else "instant")
     if count is not None and len(events) != count:
         failures.append("%s: %d events, not %d" % (command, len(events), count))
     if len(set(uids)) != len(uids) or uids != uids_again:
@@ -43,7 +44,7 @@ for command, count in (("terms", 24), ("kou", 72), ("zassetsu", None)):
         start, end = e.decoded("DTSTART"), e.decoded("DTEND")
         if hasattr(start, "hour") or (end - start).days != 1:
             failures.append("%s: %s is not an all-day event" % (command, e.get("UID")))
-        # The event's day is the instant's day (terms, kou) or the day given (zassetsu).
+        # The event's day is the instant's day (terms, kou) or the day given (zassetsu, holidays).
         day = row.split(",")[column][:10]
         if start.isoformat() != day:
             failures.append("%s: %s on %s, the csv says %s" % (command, e.get("UID"), start, day))

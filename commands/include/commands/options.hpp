@@ -17,7 +17,7 @@
 namespace solarlon::driver {
 
 // The answer's form: text lines for people, csv with a header line, one json array of objects, or an
-// iCalendar file of all-day events (terms, kou and zassetsu).
+// iCalendar file of all-day events (terms, kou, zassetsu and holidays).
 enum class Format { Text, Csv, Json, Ics };
 
 // A bad command line: what is wrong, and what is expected.
@@ -30,7 +30,7 @@ struct Options {
     std::optional<bool> utf8;  // --utf8 (true) or --sjis (false) anywhere, the last one deciding
     bool help = false;         // --help or -h before a command: the usage text
     bool version = false;      // --version or -V before a command
-    std::string_view command;  // terms, kou, zassetsu, at or when; empty for the dialogue
+    std::string_view command;  // terms, kou, zassetsu, holidays, at or when; empty for the dialogue
     // The command's own, from its name on.
     bool command_help = false;            // --help or -h after the command: the usage text
     std::vector<std::string_view> words;  // the positional arguments after the command's name
@@ -38,6 +38,7 @@ struct Options {
     std::string_view equinox_text = "date";  // as typed
     int zone_minutes = 9 * 60;
     bool zone_given = false;
+    bool scale_given = false, equinox_given = false;  // --scale, --equinox given
     Format format = Format::Text;
     const sun::Theory* theory = *sun::theories().begin();
     sun::Scale scale = sun::Scale::utc;

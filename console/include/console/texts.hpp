@@ -26,7 +26,7 @@ struct Texts {
     std::string_view PAST_COLUMN_40;
     std::string_view YEAR_NOT_WHOLE;
     std::string_view MENU_NO_MODE;
-    std::string_view HELP[42];
+    std::string_view HELP[45];
     std::string_view TERMS[24];
     std::string_view DEGREE;
     std::string_view APPARENT_HEAD;
@@ -39,9 +39,12 @@ struct Texts {
     std::string_view KOU_READINGS[72];
     std::string_view ZASSETSU[24];
     std::string_view KANSHI[60];
+    std::string_view HOLIDAYS[25];
+    std::string_view WEEKDAYS[7];
     std::string_view ICS_TERMS;
     std::string_view ICS_KOU;
     std::string_view ICS_ZASSETSU;
+    std::string_view ICS_HOLIDAYS;
     std::string_view ICS_LONGITUDE;
 };
 
