@@ -9,7 +9,7 @@
 #include "commands.hpp"
 #include "console/texts.hpp"
 
-namespace solarlon::driver {
+namespace solarlon::commands {
 
 namespace {
 
@@ -68,7 +68,7 @@ std::string longitude_text(double lon) {
 }
 
 std::vector<std::string> table(Format format, const sun::Theory& theory, sun::Scale scale, int zone_minutes,
-                               const texts::Texts& T, std::vector<Column> cols,
+                               const console::Texts& T, std::vector<Column> cols,
                                std::vector<std::vector<std::string>> rows, std::vector<std::string> text_lines) {
     std::vector<std::string> out;
     const bool apparent = theory == sun::Theory::apparent, tt = scale == sun::Scale::tt;
@@ -108,4 +108,4 @@ std::vector<std::string> table(Format format, const sun::Theory& theory, sun::Sc
     return out;
 }
 
-}  // namespace solarlon::driver
+}  // namespace solarlon::commands

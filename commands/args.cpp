@@ -6,7 +6,7 @@
 
 #include "commands.hpp"
 
-namespace solarlon::driver {
+namespace solarlon::commands {
 
 namespace {
 
@@ -153,4 +153,4 @@ std::optional<TypedInstant> read_instant(std::string_view text) {
     return r;
 }
 
-}  // namespace solarlon::driver
+}  // namespace solarlon::commands

@@ -4,7 +4,7 @@
 
 #include "commands/options.hpp"
 
-namespace solarlon::driver {
+namespace solarlon::commands {
 
 std::int64_t system_seconds() {
 #ifdef _WIN32
@@ -17,4 +17,4 @@ std::int64_t system_seconds() {
 #endif
 }
 
-}  // namespace solarlon::driver
+}  // namespace solarlon::commands

@@ -17,7 +17,7 @@
 #include "commands/options.hpp"
 #include "console/console.hpp"
 
-namespace solarlon::driver {
+namespace solarlon::commands {
 
 // A date and time as typed: the instant, and its seconds as typed ("05.5") for showing it again.
 struct TypedInstant {
@@ -72,7 +72,7 @@ struct Column {
 //            TEXT_LINES   the answer for people
 //  Result:   the records, each without its line end
 std::vector<std::string> table(Format format, const sun::Theory& theory, sun::Scale scale, int zone_minutes,
-                               const texts::Texts& T, std::vector<Column> cols,
+                               const console::Texts& T, std::vector<Column> cols,
                                std::vector<std::vector<std::string>> rows, std::vector<std::string> text_lines);
 
 // A year's calendar asked for: kou (the 72 pentads) or zassetsu (the seasonal days).
@@ -87,12 +87,12 @@ struct CalendarAsk {
 
 // kou, zassetsu  The answer to ASK as records (as TABLE gives them, or as ICS for Format::Ics);
 //                no value when the theory gives an instant of the year as NaN (out of its range).
-std::optional<std::vector<std::string>> kou(const CalendarAsk& ask, const texts::Texts& T);
-std::optional<std::vector<std::string>> zassetsu(const CalendarAsk& ask, const texts::Texts& T);
+std::optional<std::vector<std::string>> kou(const CalendarAsk& ask, const console::Texts& T);
+std::optional<std::vector<std::string>> zassetsu(const CalendarAsk& ask, const console::Texts& T);
 
 // holidays  The command holidays: Japan's national holidays of the year of O (its one word), as records
 //           (as TABLE gives them, or as ICS); a bad value, or a year not answered, throws Bad.
-std::vector<std::string> holidays(const Options& o, const texts::Texts& T, Clock clock);
+std::vector<std::string> holidays(const Options& o, const console::Texts& T, Clock clock);
 
 // An all-day event of an iCalendar file.
 struct IcsEvent {
@@ -113,6 +113,6 @@ std::string ics_passage(const std::string& lon, const std::string& instant, cons
 //            not a whole number from 0 to 253402300799 throws Bad naming the variable.
 std::int64_t ics_stamp(Clock clock);
 
-}  // namespace solarlon::driver
+}  // namespace solarlon::commands
 
 #endif

@@ -8,7 +8,7 @@
 
 #include "commands.hpp"
 
-namespace solarlon::driver {
+namespace solarlon::commands {
 
 namespace {
 
@@ -20,7 +20,7 @@ std::string date_text(const sun::Date& d) {
 
 }  // namespace
 
-std::vector<std::string> holidays(const Options& o, const texts::Texts& T, Clock clock) {
+std::vector<std::string> holidays(const Options& o, const console::Texts& T, Clock clock) {
     const std::string usage = " (usage: solarlon holidays YEAR [--format text|csv|json|ics])";
     if (o.words.empty()) throw Bad{"holidays: missing argument" + usage};
     if (o.words.size() > 1) throw Bad{"holidays: unexpected argument " + io::shown(o.words[1]) + usage};
@@ -77,11 +77,11 @@ std::vector<std::string> holidays(const Options& o, const texts::Texts& T, Clock
         events.push_back({std::to_string(*year) + "-" + h.key + "@solarlon", h.date, std::string(h.name), description});
     }
     if (o.format == Format::Ics) {
-        return ics(std::string(texts::UTF8.ICS_HOLIDAYS) + " " + std::to_string(*year), events, ics_stamp(clock));
+        return ics(std::string(console::UTF8.ICS_HOLIDAYS) + " " + std::to_string(*year), events, ics_stamp(clock));
     }
     return table(o.format, apparent, sun::Scale::utc, 9 * 60, T,
                  {{"name", true}, {"date", true}, {"kind", true}, {"longitude", false}, {"instant", true}}, rows,
                  lines);
 }
 
-}  // namespace solarlon::driver
+}  // namespace solarlon::commands

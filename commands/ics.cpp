@@ -10,7 +10,7 @@
 
 #include "commands.hpp"
 
-namespace solarlon::driver {
+namespace solarlon::commands {
 
 namespace {
 
@@ -80,7 +80,7 @@ std::vector<std::string> ics(std::string_view name, const std::vector<IcsEvent>&
 }
 
 std::string ics_passage(const std::string& lon, const std::string& instant, const sun::Theory& theory) {
-    return std::string(texts::UTF8.ICS_LONGITUDE) + " " + lon + std::string(texts::UTF8.DEGREE) + "  " + instant +
+    return std::string(console::UTF8.ICS_LONGITUDE) + " " + lon + std::string(console::UTF8.DEGREE) + "  " + instant +
            "  (theory " + std::string(theory.name()) + ")";
 }
 
@@ -102,4 +102,4 @@ std::int64_t ics_stamp(Clock clock) {
     return v;
 }
 
-}  // namespace solarlon::driver
+}  // namespace solarlon::commands

@@ -7,11 +7,11 @@
 
 #include "commands.hpp"
 
-namespace solarlon::driver {
+namespace solarlon::commands {
 
-std::optional<std::vector<std::string>> kou(const CalendarAsk& ask, const texts::Texts& T) {
+std::optional<std::vector<std::string>> kou(const CalendarAsk& ask, const console::Texts& T) {
     const auto all = sun::pentads(ask.year, ask.equinox, ask.zone_minutes / 60.0, ask.theory);
-    const bool utf8 = &T == &texts::UTF8;  // Shift-JIS lacks three of the kanji: its table marks them
+    const bool utf8 = &T == &console::UTF8;  // Shift-JIS lacks three of the kanji: its table marks them
     std::vector<std::vector<std::string>> rows;
     std::vector<std::string> lines;
     std::vector<IcsEvent> events;
@@ -29,15 +29,15 @@ std::optional<std::vector<std::string>> kou(const CalendarAsk& ask, const texts:
         events.push_back({std::to_string(ask.year) + "-kou-" + n + "@solarlon",
                           {static_cast<std::int32_t>(s.year), static_cast<int>(s.month), static_cast<int>(s.day)},
                           std::string(p.name) + "\xEF\xBC\x88" + std::string(p.reading) + "\xEF\xBC\x89",  // （ ）
-                          std::string(texts::UTF8.ICS_KOU) + " " + n + "  " +
+                          std::string(console::UTF8.ICS_KOU) + " " + n + "  " +
                               ics_passage(lon, shown_instant(s, false), ask.theory)});
     }
     if (ask.format == Format::Ics) {
-        return ics(std::string(texts::UTF8.ICS_KOU) + " " + std::to_string(ask.year), events, ask.stamp);
+        return ics(std::string(console::UTF8.ICS_KOU) + " " + std::to_string(ask.year), events, ask.stamp);
     }
     return table(ask.format, ask.theory, sun::Scale::utc, ask.zone_minutes, T,
                  {{"number", false}, {"longitude", false}, {"name", true}, {"reading", true}, {"instant", true}}, rows,
                  lines);
 }
 
-}  // namespace solarlon::driver
+}  // namespace solarlon::commands

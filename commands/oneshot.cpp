@@ -12,7 +12,7 @@
 #include "commands.hpp"
 #include "console/texts.hpp"
 
-namespace solarlon::driver {
+namespace solarlon::commands {
 
 namespace {
 
@@ -104,7 +104,7 @@ void refuse(std::string_view command, const Options& o, sun::Refusal r, const st
     throw Bad{std::string(command) + ": " + what + " is out of range: " + span_text(o)};
 }
 
-std::vector<std::string> terms(const Options& o, const texts::Texts& T, Clock clock) {
+std::vector<std::string> terms(const Options& o, const console::Texts& T, Clock clock) {
     const char* usage =
         "solarlon terms YEAR [--theory T] [--scale S] [--equinox E] [--zone Z] [--format text|csv|json|ics]";
     arity("terms", o, 1, usage);
@@ -130,7 +130,7 @@ std::vector<std::string> terms(const Options& o, const texts::Texts& T, Clock cl
                           ics_passage(lon, shown_instant(s, false), theory)});
     }
     if (o.format == Format::Ics)
-        return ics(std::string(texts::UTF8.ICS_TERMS) + " " + std::to_string(year), events, ics_stamp(clock));
+        return ics(std::string(console::UTF8.ICS_TERMS) + " " + std::to_string(year), events, ics_stamp(clock));
     return table(o.format, theory, o.scale, o.zone_minutes, T,
                  {{"name", true}, {"longitude", false}, {"instant", true}}, rows, lines);
 }
@@ -147,7 +147,7 @@ TypedInstant now(std::int64_t since_1970, int zone_minutes) {
     return r;
 }
 
-std::vector<std::string> at(const Options& o, const texts::Texts& T, Clock clock) {
+std::vector<std::string> at(const Options& o, const console::Texts& T, Clock clock) {
     arity("at", o, 1,
           "solarlon at DATETIME|now [--theory T] [--scale S] [--equinox E] [--zone Z] [--format text|csv|json]");
     const bool is_now = o.words[0] == "now";
@@ -194,7 +194,7 @@ std::vector<std::string> at(const Options& o, const texts::Texts& T, Clock clock
 }
 
 // NOTES gets a line for standard error when the passage falls after the year (text only).
-std::vector<std::string> when(const Options& o, const texts::Texts& T, std::vector<std::string>& notes) {
+std::vector<std::string> when(const Options& o, const console::Texts& T, std::vector<std::string>& notes) {
     arity("when", o, 2,
           "solarlon when YEAR LONGITUDE [--theory T] [--scale S] [--equinox E] [--zone Z] [--format text|csv|json]");
     const std::int32_t year = year_of("when", o, o.words[0]);
@@ -215,7 +215,7 @@ std::vector<std::string> when(const Options& o, const texts::Texts& T, std::vect
 }
 
 // kou, zassetsu: a year's calendar.
-std::vector<std::string> calendar(std::string_view command, const Options& o, const texts::Texts& T, Clock clock) {
+std::vector<std::string> calendar(std::string_view command, const Options& o, const console::Texts& T, Clock clock) {
     const std::string usage =
         "solarlon " + std::string(command) + " YEAR [--theory T] [--zone Z] [--format text|csv|json|ics]";
     arity(command, o, 1, usage.c_str());
@@ -235,14 +235,14 @@ std::vector<std::string> calendar(std::string_view command, const Options& o, co
 
 }  // namespace
 
-int one_shot(const Options& o, std::ostream& out, std::ostream& err, Encoding text_enc, Clock clock) {
+int one_shot(const Options& o, std::ostream& out, std::ostream& err, console::Encoding text_enc, Clock clock) {
     const std::string_view command = o.command;
     std::vector<std::string> lines, notes;
     const bool help = o.command_help;
     const bool crlf = o.format == Format::Ics && !help;  // RFC 5545 asks for CR LF whatever the platform
     try {
         // csv and json are always UTF-8; text follows the encoding chosen
-        const texts::Texts& T = help || o.format == Format::Text ? texts_of(text_enc) : texts::UTF8;
+        const console::Texts& T = help || o.format == Format::Text ? console::texts_of(text_enc) : console::UTF8;
         if (help) {
             for (const auto& line : T.HELP) lines.emplace_back(line);
         } else if (command == "terms") {
@@ -257,7 +257,7 @@ int one_shot(const Options& o, std::ostream& out, std::ostream& err, Encoding te
             lines = when(o, T, notes);
         }
     } catch (const Bad& b) {
-        say(err, "*ERR* argument error: " + b.what, text_enc);
+        console::say(err, "*ERR* argument error: " + b.what, text_enc);
         return 2;
     }
     io::RecordWriter w(out, "standard output", kLineEnd);
@@ -265,11 +265,11 @@ int one_shot(const Options& o, std::ostream& out, std::ostream& err, Encoding te
         for (const auto& line : lines) crlf ? w.prompt(line + "\r\n") : w.record(line);
         w.flush();
     } catch (const io::Failure& f) {
-        say(err, std::string("*ERR* file error: ") + f.what(), text_enc);
+        console::say(err, std::string("*ERR* file error: ") + f.what(), text_enc);
         return 1;
     }
-    for (const auto& line : notes) say(err, line, text_enc, kLineEnd);  // a failure there: the answer is out
+    for (const auto& line : notes) console::say(err, line, text_enc, kLineEnd);  // a failure there: the answer is out
     return 0;
 }
 
-}  // namespace solarlon::driver
+}  // namespace solarlon::commands

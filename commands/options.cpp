@@ -8,7 +8,7 @@
 
 #include "commands.hpp"
 
-namespace solarlon::driver {
+namespace solarlon::commands {
 
 namespace {
 
@@ -189,4 +189,4 @@ Options read_options(int argc, const char* const argv[]) {
     return o;
 }
 
-}  // namespace solarlon::driver
+}  // namespace solarlon::commands

@@ -8,9 +8,9 @@
 
 #include "commands.hpp"
 
-namespace solarlon::driver {
+namespace solarlon::commands {
 
-std::optional<std::vector<std::string>> zassetsu(const CalendarAsk& ask, const texts::Texts& T) {
+std::optional<std::vector<std::string>> zassetsu(const CalendarAsk& ask, const console::Texts& T) {
     const auto all = sun::seasonal_days(ask.year, ask.equinox, ask.zone_minutes / 60.0, ask.theory);
     if (all.empty()) return std::nullopt;
     std::vector<std::vector<std::string>> rows;
@@ -31,7 +31,7 @@ std::optional<std::vector<std::string>> zassetsu(const CalendarAsk& ask, const t
         rows.push_back({std::string(z.name), day, std::string(sun::sexagenary_name(k)), lon, at});
         std::string line = std::string(day) + "  " + std::string(T.KANSHI[static_cast<std::size_t>(k)]) + "  " +
                            std::string(T.ZASSETSU[kind]);
-        std::string description = std::string(texts::UTF8.ICS_ZASSETSU) + " " + std::string(sun::sexagenary_name(k));
+        std::string description = std::string(console::UTF8.ICS_ZASSETSU) + " " + std::string(sun::sexagenary_name(k));
         if (!lon.empty()) {
             line += "  " + lon + std::string(T.DEGREE) + "  " + shown;
             description += "  " + ics_passage(lon, shown, ask.theory);
@@ -41,11 +41,11 @@ std::optional<std::vector<std::string>> zassetsu(const CalendarAsk& ask, const t
                           std::string(z.name), description});
     }
     if (ask.format == Format::Ics) {
-        return ics(std::string(texts::UTF8.ICS_ZASSETSU) + " " + std::to_string(ask.year), events, ask.stamp);
+        return ics(std::string(console::UTF8.ICS_ZASSETSU) + " " + std::to_string(ask.year), events, ask.stamp);
     }
     return table(ask.format, ask.theory, sun::Scale::utc, ask.zone_minutes, T,
                  {{"name", true}, {"date", true}, {"kanshi", true}, {"longitude", false}, {"instant", true}}, rows,
                  lines);
 }
 
-}  // namespace solarlon::driver
+}  // namespace solarlon::commands

@@ -6,7 +6,7 @@
 
 #include "console/console.hpp"
 
-namespace solarlon::driver {
+namespace solarlon::console {
 
 void say(std::ostream& err, std::string_view line, Encoding enc, std::string_view line_end) {
     io::RecordWriter e(err, "standard error", line_end);
@@ -19,4 +19,4 @@ void say(std::ostream& err, std::string_view line, Encoding enc, std::string_vie
     }
 }
 
-}  // namespace solarlon::driver
+}  // namespace solarlon::console

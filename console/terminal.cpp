@@ -10,7 +10,7 @@
 #include <unistd.h>
 #endif
 
-namespace solarlon::driver {
+namespace solarlon::console {
 
 Terminal terminal() {
     Terminal t;
@@ -38,4 +38,4 @@ Terminal terminal() {
     return t;
 }
 
-}  // namespace solarlon::driver
+}  // namespace solarlon::console

@@ -71,7 +71,7 @@ void dispatch(Console& con) {
 }
 
 // The "*ERR*" line on the console; on ERR when the console cannot be written.
-void report(Console& con, std::ostream* err, Encoding enc, const char* what, const std::string& detail) {
+void report(Console& con, std::ostream* err, console::Encoding enc, const char* what, const std::string& detail) {
     const std::string line = std::string("*ERR* ") + what + ": " + detail;
     try {
         con.out.fresh_line();
@@ -81,17 +81,17 @@ void report(Console& con, std::ostream* err, Encoding enc, const char* what, con
     } catch (...) {
         // the console is gone
     }
-    if (err != nullptr) say(*err, line, enc);
+    if (err != nullptr) console::say(*err, line, enc);
 }
 
 }  // namespace
 
-int run(std::istream& in, std::ostream& out, Encoding enc, std::ostream* notes, Encoding notes_enc, std::ostream* err) {
+int run(std::istream& in, std::ostream& out, console::Encoding enc, std::ostream* notes, console::Encoding notes_enc, std::ostream* err) {
     Console con{io::RecordReader(in, "console"),
                 io::RecordWriter(out, "console"),
-                enc == Encoding::UTF8 ? texts::UTF8 : texts::SJIS,
+                enc == console::Encoding::UTF8 ? console::UTF8 : console::SJIS,
                 notes,
-                notes_enc == Encoding::UTF8 ? texts::UTF8 : texts::SJIS,
+                notes_enc == console::Encoding::UTF8 ? console::UTF8 : console::SJIS,
                 notes_enc};
     con.in.tie(con.out);
     con.out.show_as(enc);  // the user's bytes come back in notices and names

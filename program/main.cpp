@@ -25,6 +25,6 @@ int main(int argc, char* argv[]) {
     std::signal(SIGPIPE, SIG_IGN);
 #endif
     std::ios::sync_with_stdio(false);
-    const solarlon::driver::Terminal term = solarlon::driver::terminal();
-    return solarlon::driver::command(argc, argv, std::cin, std::cout, std::cerr, term);
+    const solarlon::console::Terminal term = solarlon::console::terminal();
+    return solarlon::program::command(argc, argv, std::cin, std::cout, std::cerr, term);
 }

@@ -9,7 +9,7 @@
 #include "console/console.hpp"
 #include "driver/dialogue.hpp"
 
-namespace solarlon::driver {
+namespace solarlon::program {
 
 // command  The program as started from a command line.
 //  Given:    ARGC, ARGV  the arguments (ARGV[0] the program's name)
@@ -24,8 +24,8 @@ namespace solarlon::driver {
 //            the menu never starts. With no other argument the program runs (RUN's result). Any other
 //            argument: one line on ERR naming it, status 2, and nothing else happens.
 int command(int argc, const char* const argv[], std::istream& in, std::ostream& out, std::ostream& err,
-            const Terminal& term);
+            const console::Terminal& term);
 
-}  // namespace solarlon::driver
+}  // namespace solarlon::program
 
 #endif

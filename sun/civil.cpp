@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-namespace solarlon::detail {
+namespace solarlon::sun::detail {
 
 std::int64_t days_from_civil(std::int64_t y, std::int64_t m, std::int64_t d) {
     y -= m <= 2;
@@ -29,4 +29,4 @@ void civil_from_days(std::int64_t z, std::int64_t& y, std::int64_t& m, std::int6
     y = yoe + era * 400 + (m <= 2);
 }
 
-}  // namespace solarlon::detail
+}  // namespace solarlon::sun::detail

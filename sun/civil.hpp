@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace solarlon::detail {
+namespace solarlon::sun::detail {
 
 // days_from_civil  Day count of a proleptic Gregorian date from 1970 January 1 (negative before).
 //  Given:    Y, M, D   year (any, 0 and negative included), month 1..12, day 1..31
@@ -18,6 +18,6 @@ std::int64_t days_from_civil(std::int64_t y, std::int64_t m, std::int64_t d);
 //  Returned: Y, M, D   year, month 1..12, day 1..31
 void civil_from_days(std::int64_t z, std::int64_t& y, std::int64_t& m, std::int64_t& d);
 
-}  // namespace solarlon::detail
+}  // namespace solarlon::sun::detail
 
 #endif

@@ -13,7 +13,7 @@
 //            for the days between).
 #include "holiday_rules.hpp"
 
-namespace solarlon::detail {
+namespace solarlon::sun::detail {
 
 namespace {
 
@@ -66,4 +66,4 @@ extern const HolidayRule kHolidayRules[38] = {
 };
 // clang-format on
 
-}  // namespace solarlon::detail
+}  // namespace solarlon::sun::detail

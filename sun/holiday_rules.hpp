@@ -8,7 +8,7 @@
 
 #include <solarlon/calendar.hpp>
 
-namespace solarlon::detail {
+namespace solarlon::sun::detail {
 
 // How a rule finds its day in a year.
 enum class HolidayDay {
@@ -42,6 +42,6 @@ inline constexpr sun::Date kAmended2007{2007, 1, 1};
 // The rules, by the date of the year each holiday falls on.
 extern const HolidayRule kHolidayRules[38];
 
-}  // namespace solarlon::detail
+}  // namespace solarlon::sun::detail
 
 #endif

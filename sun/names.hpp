@@ -4,7 +4,7 @@
 #ifndef SOLARLON_SUN_NAMES_HPP
 #define SOLARLON_SUN_NAMES_HPP
 
-namespace solarlon::detail {
+namespace solarlon::sun::detail {
 
 struct TermName {
     const char* name;
@@ -30,6 +30,6 @@ extern const char* const kSexagenaryNames[60];
 // The national holidays, then the days the law adds (振替休日, 国民の休日).
 extern const HolidayName kHolidayNames[25];
 
-}  // namespace solarlon::detail
+}  // namespace solarlon::sun::detail
 
 #endif

@@ -30,9 +30,9 @@ Answer command(std::vector<const char*> args, bool locale_utf8 = true) {
     args.insert(args.begin(), "solarlon");
     std::istringstream in;
     std::ostringstream out, err;
-    solarlon::driver::Terminal term;
+    solarlon::console::Terminal term;
     term.locale_utf8 = locale_utf8;
-    const int status = solarlon::driver::command(static_cast<int>(args.size()), args.data(), in, out, err, term);
+    const int status = solarlon::program::command(static_cast<int>(args.size()), args.data(), in, out, err, term);
     return {status, out.str(), err.str()};
 }
 
@@ -40,7 +40,7 @@ Answer command(std::vector<const char*> args, bool locale_utf8 = true) {
 std::string mode_answer(const std::string& input) {
     std::istringstream in(input);
     std::ostringstream out;
-    EXPECT_EQ(solarlon::driver::run(in, out, solarlon::driver::Encoding::UTF8), 0) << input;
+    EXPECT_EQ(solarlon::driver::run(in, out, solarlon::console::Encoding::UTF8), 0) << input;
     const std::string s = out.str();
     const std::size_t eq = s.find('=');
     if (eq == std::string::npos) return "";
@@ -158,7 +158,7 @@ TEST(Commands, WhenAndAtAgreeWithModes) {
 // --sjis says, csv and json are UTF-8 always; each names the theory and the scale.
 // clang-format off
 TEST(Commands, FormatsAndEncodings) {
-    const std::string head = std::string(solarlon::texts::UTF8.CLASSIC_HEAD) + std::string(solarlon::texts::UTF8.TIME_HEAD) + "+09:00\n";
+    const std::string head = std::string(solarlon::console::UTF8.CLASSIC_HEAD) + std::string(solarlon::console::UTF8.TIME_HEAD) + "+09:00\n";
     const std::string text = head + "79.26941°  1978-06-10 21:20:00 +09:00\n";
     auto sjis = [](const std::string& utf8) {
         std::string s = testsupport::sjis(utf8);
@@ -181,7 +181,7 @@ TEST(Commands, FormatsAndEncodings) {
         {{"at", "1978-06-10T12:20:00.25Z", "--format", "json", "--theory", "classic"}, true,
          "[\n  {\"instant\": \"1978-06-10T12:20:00.25+00:00\", \"longitude\": 79.26941, \"theory\": \"classic\", \"scale\": \"utc\"}\n]\n"},
         {{"at", "1978-06-10T12:20Z", "--theory", "classic"}, true,  // the header names the zone of the times
-         std::string(solarlon::texts::UTF8.CLASSIC_HEAD) + std::string(solarlon::texts::UTF8.TIME_HEAD) + "UTC\n1978-06-10 12:20:00 +00:00  79.26941°\n"},
+         std::string(solarlon::console::UTF8.CLASSIC_HEAD) + std::string(solarlon::console::UTF8.TIME_HEAD) + "UTC\n1978-06-10 12:20:00 +00:00  79.26941°\n"},
     };
     // clang-format on
     for (const auto& c : cases) {
@@ -219,18 +219,18 @@ std::int64_t fixed_clock() {
 }
 
 // The command of ARGS with the clock CLOCK (UTF-8).
-Answer with_clock(std::vector<const char*> args, solarlon::driver::Clock clock) {
+Answer with_clock(std::vector<const char*> args, solarlon::commands::Clock clock) {
     args.insert(args.begin(), "solarlon");
     std::ostringstream out, err;
-    const auto o = solarlon::driver::read_options(static_cast<int>(args.size()), args.data());
-    const int status = solarlon::driver::one_shot(o, out, err, solarlon::driver::Encoding::UTF8, clock);
+    const auto o = solarlon::commands::read_options(static_cast<int>(args.size()), args.data());
+    const int status = solarlon::commands::one_shot(o, out, err, solarlon::console::Encoding::UTF8, clock);
     return {status, out.str(), err.str()};
 }
 
 // at now takes whole seconds of the clock, floored, and refuses them outside the span as at does;
 // SOURCE_DATE_EPOCH is the DTSTAMP where it is a whole number of seconds a DTSTAMP holds.
 TEST(Commands, ClockAndSourceDateEpoch) {
-    using solarlon::driver::Clock;
+    using solarlon::commands::Clock;
     const struct {
         Clock clock;
         int status;
@@ -365,7 +365,7 @@ TEST(Commands, ApparentTheoryIsTheDefault) {
                       static_cast<int>(solarlon::apparent::term_longitude(static_cast<int>(k))), mo + 1,
                       static_cast<int>(d + 1), static_cast<int>(sod / 3600), static_cast<int>(sod / 60 % 60),
                       static_cast<int>(sod % 60));
-        EXPECT_EQ(rows[k + 1], std::string(solarlon::texts::UTF8.TERMS[k]) + want) << k;
+        EXPECT_EQ(rows[k + 1], std::string(solarlon::console::UTF8.TERMS[k]) + want) << k;
     }
     const struct {
         const char* year;
@@ -385,8 +385,8 @@ TEST(Commands, ApparentTheoryIsTheDefault) {
         EXPECT_LE(std::abs((h * 3600 + mi * 60 + sec) - (p.hour * 3600 + p.minute * 60)), 30) << row;
     }
     const auto text = lines(command({"terms", "2027"}).out);
-    EXPECT_EQ(text.at(0), std::string(solarlon::texts::UTF8.APPARENT_HEAD) +
-                              std::string(solarlon::texts::UTF8.TIME_HEAD) + "+09:00");
+    EXPECT_EQ(text.at(0), std::string(solarlon::console::UTF8.APPARENT_HEAD) +
+                              std::string(solarlon::console::UTF8.TIME_HEAD) + "+09:00");
     // 359.999996 degrees prints as 0, never as 360.
     EXPECT_EQ(lines(command({"at", "2027-03-21T05:24:41", "--format", "csv"}).out).at(1),
               "2027-03-21T05:24:41+09:00,0.00000,apparent,utc");
@@ -518,7 +518,7 @@ TEST(Commands, EdgesOfTime) {
 TEST(Commands, TermNamesAreTheTextTable) {
     const auto terms =
         solarlon::sun::solar_terms(2027, solarlon::sun::Equinox::of_date(), 9.0, solarlon::sun::Theory::classic);
-    for (std::size_t k = 0; k < terms.size(); ++k) EXPECT_EQ(terms[k].name, solarlon::texts::UTF8.TERMS[k]) << k;
+    for (std::size_t k = 0; k < terms.size(); ++k) EXPECT_EQ(terms[k].name, solarlon::console::UTF8.TERMS[k]) << k;
 }
 
 }  // namespace

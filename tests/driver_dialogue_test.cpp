@@ -95,8 +95,8 @@ TEST(Dialogue, NoticesEscapeControlBytesInEitherEncoding) {
     const std::string no_mode = " メニューにない答えです: x\\x1B[A";
     const std::string bad = " 数値として読めません: 9\\x1B]0;t\\x07";
     const std::string year = " 年は整数で入力してください: 2027.5";
-    for (const auto enc : {solarlon::driver::Encoding::ShiftJIS, solarlon::driver::Encoding::UTF8}) {
-        const bool utf8 = enc == solarlon::driver::Encoding::UTF8;
+    for (const auto enc : {solarlon::console::Encoding::ShiftJIS, solarlon::console::Encoding::UTF8}) {
+        const bool utf8 = enc == solarlon::console::Encoding::UTF8;
         SCOPED_TRACE(utf8 ? "UTF-8" : "Shift-JIS");
         std::istringstream in(input);
         std::ostringstream out;

@@ -6,13 +6,13 @@
 
 namespace {
 
-using solarlon::texts::Entry;
-using solarlon::texts::kTextCount;
+using solarlon::console::Entry;
+using solarlon::console::kTextCount;
 
 TEST(Texts, ShiftJisAndUtf8TablesHoldTheSameTexts) {
     Entry sjis[kTextCount], utf8[kTextCount];
-    solarlon::texts::entries(solarlon::texts::SJIS, sjis);
-    solarlon::texts::entries(solarlon::texts::UTF8, utf8);
+    solarlon::console::entries(solarlon::console::SJIS, sjis);
+    solarlon::console::entries(solarlon::console::UTF8, utf8);
     for (std::size_t i = 0; i < kTextCount; ++i) {
         EXPECT_EQ(testsupport::utf8_of(std::string(sjis[i].text)), std::string(utf8[i].text)) << sjis[i].name;
         EXPECT_EQ(std::string(sjis[i].text), testsupport::sjis(std::string(utf8[i].text))) << sjis[i].name;
@@ -21,7 +21,7 @@ TEST(Texts, ShiftJisAndUtf8TablesHoldTheSameTexts) {
 
 TEST(Texts, MenuRecordLengthsInBytes) {
     const std::size_t want[8] = {52, 44, 52, 44, 44, 52, 7, 52};
-    for (int i = 0; i < 8; ++i) EXPECT_EQ(solarlon::texts::SJIS.MENU[i].size(), want[i]) << "menu record " << i + 1;
+    for (int i = 0; i < 8; ++i) EXPECT_EQ(solarlon::console::SJIS.MENU[i].size(), want[i]) << "menu record " << i + 1;
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 
 #include "console/texts.hpp"
 
-namespace solarlon::texts {
+namespace solarlon::console {
 
 struct Entry {
     const char* name;
@@ -17,6 +17,6 @@ struct Entry {
 inline constexpr std::size_t kTextCount = 388;
 void entries(const Texts& table, Entry (&out)[kTextCount]);
 
-}  // namespace solarlon::texts
+}  // namespace solarlon::console
 
 #endif

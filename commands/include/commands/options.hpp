@@ -14,7 +14,7 @@
 
 #include "console/console.hpp"
 
-namespace solarlon::driver {
+namespace solarlon::commands {
 
 // The answer's form: text lines for people, csv with a header line, one json array of objects, or an
 // iCalendar file of all-day events (terms, kou, zassetsu and holidays).
@@ -64,8 +64,8 @@ std::int64_t system_seconds();
 //                     or on a failed write, or after a passage that falls past the year
 //  Result:   0 answered, 1 the answer could not be written, 2 a bad value (nothing is then written
 //            on OUT)
-int one_shot(const Options& o, std::ostream& out, std::ostream& err, Encoding text_enc, Clock clock = system_seconds);
+int one_shot(const Options& o, std::ostream& out, std::ostream& err, console::Encoding text_enc, Clock clock = system_seconds);
 
-}  // namespace solarlon::driver
+}  // namespace solarlon::commands
 
 #endif

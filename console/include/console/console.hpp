@@ -11,14 +11,14 @@
 
 #include "console/texts.hpp"
 
-namespace solarlon::driver {
+namespace solarlon::console {
 
 // Console encoding of every text the program writes. What the user types is used as typed, and
 // echoed as a terminal of that encoding may show it (io::escaped).
 using Encoding = io::Charset;
 
 // texts_of  The texts in the encoding ENC.
-inline const texts::Texts& texts_of(Encoding enc) { return enc == Encoding::UTF8 ? texts::UTF8 : texts::SJIS; }
+inline const console::Texts& texts_of(Encoding enc) { return enc == Encoding::UTF8 ? console::UTF8 : console::SJIS; }
 
 // What the platform says about the standard streams.
 struct Terminal {
@@ -37,6 +37,6 @@ Terminal terminal();
 //      exit status still tells.
 void say(std::ostream& err, std::string_view line, Encoding enc, std::string_view line_end = "\r\n");
 
-}  // namespace solarlon::driver
+}  // namespace solarlon::console
 
 #endif

@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-namespace solarlon::texts {
+namespace solarlon::console {
 
 struct Texts {
     std::string_view MENU[8];
@@ -51,6 +51,6 @@ struct Texts {
 extern const Texts SJIS;  // Shift-JIS (CP932) bytes
 extern const Texts UTF8;  // the same texts as UTF-8 bytes
 
-}  // namespace solarlon::texts
+}  // namespace solarlon::console
 
 #endif
