@@ -1,37 +1,41 @@
 // crossing, instant_of, term_longitude, solar_terms, solar_terms_tt  The instant at which the Sun's
 //     apparent longitude reaches a value, and the 24 solar terms of a calendar year.
 //
-//  Method:   A bracketed secant search in TT on f(t) = longitude(t) - LON, brought into (-180, 180]. The
-//            Sun's apparent longitude grows by 0.953 to 1.020 degree a day, so f is negative before the
-//            crossing and positive after it within a few days: a bracket [lo, hi] around a first guess
-//            holds the root without being evaluated at its ends. Each step is a secant (the first one
-//            with the rate the caller knows) and falls back to the middle of the bracket when it
-//            would leave it; each evaluation narrows the bracket from one side.
+//  Method:   Newton's method in TT on f(t) = longitude(t) - LON, brought into (-180, 180], with the
+//            longitude and its rate from one ephemeris evaluation (track: the reduction of place_tt,
+//            the nutation in longitude alone, the rate from the Earth's velocity). The Sun's apparent
+//            longitude grows by 0.953 to 1.020 degree a day, so f is negative before the crossing
+//            and positive after it within a few days: a bracket [lo, hi] around a first guess holds
+//            the root without being evaluated at its ends. Each evaluation narrows the bracket from
+//            one side, and a step that would leave it goes to its middle.
 //            First guess: the Sun's mean longitude of date, 280.46646 + 0.98564736 d degrees, d days
 //            from JD 2451545.0 (J. Meeus, Astronomical Algorithms, 2nd ed., 1998, eq. 25.2); the true
 //            longitude departs from it by the equation of the centre, under 2 degrees, so a bracket of
 //            5 days either side holds the crossing. Within 6 degrees of the year's start, where the
 //            crossing may fall on either side of it, the longitude at the start decides, and the guess
 //            from it is within a quarter of a day. The solar terms after the first are guessed from
-//            the one before with the rate found there, within 0.2 day; their bracket is 1 day wide on
-//            each side.
-//  Notes:  1 Once |f| is below 1e-6 degree (0.09 s of time) and the rate is a secant slope of the
-//            search, one more secant step is taken without evaluating it: the secant's error is then
-//            (f''/2f') times the last two errors, under 1e-10 day (10 us). Typically 3 evaluations
-//            a term. The search takes at most kMaxEvaluations, so it cannot run away, and an answer
-//            whose |f| is not below 1e-4 degree is NaN: a bracket that did not hold the root gives no
-//            answer.
+//            the one before with the rate and acceleration found there, to some ten minutes (the Moon
+//            moves the Earth by 6" a fortnight); their bracket is 1 day wide on each side.
+//  Notes:  1 Once |f| is below 1e-5 degree (0.9 s of time), one more Newton step is taken without
+//            evaluating it: its error is (f''/2f') times the square of the last one, under 4e-14 day,
+//            plus the rate's error (under 1e-6 of itself) times the last one, under 1e-11 day (1 us).
+//            Typically 2 evaluations a term. The search takes at most kMaxEvaluations, so it cannot
+//            run away, and an answer whose |f| is not below 1e-4 degree is NaN: a bracket that did
+//            not hold the root gives no answer.
 //          2 Instants are days from 0 h of January 1 of the year (Gregorian) in d2, so that their
 //            fraction keeps 1e-13 day (10 ns).
 //          3 The search runs in TT, where the longitude has no steps: the year's start is taken to TT,
 //            and the instants the scale answers bound the search, so that a crossing outside them is
 //            not found. Back in UTC, a crossing inside a leap second keeps its place in it.
-//  Called:   place_tt, to_tt, from_tt
+//          4 The evaluations of one search share TDB - TT and the nutation where they are close
+//            (track), so that a term costs about two ephemeris evaluations and one of the nutation.
+//  Called:   track, to_tt, from_tt
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
 #include "apparent/apparent.hpp"
+#include "detail.hpp"
 
 namespace solarlon::apparent {
 
@@ -40,7 +44,7 @@ namespace {
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kRate = 0.98564736;   // the Sun's mean motion in longitude of date, degrees a day
 constexpr double kYear = 365.2421897;  // tropical year, days
-constexpr double kClose = 1.0e-6;      // degrees
+constexpr double kClose = 1.0e-5;      // degrees
 constexpr double kAccept = 1.0e-4;     // degrees
 constexpr int kMaxEvaluations = 64;    // bisection alone narrows 10 days to 1e-9 day in 34
 
@@ -70,10 +74,10 @@ struct Span {
     double base, first, end;
 };
 
-// Longitude at TT BASE + T, NaN outside the span.
-double longitude_in(const Span& s, double t) {
-    if (!(t >= s.first && t <= s.end)) return kNaN;
-    return place_tt(s.base, t).longitude;
+// Longitude and its rates at TT BASE + T, NaN outside the span.
+detail::Track track_in(const Span& s, double t, detail::Slow& slow) {
+    if (!(t >= s.first && t <= s.end)) return {kNaN, kNaN, kNaN};
+    return detail::track(s.base, t, slow);
 }
 
 // The span that SCALE answers, as TT days from BASE.
@@ -82,48 +86,46 @@ Span span_of(double base, Scale scale) {
     return {base, (first.d1 - base) + first.d2, (end.d1 - base) + end.d2};
 }
 
-// A root and the rate of the longitude there, degrees a day.
+// A root and the rate and acceleration of the longitude there, degrees a day and a day squared.
 struct Root {
     double t;  // days from BASE; NaN when not found
-    double rate;
+    double rate, acceleration;
 };
 
-// root  Offset t from BASE in (LO, HI) at which longitude() reaches LON, starting at X.
+// root  Offset t from BASE in (LO, HI) at which the longitude reaches LON, starting at X.
 //  Given:    s           span, TT
 //            lon         wanted longitude, degrees [0, 360)
 //            lo, hi      bracket, days from BASE: f(lo) < 0 < f(hi), known, not evaluated
 //            x           first guess, days from BASE, inside the bracket
-//            rate        rate of the longitude for the first step, degrees a day
-Root root(const Span& s, double lon, double lo, double hi, double x, double rate) {
-    auto f = [&s, lon](double t) { return wrap180(longitude_in(s, t) - lon); };
-    double fx = f(x);
-    bool measured = false;  // RATE is a secant slope of this search
+//  Given and returned:
+//            slow        the parts of the reduction shared by nearby evaluations (track)
+Root root(const Span& s, double lon, double lo, double hi, double x, detail::Slow& slow) {
+    detail::Track k = track_in(s, x, slow);
+    double fx = wrap180(k.longitude - lon);
     for (int n = 1; n < kMaxEvaluations && !std::isnan(fx) && fx != 0.0; ++n) {
         if (fx < 0.0) lo = x;
         else hi = x;
+        const double rate = k.rate > 0.5 * kRate && k.rate < 2.0 * kRate ? k.rate : kRate;
         double next = x - fx / rate;
         const bool inside = next > lo && next < hi;
-        if (measured && inside && std::fabs(fx) <= kClose) return {next, rate};  // note 1
+        if (inside && std::fabs(fx) <= kClose) return {next, rate, k.acceleration};  // note 1
         if (hi - lo <= 1.0e-9) break;
         if (!inside) next = 0.5 * (lo + hi);
-        const double fn = f(next);
-        const double slope = (fn - fx) / (next - x);
-        if (slope > 0.5 * kRate && slope < 2.0 * kRate) {
-            rate = slope;
-            measured = true;
-        }
         x = next;
-        fx = fn;
+        k = track_in(s, x, slow);
+        fx = wrap180(k.longitude - lon);
     }
-    if (!(std::fabs(fx) <= kAccept)) return {kNaN, rate};
-    return {x, rate};
+    if (!(std::fabs(fx) <= kAccept)) return {kNaN, k.rate, k.acceleration};
+    return {x, k.rate, k.acceleration};
 }
 
 // first_crossing  The first crossing of WANT from 0 h of January 1 of YEAR in the zone on.
 //  Given:    s            span, TT, from BASE at 0 h of January 1 of YEAR
 //            start        0 h of January 1 of the zone, TT, days from BASE
 //            want         longitude, degrees [0, 360)
-Root first_crossing(const Span& s, double start, double want) {
+//  Given and returned:
+//            slow         as root
+Root first_crossing(const Span& s, double start, double want, detail::Slow& slow) {
     const double base = s.base;
     const double mean = 280.46646 + kRate * ((base - 2451545.0) + start);
     const double ahead = wrap360(want - mean);  // degrees of mean motion from the start
@@ -132,10 +134,10 @@ Root first_crossing(const Span& s, double start, double want) {
         // Near the year's start: the longitude there says on which side of it the crossing lies
         // (taken at the first instant answered when the start is before it).
         const double at = std::max(start, s.first);
-        const double f0 = wrap180(longitude_in(s, at) - want);
+        const double f0 = wrap180(track_in(s, at, slow).longitude - want);
         // From the first instant answered, the crossing is the first one after the start unless it
         // came between the two (the zone's hours before 1600 January 1 UTC, at most a day).
-        if (std::isnan(f0) || at > start + 1.0 || (f0 > 0.0 && at > start)) return {kNaN, kRate};
+        if (std::isnan(f0) || at > start + 1.0 || (f0 > 0.0 && at > start)) return {kNaN, kRate, 0.0};
         if (f0 <= 0.0) {
             guess = at - f0 / kRate;
             lo = at - 1.0e-9;
@@ -145,7 +147,7 @@ Root first_crossing(const Span& s, double start, double want) {
         }
         hi = guess + 1.0;
     }
-    return root(s, want, lo, hi, guess, kRate);
+    return root(s, want, lo, hi, guess, slow);
 }
 
 bool usable(double year, double zone) { return std::isfinite(year) && year == std::floor(year) && std::isfinite(zone); }
@@ -171,7 +173,8 @@ Jd crossing(double year, double zone, double lon, Scale scale) {
     if (!usable(year, zone) || !std::isfinite(lon)) return {kNaN, kNaN};
     const double base = january1(year);
     const Span s = span_of(base, scale);
-    const Root r = first_crossing(s, start_of(base, zone, scale), wrap360(lon));
+    detail::Slow slow;
+    const Root r = first_crossing(s, start_of(base, zone, scale), wrap360(lon), slow);
     if (std::isnan(r.t)) return {kNaN, kNaN};
     return {base, r.t};
 }
@@ -193,19 +196,26 @@ std::array<Jd, 24> solar_terms(double year, double zone) {
 }
 
 std::array<Jd, 24> solar_terms_tt(double year, double zone, Scale scale) {
+    detail::Slow slow;
+    return detail::solar_terms_tt(year, zone, scale, slow);
+}
+
+std::array<Jd, 24> detail::solar_terms_tt(double year, double zone, Scale scale, Slow& slow) {
     std::array<Jd, 24> terms{};
     terms.fill(Jd{kNaN, kNaN});
     if (!usable(year, zone)) return terms;
     const double base = january1(year);
     const Span s = span_of(base, scale);
-    Root r = first_crossing(s, start_of(base, zone, scale), term_longitude(0));
+    Root r = first_crossing(s, start_of(base, zone, scale), term_longitude(0), slow);
 
-    // Each next term 15 degrees on, guessed from the rate at the one before.
+    // Each next term 15 degrees on, guessed from the rate and acceleration at the one before:
+    // rate d + acceleration d^2 / 2 = 15.
     for (int k = 0; k < 24 && !std::isnan(r.t); ++k) {
         terms[static_cast<std::size_t>(k)] = {base, r.t};
         if (k == 23) break;
-        const double guess = r.t + 15.0 / r.rate;
-        r = root(s, term_longitude(k + 1), guess - 1.0, guess + 1.0, guess, r.rate);
+        const double d = 15.0 / r.rate;
+        const double guess = r.t + d - 0.5 * r.acceleration * d * d / r.rate;
+        r = root(s, term_longitude(k + 1), guess - 1.0, guess + 1.0, guess, slow);
     }
     return terms;
 }

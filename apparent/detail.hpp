@@ -1,0 +1,60 @@
+// detail.hpp  The private routines of apparent/: the nutation in longitude from its series, and the
+//             apparent longitude with its rates, as the search evaluates it.
+//
+// Private to apparent/ and its tests; the constant tables are declared in apparent/tables.hpp.
+#ifndef SOLARLON_APPARENT_DETAIL_HPP
+#define SOLARLON_APPARENT_DETAIL_HPP
+
+#include <array>
+#include <limits>
+
+#include "apparent/apparent.hpp"
+
+namespace solarlon::apparent::detail {
+
+// Nutation  The nutation in longitude and its first two derivatives.
+struct Nutation {
+    double dpsi;          // radians
+    double rate;          // radians a day
+    double acceleration;  // radians a day a day
+};
+
+// nutation_in_longitude  Delta psi of the IAU 2006/2000A nutation (the IAU 2000A series with the
+//                        IAU 2006 adjustments, as eraNut06a gives it) and its derivatives.
+//  Given:    tt1, tt2   TT, two-part Julian Date
+//  Returned: Delta psi, its rate and acceleration; NaN in a build without ERFA
+Nutation nutation_in_longitude(double tt1, double tt2);
+
+// Slow  The slowly changing parts of the reduction, TDB - TT and the nutation in longitude, each
+//       with the instant (TT, two-part Julian Date) it was found at, kept by one evaluation for the
+//       next ones near it; and the count of evaluations.
+struct Slow {
+    double tdb1 = std::numeric_limits<double>::quiet_NaN(), tdb2 = 0.0;
+    double tdb_tt = 0.0, tdb_rate = 0.0;  // seconds; seconds a day
+    double nut1 = std::numeric_limits<double>::quiet_NaN(), nut2 = 0.0;
+    Nutation nutation{0.0, 0.0, 0.0};
+    int ephemerides = 0, nutations = 0;  // eraEpv00 and nutation_in_longitude calls
+};
+
+// Track  The Sun's apparent longitude at an instant and its first two derivatives.
+struct Track {
+    double longitude;     // degrees, [0, 360), as longitude()
+    double rate;          // degrees a day
+    double acceleration;  // degrees a day a day, of the geometric longitude
+};
+
+// track  The Sun's apparent longitude at TT by the reduction of place_tt, with its rates.
+//  Given:    tt1, tt2   TT, two-part Julian Date
+//  Given and returned:
+//            slow       TDB - TT, used within a quarter of a day of its instant (taken on by its
+//                       rate), and the nutation, used within 0.01 day (by its rate and
+//                       acceleration); each found afresh at TT1 + TT2 and kept when farther
+//  Returned: every member NaN where the instant is not finite or there is no theory
+Track track(double tt1, double tt2, Slow& slow);
+
+// solar_terms_tt  As apparent::solar_terms_tt, the evaluations counted in SLOW (given fresh).
+std::array<Jd, 24> solar_terms_tt(double year, double zone, Scale scale, Slow& slow);
+
+}  // namespace solarlon::apparent::detail
+
+#endif
