@@ -14,22 +14,28 @@
 //            5 days either side holds the crossing. Within 6 degrees of the year's start, where the
 //            crossing may fall on either side of it, the longitude at the start decides, and the guess
 //            from it is within a quarter of a day. The solar terms after the first are guessed from
-//            the one before with the rate and acceleration found there, to some ten minutes (the Moon
-//            moves the Earth by 6" a fortnight); their bracket is 1 day wide on each side.
+//            the one before (note 5), to under a minute; their bracket is 1 day wide on each side.
 //  Notes:  1 Once |f| is below 1e-5 degree (0.9 s of time), one more Newton step is taken without
 //            evaluating it: its error is (f''/2f') times the square of the last one, under 4e-14 day,
-//            plus the rate's error (under 1e-6 of itself) times the last one, under 1e-11 day (1 us).
-//            Typically 2 evaluations a term. The search takes at most kMaxEvaluations, so it cannot
-//            run away, and an answer whose |f| is not below 1e-4 degree is NaN: a bracket that did
-//            not hold the root gives no answer.
+//            plus the rate's error (under 3e-7 of itself) times the last one, under 3e-12 day.
+//            Typically 2 evaluations a term, the second under a minute from the first (3 for the
+//            year's first term). The search takes at most kMaxEvaluations, so it cannot run away,
+//            and an answer whose |f| is not below 1e-4 degree is NaN: a bracket that did not hold
+//            the root gives no answer.
 //          2 Instants are days from 0 h of January 1 of the year (Gregorian) in d2, so that their
 //            fraction keeps 1e-13 day (10 ns).
 //          3 The search runs in TT, where the longitude has no steps: the year's start is taken to TT,
 //            and the instants the scale answers bound the search, so that a crossing outside them is
 //            not found. Back in UTC, a crossing inside a leap second keeps its place in it.
-//          4 The evaluations of one search share TDB - TT and the nutation where they are close
-//            (track), so that a term costs about two ephemeris evaluations and one of the nutation.
-//  Called:   track, to_tt, from_tt
+//          4 The evaluations of one search share TDB - TT, the nutation and the Earth's motion where
+//            they are close (track), so that a term costs one ephemeris evaluation and one of the
+//            nutation: the second evaluation carries the Earth from the first.
+//          5 Next term: the barycentre's longitude by the rate found at the term before (less what
+//            the wobble adds to it), the acceleration and the jerk there, plus the change in the
+//            wobble: the Earth's monthly turn about the barycentre (up to 6.4") and the short-period
+//            nutation (wobble). What this leaves, the fourth derivative and the planets' pull, is
+//            under 2.5" over a fortnight, a minute of time.
+//  Called:   track, wobble, to_tt, from_tt
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -76,7 +82,7 @@ struct Span {
 
 // Longitude and its rates at TT BASE + T, NaN outside the span.
 detail::Track track_in(const Span& s, double t, detail::Slow& slow) {
-    if (!(t >= s.first && t <= s.end)) return {kNaN, kNaN, kNaN};
+    if (!(t >= s.first && t <= s.end)) return {kNaN, kNaN, kNaN, kNaN};
     return detail::track(s.base, t, slow);
 }
 
@@ -86,10 +92,11 @@ Span span_of(double base, Scale scale) {
     return {base, (first.d1 - base) + first.d2, (end.d1 - base) + end.d2};
 }
 
-// A root and the rate and acceleration of the longitude there, degrees a day and a day squared.
+// A root and the longitude's rate there, degrees a day, with the barycentre's acceleration and jerk
+// (track).
 struct Root {
     double t;  // days from BASE; NaN when not found
-    double rate, acceleration;
+    double rate, acceleration, jerk;
 };
 
 // root  Offset t from BASE in (LO, HI) at which the longitude reaches LON, starting at X.
@@ -107,16 +114,17 @@ Root root(const Span& s, double lon, double lo, double hi, double x, detail::Slo
         else hi = x;
         const double rate = k.rate > 0.5 * kRate && k.rate < 2.0 * kRate ? k.rate : kRate;
         double next = x - fx / rate;
-        const bool inside = next > lo && next < hi;
-        if (inside && std::fabs(fx) <= kClose) return {next, rate, k.acceleration};  // note 1
+        // A step below the instant's resolution leaves NEXT at X, on the bracket's end.
+        const bool inside = (next > lo && next < hi) || next == x;
+        if (inside && std::fabs(fx) <= kClose) return {next, rate, k.acceleration, k.jerk};  // note 1
         if (hi - lo <= 1.0e-9) break;
         if (!inside) next = 0.5 * (lo + hi);
         x = next;
         k = track_in(s, x, slow);
         fx = wrap180(k.longitude - lon);
     }
-    if (!(std::fabs(fx) <= kAccept)) return {kNaN, k.rate, k.acceleration};
-    return {x, k.rate, k.acceleration};
+    if (!(std::fabs(fx) <= kAccept)) return {kNaN, k.rate, k.acceleration, k.jerk};
+    return {x, k.rate, k.acceleration, k.jerk};
 }
 
 // first_crossing  The first crossing of WANT from 0 h of January 1 of YEAR in the zone on.
@@ -137,7 +145,7 @@ Root first_crossing(const Span& s, double start, double want, detail::Slow& slow
         const double f0 = wrap180(track_in(s, at, slow).longitude - want);
         // From the first instant answered, the crossing is the first one after the start unless it
         // came between the two (the zone's hours before 1600 January 1 UTC, at most a day).
-        if (std::isnan(f0) || at > start + 1.0 || (f0 > 0.0 && at > start)) return {kNaN, kRate, 0.0};
+        if (std::isnan(f0) || at > start + 1.0 || (f0 > 0.0 && at > start)) return {kNaN, kRate, 0.0, 0.0};
         if (f0 <= 0.0) {
             guess = at - f0 / kRate;
             lo = at - 1.0e-9;
@@ -148,6 +156,25 @@ Root first_crossing(const Span& s, double start, double want, detail::Slow& slow
         hi = guess + 1.0;
     }
     return root(s, want, lo, hi, guess, slow);
+}
+
+// next_term  Days from a solar term to the next, 15 degrees on, roughly (note 5).
+//  Given:    base       TT, the Julian Date that R's instant counts from
+//            r          the term found, with its rates
+//            lon        its longitude, degrees
+double next_term(double base, const Root& r, double lon) {
+    constexpr double h = 0.05, deg = 180.0 / 3.141592653589793;
+    const double from = detail::wobble(base, r.t, lon / deg);
+    const double rate = (detail::wobble(base, r.t + h, (lon + h * r.rate) / deg) -
+                         detail::wobble(base, r.t - h, (lon - h * r.rate) / deg)) *
+                        deg / (2.0 * h);
+    const double smooth = r.rate - rate;
+    double d = 15.0 / r.rate;
+    for (int i = 0; i < 2; ++i) {
+        const double w = (detail::wobble(base, r.t + d, (lon + 15.0) / deg) - from) * deg;
+        d -= (d * (smooth + d * (0.5 * r.acceleration + d * r.jerk / 6.0)) + w - 15.0) / r.rate;
+    }
+    return d;
 }
 
 bool usable(double year, double zone) { return std::isfinite(year) && year == std::floor(year) && std::isfinite(zone); }
@@ -208,13 +235,11 @@ std::array<Jd, 24> detail::solar_terms_tt(double year, double zone, Scale scale,
     const Span s = span_of(base, scale);
     Root r = first_crossing(s, start_of(base, zone, scale), term_longitude(0), slow);
 
-    // Each next term 15 degrees on, guessed from the rate and acceleration at the one before:
-    // rate d + acceleration d^2 / 2 = 15.
+    // Each next term 15 degrees on, guessed from the one before (note 5).
     for (int k = 0; k < 24 && !std::isnan(r.t); ++k) {
         terms[static_cast<std::size_t>(k)] = {base, r.t};
         if (k == 23) break;
-        const double d = 15.0 / r.rate;
-        const double guess = r.t + d - 0.5 * r.acceleration * d * d / r.rate;
+        const double guess = r.t + next_term(base, r, term_longitude(k));
         r = root(s, term_longitude(k + 1), guess - 1.0, guess + 1.0, guess, slow);
     }
     return terms;
