@@ -1,5 +1,5 @@
-// detail.hpp  The private routines of apparent/: the nutation in longitude from its series, and the
-//             apparent longitude with its rates, as the search evaluates it.
+// detail.hpp  The private routines of apparent/: the nutation in longitude from its series, the Moon
+//             roughly, and the apparent longitude with its rates as the search evaluates it.
 //
 // Private to apparent/ and its tests; the constant tables are declared in apparent/tables.hpp.
 #ifndef SOLARLON_APPARENT_DETAIL_HPP
@@ -45,9 +45,9 @@ Moon moon(double tt1, double tt2);
 //  Returned: radians
 double wobble(double tt1, double tt2, double sun);
 
-// Slow  The slowly changing parts of the reduction, TDB - TT and the nutation in longitude, each
-//       with the instant (TT, two-part Julian Date) it was found at, kept by one evaluation for the
-//       next ones near it; and the count of evaluations.
+// Slow  What one evaluation keeps for the next ones near it: TDB - TT, the nutation in longitude
+//       and the Earth from eraEpv00, each with the instant (two-part Julian Date) it was found at;
+//       and the count of evaluations.
 struct Slow {
     double tdb1 = std::numeric_limits<double>::quiet_NaN(), tdb2 = 0.0;
     double tdb_tt = 0.0, tdb_rate = 0.0;  // seconds; seconds a day
