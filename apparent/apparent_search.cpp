@@ -13,13 +13,14 @@
 //            longitude departs from it by the equation of the centre, under 2 degrees, so a bracket of
 //            5 days either side holds the crossing. Within 6 degrees of the year's start, where the
 //            crossing may fall on either side of it, the longitude at the start decides, and the guess
-//            from it is within a quarter of a day. The solar terms after the first are guessed from
-//            the one before (note 5), to under a minute; their bracket is 1 day wide on each side.
+//            from it and the rates there (note 5) is within a minute. The solar terms after the
+//            first are guessed from the one before in the same way, to under a minute; their
+//            bracket is 1 day wide on each side.
 //  Notes:  1 Once |f| is below 1e-5 degree (0.9 s of time), one more Newton step is taken without
 //            evaluating it: its error is (f''/2f') times the square of the last one, under 4e-14 day,
 //            plus the rate's error (under 3e-7 of itself) times the last one, under 3e-12 day.
-//            Typically 2 evaluations a term, the second under a minute from the first (3 for the
-//            year's first term). The search takes at most kMaxEvaluations, so it cannot run away,
+//            Typically 2 evaluations a term, the second under a minute from the first, and one
+//            ephemeris evaluation. The search takes at most kMaxEvaluations, so it cannot run away,
 //            and an answer whose |f| is not below 1e-4 degree is NaN: a bracket that did not hold
 //            the root gives no answer.
 //          2 Instants are days from 0 h of January 1 of the year (Gregorian) in d2, so that their
@@ -30,11 +31,11 @@
 //          4 The evaluations of one search share TDB - TT, the nutation and the Earth's motion where
 //            they are close (track), so that a term costs one ephemeris evaluation and one of the
 //            nutation: the second evaluation carries the Earth from the first.
-//          5 Next term: the barycentre's longitude by the rate found at the term before (less what
-//            the wobble adds to it), the acceleration and the jerk there, plus the change in the
-//            wobble: the Earth's monthly turn about the barycentre (up to 6.4") and the short-period
-//            nutation (wobble). What this leaves, the fourth derivative and the planets' pull, is
-//            under 2.5" over a fortnight, a minute of time.
+//          5 Days ahead (advance): the barycentre's longitude by the rate found at the instant before
+//            (less what the wobble adds to it), the acceleration and the jerk there, plus the change
+//            in the wobble: the Earth's monthly turn about the barycentre (up to 6.4") and the
+//            short-period nutation (wobble). What this leaves, the fourth derivative and the
+//            planets' pull, is under 2.5" over a fortnight, a minute of time.
 //  Called:   track, wobble, to_tt, from_tt
 #include <algorithm>
 #include <cmath>
@@ -127,6 +128,26 @@ Root root(const Span& s, double lon, double lo, double hi, double x, detail::Slo
     return {x, k.rate, k.acceleration, k.jerk};
 }
 
+// advance  Days from an instant until the longitude has grown by BY, roughly (note 5).
+//  Given:    base       TT, the Julian Date that R's instant counts from
+//            r          the instant, with the longitude's rates there
+//            lon        the longitude there, degrees
+//            by         degrees, under 20
+double advance(double base, const Root& r, double lon, double by) {
+    constexpr double h = 0.05, deg = 180.0 / 3.141592653589793;
+    const double from = detail::wobble(base, r.t, lon / deg);
+    const double rate = (detail::wobble(base, r.t + h, (lon + h * r.rate) / deg) -
+                         detail::wobble(base, r.t - h, (lon - h * r.rate) / deg)) *
+                        deg / (2.0 * h);
+    const double smooth = r.rate - rate;
+    double d = by / r.rate;
+    for (int i = 0; i < 2; ++i) {
+        const double w = (detail::wobble(base, r.t + d, (lon + by) / deg) - from) * deg;
+        d -= (d * (smooth + d * (0.5 * r.acceleration + d * r.jerk / 6.0)) + w - by) / r.rate;
+    }
+    return d;
+}
+
 // first_crossing  The first crossing of WANT from 0 h of January 1 of YEAR in the zone on.
 //  Given:    s            span, TT, from BASE at 0 h of January 1 of YEAR
 //            start        0 h of January 1 of the zone, TT, days from BASE
@@ -142,12 +163,13 @@ Root first_crossing(const Span& s, double start, double want, detail::Slow& slow
         // Near the year's start: the longitude there says on which side of it the crossing lies
         // (taken at the first instant answered when the start is before it).
         const double at = std::max(start, s.first);
-        const double f0 = wrap180(track_in(s, at, slow).longitude - want);
+        const detail::Track k0 = track_in(s, at, slow);
+        const double f0 = wrap180(k0.longitude - want);
         // From the first instant answered, the crossing is the first one after the start unless it
         // came between the two (the zone's hours before 1600 January 1 UTC, at most a day).
         if (std::isnan(f0) || at > start + 1.0 || (f0 > 0.0 && at > start)) return {kNaN, kRate, 0.0, 0.0};
         if (f0 <= 0.0) {
-            guess = at - f0 / kRate;
+            guess = at + advance(base, {at, k0.rate, k0.acceleration, k0.jerk}, k0.longitude, -f0);
             lo = at - 1.0e-9;
         } else {
             guess = start + kYear - f0 / kRate;
@@ -156,25 +178,6 @@ Root first_crossing(const Span& s, double start, double want, detail::Slow& slow
         hi = guess + 1.0;
     }
     return root(s, want, lo, hi, guess, slow);
-}
-
-// next_term  Days from a solar term to the next, 15 degrees on, roughly (note 5).
-//  Given:    base       TT, the Julian Date that R's instant counts from
-//            r          the term found, with its rates
-//            lon        its longitude, degrees
-double next_term(double base, const Root& r, double lon) {
-    constexpr double h = 0.05, deg = 180.0 / 3.141592653589793;
-    const double from = detail::wobble(base, r.t, lon / deg);
-    const double rate = (detail::wobble(base, r.t + h, (lon + h * r.rate) / deg) -
-                         detail::wobble(base, r.t - h, (lon - h * r.rate) / deg)) *
-                        deg / (2.0 * h);
-    const double smooth = r.rate - rate;
-    double d = 15.0 / r.rate;
-    for (int i = 0; i < 2; ++i) {
-        const double w = (detail::wobble(base, r.t + d, (lon + 15.0) / deg) - from) * deg;
-        d -= (d * (smooth + d * (0.5 * r.acceleration + d * r.jerk / 6.0)) + w - 15.0) / r.rate;
-    }
-    return d;
 }
 
 bool usable(double year, double zone) { return std::isfinite(year) && year == std::floor(year) && std::isfinite(zone); }
@@ -239,7 +242,7 @@ std::array<Jd, 24> detail::solar_terms_tt(double year, double zone, Scale scale,
     for (int k = 0; k < 24 && !std::isnan(r.t); ++k) {
         terms[static_cast<std::size_t>(k)] = {base, r.t};
         if (k == 23) break;
-        const double guess = r.t + next_term(base, r, term_longitude(k));
+        const double guess = r.t + advance(base, r, term_longitude(k), 15.0);
         r = root(s, term_longitude(k + 1), guess - 1.0, guess + 1.0, guess, slow);
     }
     return terms;
