@@ -56,6 +56,7 @@ struct Slow {
     double epv1 = std::numeric_limits<double>::quiet_NaN(), epv2 = 0.0;  // TDB of the Earth below
     double pvh[2][3] = {}, pvb[2][3] = {};  // eraEpv00: heliocentric, barycentric; AU, AU a day
     double acc[3] = {}, jerk[3] = {};       // the Earth's, under the Sun's and the Moon's pull
+    int evaluations = 0;                    // track calls, and of them
     int ephemerides = 0, nutations = 0;     // eraEpv00 and nutation_in_longitude calls
 };
 

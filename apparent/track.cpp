@@ -76,6 +76,7 @@ double turn(const double p[3], const double v[3]) { return (p[0] * v[1] - p[1] *
 Track track(double tt1, double tt2, Slow& slow) {
     constexpr double nan = std::numeric_limits<double>::quiet_NaN();
     if (!std::isfinite(tt1) || !std::isfinite(tt2)) return {nan, nan, nan, nan};
+    ++slow.evaluations;
 
     // 1 The Earth at TDB, with TDB - TT as place_tt has it.
     if (!(std::fabs(days(slow.tdb1, slow.tdb2, tt1, tt2)) <= 0.25)) {
