@@ -34,8 +34,8 @@ struct Moon {
 // kMoonShare  The Moon's share of the Earth-Moon mass, 1/(1 + 81.3006).
 constexpr double kMoonShare = 1.0 / 82.3006;
 
-// moon  The Moon's geocentric place at TT (two-part Julian Date), to some 0.3 degree and 0.2 percent
-//       of its distance; NaN in a build without ERFA.
+// moon  The Moon's geocentric place at TT (two-part Julian Date), to 0.4 degree and 0.35 percent of
+//       its distance; NaN in a build without ERFA.
 Moon moon(double tt1, double tt2);
 
 // wobble  What the Earth's monthly turn about the Earth-Moon barycentre and the short-period

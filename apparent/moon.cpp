@@ -4,11 +4,11 @@
 //
 //  Method:   The largest terms of the Moon's longitude, latitude and distance (J. Meeus,
 //            Astronomical Algorithms, 2nd ed., 1998, chapter 47: those over 0.1 degree and 500 km) on
-//            the Delaunay arguments of IERS 2003, mean ecliptic and equinox of date: within about 0.3
-//            degree and 0.2 percent. The Earth is the Earth-Moon barycentre less 1/82.3 of the
-//            geocentric Moon, so the Sun seen from it is displaced in longitude by that part of the
-//            Moon's place across the line of sight, up to 6.4". The short-period nutation is its five
-//            largest terms with periods under a year (to 0.01").
+//            the Delaunay arguments of IERS 2003, mean ecliptic and equinox of date: within 0.4 degree
+//            and 0.35 percent of eraMoon98 over 1600-3000. The Earth is the Earth-Moon barycentre less
+//            1/82.3 of the geocentric Moon, so the Sun seen from it is displaced in longitude by that
+//            part of the Moon's place across the line of sight, up to 6.4". The short-period nutation
+//            is its five largest terms of periods under 200 days.
 //  Called:   eraFal03, eraFalp03, eraFaf03, eraFad03, eraFaom03
 #include <cmath>
 #include <limits>
