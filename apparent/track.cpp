@@ -26,8 +26,8 @@
 //            third derivative (under 0.1" a day cubed) adds under 2e-8".
 //          4 Within kCarry (0.003 day, 4 minutes) of the last eraEpv00 call the Earth is carried from
 //            it by its velocity, its acceleration under the Sun's and the Moon's pull and the jerk of
-//            the Sun's: the planets' pull, up to 5e-7 m/s^2, left out, the velocity errs by under
-//            1.3e-4 m/s (0.09 microarcsecond of aberration) and the position by 2 cm. Over 1900-2100
+//            the Sun's: the planets' pull, up to 6e-7 m/s^2, left out, the velocity errs by under
+//            1.7e-4 m/s (0.11 microarcsecond of aberration) and the position by 2 cm. Over 1900-2100
 //            the longitude so found is within 0.06 microarcsecond (1.5 us of time) of place_tt's.
 //            Farther from 2000 eraEpv00 itself moves by up to 0.3 m from one instant to the next
 //            (its time argument, Julian years, keeps 1e-13 of a year): so does the full reduction.
