@@ -2,12 +2,15 @@
 // the Delta T model, the search's year rules, and the refusal before the model's range.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <cstdio>
 
 #include <solarlon/equinox.hpp>
 
 #include "apparent/apparent.hpp"
+#include "apparent/detail.hpp"
 #include "support.hpp"
 
 namespace ap = solarlon::apparent;
@@ -177,4 +180,62 @@ TEST(ApparentTheory, RefusesOutsideItsRange) {
     EXPECT_EQ(ap::coverage(NAN, 0.0), ap::Coverage::not_finite);
     EXPECT_TRUE(std::isnan(ap::instant_of(2027.5, 0, 90).d2));
     EXPECT_TRUE(std::isnan(ap::instant_of(2027, INFINITY, 90).d2));
+}
+
+// The search's evaluation against the full reduction (place_tt), from the first hours of 1599 to the
+// first days of 3001, in microarcseconds: the same longitude at one ephemeris evaluation; with the
+// Earth carried over minutes from it; and with TDB - TT carried over 0.2 day. Far from 2000
+// eraEpv00 itself moves by up to 0.4 uas when its instant changes by a rounding.
+TEST(ApparentTheory, TrackAgainstFullReduction) {
+    NEEDS_THEORY();
+    const struct Row {
+        double carried, tol;  // days from the last ephemeris evaluation; uas
+    } rows[] = {{0.0, 0.001}, {0.001, 0.5}, {0.0029, 0.5}, {0.2, 0.2}};
+    for (int i = 0; i <= 400; ++i) {
+        const double t1 = std::floor(ap::kFirstUtc - 1.0 + i * 1281.1), t2 = 0.25 + 0.0013 * i;
+        ap::detail::Slow slow;
+        (void)ap::detail::track(t1, t2, slow);
+        for (const Row& r : rows) {
+            ap::detail::Slow again = slow;
+            const double lon = ap::detail::track(t1, t2 + r.carried, again).longitude;
+            EXPECT_NEAR(testsupport::angdiff(lon, ap::place_tt(t1, t2 + r.carried).longitude) * 3.6e9, 0.0, r.tol)
+                << t1 << " " << r.carried;
+            EXPECT_EQ(again.ephemerides, r.carried < 0.003 ? 1 : 2);
+        }
+    }
+}
+
+// The search against the full reduction's own root (Newton steps on place_tt to 1e-12 day), two
+// years a century, both scales: the largest difference, and evaluations a term.
+TEST(ApparentTheory, SearchAgainstFullReduction) {
+    NEEDS_THEORY();
+    double worst = 0.0;
+    int evaluations = 0, ephemerides = 0, terms = 0;
+    for (int year = 1600; year <= 3000; year += 50) {
+        for (const ap::Scale scale : {ap::Scale::utc, ap::Scale::tt}) {
+            ap::detail::Slow slow;
+            const auto found = ap::detail::solar_terms_tt(year, scale == ap::Scale::utc ? 9.0 : 0.0, scale, slow);
+            evaluations += slow.evaluations;
+            ephemerides += slow.ephemerides;
+            for (int k = 0; k < 24; ++k) {
+                const ap::Jd t = found[static_cast<std::size_t>(k)];
+                ASSERT_FALSE(std::isnan(t.d2)) << year << " " << k;
+                double x = t.d2, step = 1.0;
+                for (int n = 0; n < 6 && std::fabs(step) > 1e-12; ++n) {
+                    const double f = testsupport::angdiff(ap::place_tt(t.d1, x).longitude, ap::term_longitude(k));
+                    const double h = 1e-4, rate = testsupport::angdiff(ap::place_tt(t.d1, x + h).longitude,
+                                                                       ap::place_tt(t.d1, x - h).longitude) /
+                                                  (2.0 * h);
+                    step = -f / rate;
+                    x += step;
+                }
+                worst = std::max(worst, std::fabs(x - t.d2) * 86400e6);
+                ++terms;
+            }
+        }
+    }
+    std::printf("largest difference %.1f us; %.2f evaluations a term, %.2f of the ephemeris\n", worst,
+                double(evaluations) / terms, double(ephemerides) / terms);
+    EXPECT_LT(worst, 20.0);
+    EXPECT_LT(double(ephemerides) / terms, 1.2);
 }
