@@ -5,7 +5,7 @@
 #include <sstream>
 #include <string>
 
-#include "program/program.hpp"
+#include "driver/dialogue.hpp"
 
 namespace testsupport {
 

@@ -15,7 +15,8 @@
 
 #include "apparent/apparent.hpp"
 #include "console/texts.hpp"
-#include "program/program.hpp"
+#include "commands/options.hpp"
+#include "driver/dialogue.hpp"
 #include "support.hpp"
 
 namespace {
@@ -25,15 +26,21 @@ struct Answer {
     std::string out, err;
 };
 
-// The program with ARGS, where the locale's codeset is UTF-8 or not; no terminal anywhere.
-Answer command(std::vector<const char*> args, bool locale_utf8 = true) {
+// The command line ARGS, read and answered as the program does, where the locale's codeset is UTF-8
+// or not (--utf8 and --sjis decide over it), by the clock CLOCK.
+Answer command(std::vector<const char*> args, bool locale_utf8 = true,
+               solarlon::commands::Clock clock = solarlon::commands::system_seconds) {
+    using solarlon::console::Encoding;
     args.insert(args.begin(), "solarlon");
-    std::istringstream in;
     std::ostringstream out, err;
-    solarlon::console::Terminal term;
-    term.locale_utf8 = locale_utf8;
-    const int status = solarlon::program::command(static_cast<int>(args.size()), args.data(), in, out, err, term);
-    return {status, out.str(), err.str()};
+    try {
+        const auto o = solarlon::commands::read_options(static_cast<int>(args.size()), args.data());
+        const Encoding enc = o.utf8.value_or(locale_utf8) ? Encoding::UTF8 : Encoding::ShiftJIS;
+        const int status = solarlon::commands::one_shot(o, out, err, enc, clock);
+        return {status, out.str(), err.str()};
+    } catch (const solarlon::commands::Bad& b) {
+        return {2, "", "*ERR* argument error: " + b.what + "\r\n"};
+    }
 }
 
 // The result record of a dialogue (UTF-8), from its "=" on, without the line end.
@@ -218,15 +225,6 @@ std::int64_t fixed_clock() {
     return S;
 }
 
-// The command of ARGS with the clock CLOCK (UTF-8).
-Answer with_clock(std::vector<const char*> args, solarlon::commands::Clock clock) {
-    args.insert(args.begin(), "solarlon");
-    std::ostringstream out, err;
-    const auto o = solarlon::commands::read_options(static_cast<int>(args.size()), args.data());
-    const int status = solarlon::commands::one_shot(o, out, err, solarlon::console::Encoding::UTF8, clock);
-    return {status, out.str(), err.str()};
-}
-
 // at now takes whole seconds of the clock, floored, and refuses them outside the span as at does;
 // SOURCE_DATE_EPOCH is the DTSTAMP where it is a whole number of seconds a DTSTAMP holds.
 TEST(Commands, ClockAndSourceDateEpoch) {
@@ -242,7 +240,7 @@ TEST(Commands, ClockAndSourceDateEpoch) {
         {fixed_clock<32535216001>, 2, ""},  // 3001-01-01T00:00:01Z
     };
     for (const auto& n : nows) {
-        const Answer a = with_clock({"at", "now", "--zone", "UTC", "--format", "csv", "--theory", "classic"}, n.clock);
+        const Answer a = command({"at", "now", "--zone", "UTC", "--format", "csv", "--theory", "classic"}, true, n.clock);
         EXPECT_EQ(a.status, n.status) << n.instant << a.err;
         if (n.status == 0) {
             EXPECT_EQ(field(lines(a.out).at(1), 0), n.instant);
