@@ -71,10 +71,10 @@ std::vector<std::string> table(Format format, const sun::Theory& theory, sun::Sc
                                const console::Texts& T, std::vector<Column> cols,
                                std::vector<std::vector<std::string>> rows, std::vector<std::string> text_lines) {
     std::vector<std::string> out;
-    const bool apparent = theory == sun::Theory::apparent, tt = scale == sun::Scale::tt;
+    const bool tt = scale == sun::Scale::tt;
     const std::string zone = tt ? "TT" : zone_minutes == 0 ? "UTC" : sun::zone_offset(zone_minutes / 60.0);
     text_lines.insert(text_lines.begin(),
-                      std::string(apparent ? T.APPARENT_HEAD : T.CLASSIC_HEAD) + std::string(T.TIME_HEAD) + zone);
+                      std::string(console::heading(T, theory.name())) + std::string(T.TIME_HEAD) + zone);
     cols.push_back({"theory", true});
     cols.push_back({"scale", true});
     for (auto& r : rows) {

@@ -25,7 +25,7 @@ std::vector<std::string> holidays(const Options& o, const console::Texts& T, Clo
     if (o.words.empty()) throw Bad{"holidays: missing argument" + usage};
     if (o.words.size() > 1) throw Bad{"holidays: unexpected argument " + io::shown(o.words[1]) + usage};
     const sun::Theory& apparent = sun::Theory::apparent;
-    if (*o.theory != apparent) {
+    if (!o.theory->is_apparent()) {
         throw Bad{"holidays: --theory " + std::string(o.theory->name()) +
                   " is not taken (by law the equinox holidays are the JST days on which the Sun's apparent "
                   "longitude reaches 0 and 180 degrees: the apparent theory's)"};

@@ -41,13 +41,6 @@ void refuse_equinox(std::string_view command, const Options& o) {
     if (r != sun::Refusal::none) refuse(command, o, r, "");
 }
 
-// What the theory in use answers, for a refusal.
-std::string span_text(const Options& o) {
-    if (*o.theory == sun::Theory::apparent) return sun::refusal_text(sun::Refusal::after_range, o.scale);
-    return "the " + std::string(o.theory->name()) + " theory answers here from " + std::to_string(kFirstYear) +
-           "-01-01 00:00 UT to " + std::to_string(kLastYear) + "-12-31 24:00 UT";
-}
-
 std::int32_t year_of(std::string_view command, const Options& o, std::string_view text) {
     const auto y = read_year(text);
     if (!y) {
@@ -56,7 +49,8 @@ std::int32_t year_of(std::string_view command, const Options& o, std::string_vie
     }
     if (*y < kFirstYear || *y > kLastYear) {
         refuse_equinox(command, o);  // a theory this build lacks, or an equinox it does not take, first
-        throw Bad{std::string(command) + ": year " + std::string(text) + " is out of range: " + span_text(o)};
+        throw Bad{std::string(command) + ": year " + std::string(text) +
+                  " is out of range: " + o.theory->span_text(o.scale)};
     }
     return *y;
 }
@@ -101,7 +95,7 @@ void refuse(std::string_view command, const Options& o, sun::Refusal r, const st
         case sun::Refusal::not_finite:
         case sun::Refusal::scale_not_ut: break;
     }
-    throw Bad{std::string(command) + ": " + what + " is out of range: " + span_text(o)};
+    throw Bad{std::string(command) + ": " + what + " is out of range: " + o.theory->span_text(o.scale)};
 }
 
 std::vector<std::string> terms(const Options& o, const console::Texts& T, Clock clock) {

@@ -249,14 +249,22 @@ const Texts SJIS = {
     },
     // DEGREE: °
     {"\x81\x8b", 2},
-    // APPARENT_HEAD: 視黄経（theory apparent: 真黄道と瞬時の真分点、ERFA の IAU 2006/2000A）
-    {"\x8e\x8b\x89\xa9\x8co\x81itheory apparent: \x90^\x89\xa9\x93\xb9\x82\xc6\x8fu\x8e\x9e\x82\xcc\x90^\x95\xaa\x93_\x81" "AERFA \x82\xcc IAU 2006/2000A\x81j", 71},
     // YEAR_OUT_OF_RANGE:  年が範囲外です: 
     {" \x94N\x82\xaa\x94\xcd\x88\xcd\x8aO\x82\xc5\x82\xb7: ", 17},
     // LONGITUDE_NOT_PLACED:  黄経の通過が求まりません: 
     {" \x89\xa9\x8co\x82\xcc\x92\xca\x89\xdf\x82\xaa\x8b\x81\x82\xdc\x82\xe8\x82\xdc\x82\xb9\x82\xf1: ", 27},
-    // CLASSIC_HEAD: 幾何黄経（theory classic: Newcomb の太陽表、平均分点）
-    {"\x8a\xf4\x89\xbd\x89\xa9\x8co\x81itheory classic: Newcomb \x82\xcc\x91\xbe\x97z\x95\\\x81" "A\x95\xbd\x8b\xcf\x95\xaa\x93_\x81j", 54},
+    {  // HEADING_THEORIES
+        // apparent
+        {"apparent", 8},
+        // classic
+        {"classic", 7},
+    },
+    {  // HEADINGS
+        // 視黄経（theory apparent: 真黄道と瞬時の真分点、ERFA の IAU 2006/2000A）
+        {"\x8e\x8b\x89\xa9\x8co\x81itheory apparent: \x90^\x89\xa9\x93\xb9\x82\xc6\x8fu\x8e\x9e\x82\xcc\x90^\x95\xaa\x93_\x81" "AERFA \x82\xcc IAU 2006/2000A\x81j", 71},
+        // 幾何黄経（theory classic: Newcomb の太陽表、平均分点）
+        {"\x8a\xf4\x89\xbd\x89\xa9\x8co\x81itheory classic: Newcomb \x82\xcc\x91\xbe\x97z\x95\\\x81" "A\x95\xbd\x8b\xcf\x95\xaa\x93_\x81j", 54},
+    },
     // TIME_HEAD:   時刻 
     {"  \x8e\x9e\x8d\x8f ", 7},
     // NOT_IN_YEAR:  年のうちには達しません（年明けの最初の通過です）

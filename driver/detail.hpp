@@ -23,10 +23,10 @@ namespace solarlon::driver {
 struct Console {
     io::RecordReader in;
     io::RecordWriter out;
-    const console::Texts& T;  // every text in the console's encoding
-    std::ostream* notes;    // where a file mode says what it wrote when done; null for no word
-    const console::Texts& N;  // the texts said on NOTES, in their encoding
-    console::Encoding notes_enc;     // the encoding of NOTES
+    const console::Texts& T;      // every text in the console's encoding
+    std::ostream* notes;          // where a file mode says what it wrote when done; null for no word
+    const console::Texts& N;      // the texts said on NOTES, in their encoding
+    console::Encoding notes_enc;  // the encoding of NOTES
 };
 
 // EXPLAIN  The explanation screen; returns after the user has pressed Enter.

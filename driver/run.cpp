@@ -86,7 +86,8 @@ void report(Console& con, std::ostream* err, console::Encoding enc, const char* 
 
 }  // namespace
 
-int run(std::istream& in, std::ostream& out, console::Encoding enc, std::ostream* notes, console::Encoding notes_enc, std::ostream* err) {
+int run(std::istream& in, std::ostream& out, console::Encoding enc, std::ostream* notes, console::Encoding notes_enc,
+        std::ostream* err) {
     Console con{io::RecordReader(in, "console"),
                 io::RecordWriter(out, "console"),
                 enc == console::Encoding::UTF8 ? console::UTF8 : console::SJIS,

@@ -20,12 +20,15 @@ int command(int argc, const char* const argv[], std::istream& in, std::ostream& 
         o = commands::read_options(argc, argv);
     } catch (const commands::Bad& b) {
         // The options are not known: the terminal's character set shows the argument.
-        console::say(err, "*ERR* argument error: " + b.what, term.locale_utf8 ? console::Encoding::UTF8 : console::Encoding::ShiftJIS);
+        console::say(err, "*ERR* argument error: " + b.what,
+                     term.locale_utf8 ? console::Encoding::UTF8 : console::Encoding::ShiftJIS);
         return 2;
     }
     // --utf8 and --sjis choose the encoding of every text; otherwise the terminal does.
-    const console::Encoding dialogue = o.utf8.value_or(term.utf8) ? console::Encoding::UTF8 : console::Encoding::ShiftJIS;
-    const console::Encoding text = o.utf8.value_or(term.locale_utf8) ? console::Encoding::UTF8 : console::Encoding::ShiftJIS;
+    const console::Encoding dialogue =
+        o.utf8.value_or(term.utf8) ? console::Encoding::UTF8 : console::Encoding::ShiftJIS;
+    const console::Encoding text =
+        o.utf8.value_or(term.locale_utf8) ? console::Encoding::UTF8 : console::Encoding::ShiftJIS;
     if (o.help || o.version) {
         io::RecordWriter w(out, "console");
         try {

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <string>
 
+#include <solarlon/constants.hpp>
 #include <solarlon/sun.hpp>
 
 #include "names.hpp"
@@ -86,6 +88,16 @@ std::array<Term, 24> solar_terms(std::int32_t year, const Equinox& eq, double zo
     return terms;
 }
 
+namespace {
+
+// The apparent theory's span of instants in the scale named SCALE, from the constants.
+std::string span_in(const char* scale) {
+    return "the apparent theory answers from " + std::to_string(kFirstYear) + "-01-01 00:00 " + scale + " to " +
+           std::to_string(kLastYear) + "-12-31 24:00 " + scale;
+}
+
+}  // namespace
+
 const char* refusal_text(Refusal r) { return refusal_text(r, Scale::utc); }
 
 const char* refusal_text(Refusal r, Scale scale) {
@@ -97,9 +109,10 @@ const char* refusal_text(Refusal r, Scale scale) {
                    "classic theory";
         case Refusal::no_theory: return "this build has no apparent theory (built without ERFA)";
         case Refusal::before_range:
-        case Refusal::after_range:
-            return tt ? "the apparent theory answers from 1600-01-01 00:00 TT to 3000-12-31 24:00 TT"
-                      : "the apparent theory answers from 1600-01-01 00:00 UTC to 3000-12-31 24:00 UTC";
+        case Refusal::after_range: {
+            static const std::string utc = span_in("UTC"), tt_span = span_in("TT");  // made once, never written
+            return (tt ? tt_span : utc).c_str();
+        }
         case Refusal::not_finite: return "a value given is not a finite number";
         case Refusal::not_a_leap_second:
             return "a second of 60 is a leap second, which UTC inserts only at 23:59:60 of the days of its "

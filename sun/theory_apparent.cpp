@@ -120,6 +120,10 @@ class Apparent final : public Theory {
 
     std::string_view name() const override { return "apparent"; }
 
+    bool is_apparent() const override { return true; }
+
+    std::string span_text(Scale scale) const override { return refusal_text(Refusal::after_range, scale); }
+
     Refusal refusal(const Equinox& eq) const override {
         if (!apparent::available()) return Refusal::no_theory;
         return eq.is_of_date() ? Refusal::none : Refusal::equinox_not_of_date;

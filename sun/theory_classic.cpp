@@ -8,7 +8,9 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <string>
 
+#include <solarlon/constants.hpp>
 #include <solarlon/solar.hpp>
 #include <solarlon/sun.hpp>
 
@@ -23,6 +25,14 @@ class Classic final : public Theory {
     constexpr Classic() = default;
 
     std::string_view name() const override { return "classic"; }
+
+    bool is_apparent() const override { return false; }
+
+    // Any year; the commands take the apparent theory's span of years with it too.
+    std::string span_text(Scale) const override {
+        return "the classic theory answers here from " + std::to_string(kFirstYear) + "-01-01 00:00 UT to " +
+               std::to_string(kLastYear) + "-12-31 24:00 UT";
+    }
 
     Refusal refusal(const Equinox&) const override { return Refusal::none; }
 

@@ -14,8 +14,8 @@
 #include <solarlon/sun.hpp>
 
 #include "apparent/apparent.hpp"
-#include "console/texts.hpp"
 #include "commands/options.hpp"
+#include "console/texts.hpp"
 #include "driver/dialogue.hpp"
 #include "support.hpp"
 
@@ -165,7 +165,7 @@ TEST(Commands, WhenAndAtAgreeWithModes) {
 // --sjis says, csv and json are UTF-8 always; each names the theory and the scale.
 // clang-format off
 TEST(Commands, FormatsAndEncodings) {
-    const std::string head = std::string(solarlon::console::UTF8.CLASSIC_HEAD) + std::string(solarlon::console::UTF8.TIME_HEAD) + "+09:00\n";
+    const std::string head = std::string(solarlon::console::heading(solarlon::console::UTF8, "classic")) + std::string(solarlon::console::UTF8.TIME_HEAD) + "+09:00\n";
     const std::string text = head + "79.26941°  1978-06-10 21:20:00 +09:00\n";
     auto sjis = [](const std::string& utf8) {
         std::string s = testsupport::sjis(utf8);
@@ -188,7 +188,7 @@ TEST(Commands, FormatsAndEncodings) {
         {{"at", "1978-06-10T12:20:00.25Z", "--format", "json", "--theory", "classic"}, true,
          "[\n  {\"instant\": \"1978-06-10T12:20:00.25+00:00\", \"longitude\": 79.26941, \"theory\": \"classic\", \"scale\": \"utc\"}\n]\n"},
         {{"at", "1978-06-10T12:20Z", "--theory", "classic"}, true,  // the header names the zone of the times
-         std::string(solarlon::console::UTF8.CLASSIC_HEAD) + std::string(solarlon::console::UTF8.TIME_HEAD) + "UTC\n1978-06-10 12:20:00 +00:00  79.26941°\n"},
+         std::string(solarlon::console::heading(solarlon::console::UTF8, "classic")) + std::string(solarlon::console::UTF8.TIME_HEAD) + "UTC\n1978-06-10 12:20:00 +00:00  79.26941°\n"},
     };
     // clang-format on
     for (const auto& c : cases) {
@@ -240,7 +240,8 @@ TEST(Commands, ClockAndSourceDateEpoch) {
         {fixed_clock<32535216001>, 2, ""},  // 3001-01-01T00:00:01Z
     };
     for (const auto& n : nows) {
-        const Answer a = command({"at", "now", "--zone", "UTC", "--format", "csv", "--theory", "classic"}, true, n.clock);
+        const Answer a =
+            command({"at", "now", "--zone", "UTC", "--format", "csv", "--theory", "classic"}, true, n.clock);
         EXPECT_EQ(a.status, n.status) << n.instant << a.err;
         if (n.status == 0) {
             EXPECT_EQ(field(lines(a.out).at(1), 0), n.instant);
@@ -383,7 +384,7 @@ TEST(Commands, ApparentTheoryIsTheDefault) {
         EXPECT_LE(std::abs((h * 3600 + mi * 60 + sec) - (p.hour * 3600 + p.minute * 60)), 30) << row;
     }
     const auto text = lines(command({"terms", "2027"}).out);
-    EXPECT_EQ(text.at(0), std::string(solarlon::console::UTF8.APPARENT_HEAD) +
+    EXPECT_EQ(text.at(0), std::string(solarlon::console::heading(solarlon::console::UTF8, "apparent")) +
                               std::string(solarlon::console::UTF8.TIME_HEAD) + "+09:00");
     // 359.999996 degrees prints as 0, never as 360.
     EXPECT_EQ(lines(command({"at", "2027-03-21T05:24:41", "--format", "csv"}).out).at(1),

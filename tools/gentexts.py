@@ -151,16 +151,17 @@ TEXTS = [
     # The 24 solar terms from 小寒 (285 degrees) on, and the degree sign of the commands' text output.
     ("TERMS", [name for _, name in names.TERMS]),
     ("DEGREE", "°"),
-    # The first line of the commands' text output when the apparent theory answers.
-    ("APPARENT_HEAD", "視黄経（theory apparent: 真黄道と瞬時の真分点、ERFA の IAU 2006/2000A）"),
     # A year in menus 3 and 4 in which the Sun's passage of the longitude cannot be placed, then the
     # year as typed.
     ("YEAR_OUT_OF_RANGE", " 年が範囲外です: "),
     # A longitude in menus 3 and 4 whose passage cannot be placed in a year that places others, then
     # the longitude as typed.
     ("LONGITUDE_NOT_PLACED", " 黄経の通過が求まりません: "),
-    # The first line of the commands' text output when the classic theory answers.
-    ("CLASSIC_HEAD", "幾何黄経（theory classic: Newcomb の太陽表、平均分点）"),
+    # The first line of the commands' text output, one a theory: HEADINGS[i] when the theory named
+    # HEADING_THEORIES[i] answers. A new theory adds its name and its heading here.
+    ("HEADING_THEORIES", ["apparent", "classic"]),
+    ("HEADINGS", ["視黄経（theory apparent: 真黄道と瞬時の真分点、ERFA の IAU 2006/2000A）",
+                  "幾何黄経（theory classic: Newcomb の太陽表、平均分点）"]),
     # After the first line, before the zone of the times below it (UTC, +09:00) or TT.
     ("TIME_HEAD", "  時刻 "),
     # On standard error after a passage that falls after the year asked (the year before it).

@@ -99,14 +99,25 @@ enum class Refusal {
 //                     published Delta T model before) or TT; answered from 1600-01-01 00:00 to
 //                     3000-12-31 24:00 of its scale, for the equinox of date only, and only in a build
 //                     with ERFA.
-// Theories are compared by identity; theories() lists them all.
+// Theories are compared by identity, and only here in the typed interface: code that holds one asks it.
+// theories() lists them all; a new theory is one file here, one line in that list and its heading in
+// the console texts.
 class Theory {
   public:
     static const Theory& classic;
     static const Theory& apparent;
 
-    // name  How options and outputs name it: "classic", "apparent".
+    // name  How options and outputs name it: "classic", "apparent"; the console texts hold the
+    //       heading of its answers under this name.
     virtual std::string_view name() const = 0;
+
+    // is_apparent  Whether its longitude is the apparent one (aberration and nutation included, true
+    //              equinox of date): the almanac's, by which the law fixes the equinox holidays.
+    virtual bool is_apparent() const = 0;
+
+    // span_text  What it answers of the years kFirstYear to kLastYear, in SCALE, as a refusal says it:
+    //            "the apparent theory answers from 1600-01-01 00:00 UTC to 3000-12-31 24:00 UTC".
+    virtual std::string span_text(Scale scale) const = 0;
 
     // refusal  Why the theory answers nothing referred to EQ (no_theory, equinox_not_of_date), or none.
     virtual Refusal refusal(const Equinox& eq) const = 0;

@@ -14,7 +14,7 @@ struct Entry {
     const char* name;
     std::string_view text;
 };
-inline constexpr std::size_t kTextCount = 388;
+inline constexpr std::size_t kTextCount = 390;
 void entries(const Texts& table, Entry (&out)[kTextCount]);
 
 }  // namespace solarlon::console

@@ -64,7 +64,8 @@ std::int64_t system_seconds();
 //                     or on a failed write, or after a passage that falls past the year
 //  Result:   0 answered, 1 the answer could not be written, 2 a bad value (nothing is then written
 //            on OUT)
-int one_shot(const Options& o, std::ostream& out, std::ostream& err, console::Encoding text_enc, Clock clock = system_seconds);
+int one_shot(const Options& o, std::ostream& out, std::ostream& err, console::Encoding text_enc,
+             Clock clock = system_seconds);
 
 }  // namespace solarlon::commands
 

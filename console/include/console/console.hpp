@@ -20,6 +20,10 @@ using Encoding = io::Charset;
 // texts_of  The texts in the encoding ENC.
 inline const console::Texts& texts_of(Encoding enc) { return enc == Encoding::UTF8 ? console::UTF8 : console::SJIS; }
 
+// heading  The first line of the commands' text output when the theory named THEORY answers, in the
+//          texts T; "" for a theory the texts name no heading for.
+std::string_view heading(const Texts& T, std::string_view theory);
+
 // What the platform says about the standard streams.
 struct Terminal {
     bool utf8 = false;          // standard input and output are terminals and the character set is UTF-8

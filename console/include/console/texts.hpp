@@ -29,10 +29,10 @@ struct Texts {
     std::string_view HELP[45];
     std::string_view TERMS[24];
     std::string_view DEGREE;
-    std::string_view APPARENT_HEAD;
     std::string_view YEAR_OUT_OF_RANGE;
     std::string_view LONGITUDE_NOT_PLACED;
-    std::string_view CLASSIC_HEAD;
+    std::string_view HEADING_THEORIES[2];
+    std::string_view HEADINGS[2];
     std::string_view TIME_HEAD;
     std::string_view NOT_IN_YEAR;
     std::string_view KOU[72];

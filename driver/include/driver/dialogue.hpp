@@ -20,8 +20,9 @@ namespace solarlon::driver {
 //  Result:   exit status: 0 at a normal end, 1 after a failure reported on a "*ERR*" line
 //  Notes:    files named by the user are opened relative to the current directory. Everything
 //            written to OUT is flushed before each read of IN.
-int run(std::istream& in, std::ostream& out, console::Encoding enc = console::Encoding::ShiftJIS, std::ostream* notes = nullptr,
-        console::Encoding notes_enc = console::Encoding::ShiftJIS, std::ostream* err = nullptr);
+int run(std::istream& in, std::ostream& out, console::Encoding enc = console::Encoding::ShiftJIS,
+        std::ostream* notes = nullptr, console::Encoding notes_enc = console::Encoding::ShiftJIS,
+        std::ostream* err = nullptr);
 
 }  // namespace solarlon::driver
 
