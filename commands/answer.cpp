@@ -1,5 +1,5 @@
-// answer  The one-shot commands' answers as records: instants, days and longitudes as text, and the
-//         rows of an answer as text lines, csv or json.
+// instant_text, shown_instant, day_text, degrees_text, longitude_text  The values of the one-shot
+//     commands' answers as text.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -26,9 +26,6 @@ std::string year_text(double y) {
     std::snprintf(buf, sizeof buf, y >= 0.0 && y <= 9999.0 ? "%04.0f" : "%+05.0f", y);
     return buf;
 }
-
-// A JSON string of UTF-8 bytes without quotes or controls, as every text here is.
-std::string json_string(std::string_view s) { return "\"" + std::string(s) + "\""; }
 
 }  // namespace
 
@@ -65,47 +62,6 @@ std::string longitude_text(double lon) {
     // A longitude a hair under 360 rounds to the same direction as 0.
     if (f == " 360.00000") return "0.00000";
     return f.substr(f.find_first_not_of(' '));
-}
-
-std::vector<std::string> table(Format format, const sun::Theory& theory, sun::Scale scale, int zone_minutes,
-                               const console::Texts& T, std::vector<Column> cols,
-                               std::vector<std::vector<std::string>> rows, std::vector<std::string> text_lines) {
-    std::vector<std::string> out;
-    const bool tt = scale == sun::Scale::tt;
-    const std::string zone = tt ? "TT" : zone_minutes == 0 ? "UTC" : sun::zone_offset(zone_minutes / 60.0);
-    text_lines.insert(text_lines.begin(),
-                      std::string(console::heading(T, theory.name())) + std::string(T.TIME_HEAD) + zone);
-    cols.push_back({"theory", true});
-    cols.push_back({"scale", true});
-    for (auto& r : rows) {
-        r.push_back(std::string(theory.name()));
-        r.push_back(tt ? "tt" : "utc");
-    }
-    if (format == Format::Text) return text_lines;
-    if (format == Format::Csv) {
-        std::string head;
-        for (const auto& c : cols) head += (head.empty() ? "" : ",") + std::string(c.name);
-        out.push_back(head);
-        for (const auto& r : rows) {
-            std::string line;
-            for (std::size_t i = 0; i < r.size(); ++i) line += (i ? "," : "") + r[i];
-            out.push_back(line);
-        }
-        return out;
-    }
-    out.push_back("[");
-    for (std::size_t k = 0; k < rows.size(); ++k) {
-        std::string line = "  {";
-        for (std::size_t i = 0; i < cols.size(); ++i) {
-            line += (i ? ", " : "") + json_string(cols[i].name) + ": " +
-                    (rows[k][i].empty() ? "null"
-                     : cols[i].string   ? json_string(rows[k][i])
-                                        : rows[k][i]);
-        }
-        out.push_back(line + (k + 1 < rows.size() ? "}," : "}"));
-    }
-    out.push_back("]");
-    return out;
 }
 
 }  // namespace solarlon::commands

@@ -3,7 +3,9 @@
 #ifndef SOLARLON_COMMANDS_COMMANDS_HPP
 #define SOLARLON_COMMANDS_COMMANDS_HPP
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -61,39 +63,6 @@ struct Column {
     bool string;
 };
 
-// table  The records of an answer.
-//  Given:    FORMAT       text, csv or json
-//            THEORY       the theory that answered, and SCALE the time scale of the instants: named
-//                         on a first line of text (T's APPARENT_HEAD or CLASSIC_HEAD, then TIME_HEAD
-//                         and the zone of the times, UTC, +09:00, or TT) and in the last columns
-//                         "theory" and "scale" of csv and json
-//            ZONE_MINUTES the zone of the instants, minutes ahead of UT
-//            COLS, ROWS   the answer's cells, for csv and json
-//            TEXT_LINES   the answer for people
-//  Result:   the records, each without its line end
-std::vector<std::string> table(Format format, const sun::Theory& theory, sun::Scale scale, int zone_minutes,
-                               const console::Texts& T, std::vector<Column> cols,
-                               std::vector<std::vector<std::string>> rows, std::vector<std::string> text_lines);
-
-// A year's calendar asked for: kou (the 72 pentads) or zassetsu (the seasonal days).
-struct CalendarAsk {
-    std::int32_t year;
-    sun::Equinox equinox;
-    int zone_minutes;
-    Format format;
-    const sun::Theory& theory;
-    std::int64_t stamp;  // DTSTAMP of ics, seconds from 1970-01-01 00:00 UTC
-};
-
-// kou, zassetsu  The answer to ASK as records (as TABLE gives them, or as ICS for Format::Ics);
-//                no value when the theory gives an instant of the year as NaN (out of its range).
-std::optional<std::vector<std::string>> kou(const CalendarAsk& ask, const console::Texts& T);
-std::optional<std::vector<std::string>> zassetsu(const CalendarAsk& ask, const console::Texts& T);
-
-// holidays  The command holidays: Japan's national holidays of the year of O (its one word), as records
-//           (as TABLE gives them, or as ICS); a bad value, or a year not answered, throws Bad.
-std::vector<std::string> holidays(const Options& o, const console::Texts& T, Clock clock);
-
 // An all-day event of an iCalendar file.
 struct IcsEvent {
     std::string uid;          // stable: the same event of the same year has the same UID
@@ -101,6 +70,71 @@ struct IcsEvent {
     std::string summary;      // UTF-8
     std::string description;  // UTF-8
 };
+
+// Ask  What a command is given: the options read, the texts of its text output's encoding, the clock
+//      (at now, DTSTAMP), and the lines it leaves to say on standard error after its answer (NOTES).
+struct Ask {
+    const Options& o;
+    const console::Texts& T;
+    Clock clock;
+    std::vector<std::string>& notes;
+};
+
+// Listing  A command's answer, its values computed once: COUNT entries, and how each format shows
+//          entry K. OUTPUT makes the one format asked, and nothing of the others.
+struct Listing {
+    const sun::Theory& theory;  // named by the heading of text and the column "theory"
+    sun::Scale scale;           // the instants' scale: TT in the heading, the column "scale"
+    int zone_minutes;           // the instants' zone, in the heading of text
+    std::vector<Column> columns;
+    std::size_t count;
+    std::function<std::vector<std::string>(std::size_t)> cells = {};  // csv and json, one cell a column
+    std::function<std::string(std::size_t)> line = {};                // text
+    std::string ics_name = {};                                        // the calendar's name in ics
+    std::function<IcsEvent(std::size_t)> event = {};                  // ics; none where the command has no ics
+};
+
+// output  L in the format of A.o: text (a heading naming the theory and the zone, then a line an
+//         entry), csv (a header line), one json array of objects, or an iCalendar file; csv and json
+//         end with the columns theory and scale. Result: the records, each without its line end.
+std::vector<std::string> output(const Ask& a, const Listing& l);
+
+// The commands, each a file: the answer to A as records, or Bad for a value it does not take.
+std::vector<std::string> terms(const Ask& a);     // the 24 solar terms of a year
+std::vector<std::string> kou(const Ask& a);       // the 72 pentads of a year
+std::vector<std::string> zassetsu(const Ask& a);  // the seasonal days of a year
+std::vector<std::string> holidays(const Ask& a);  // Japan's national holidays of a year
+std::vector<std::string> at(const Ask& a);        // the longitude at an instant
+std::vector<std::string> when(const Ask& a);      // the instant of a longitude in a year
+
+// kCommands  Each command's name and its routine, in the order the usage text and the messages list
+//            them: the one table that options and one_shot read.
+struct Command {
+    std::string_view name;
+    std::vector<std::string> (*run)(const Ask& a);
+};
+inline constexpr std::size_t kCommandCount = 6;
+extern const Command kCommands[kCommandCount];
+
+// The refusals every command makes, said one way (a Bad naming the command):
+// arity  O has exactly N words, or Bad with USAGE.
+void arity(std::string_view command, const Options& o, std::size_t n, const std::string& usage);
+// refuse  A value the theory does not answer: why (R), and what to do. WHAT names the value (the year,
+//         the instant as typed); a refusal of range names the theory's span (Theory::span_text).
+[[noreturn]] void refuse(std::string_view command, const Options& o, sun::Refusal r, const std::string& what);
+// refuse_equinox  Bad where the theory answers nothing referred to the equinox asked (or this build
+//                 lacks it), whatever the value.
+void refuse_equinox(std::string_view command, const Options& o);
+// year_of  TEXT as a year of the commands' span, kFirstYear to kLastYear; else Bad.
+std::int32_t year_of(std::string_view command, const Options& o, std::string_view text);
+// degrees_of  TEXT as a longitude, 0 to 360 degrees; else Bad.
+double degrees_of(std::string_view command, std::string_view text);
+// in_span  Whether AT lies from 1600-01-01 00:00 to 3000-12-31 24:00 of its scale (UTC, or UT for
+//          the classic theory); a fraction of a second counts against it at either end.
+bool in_span(const sun::Instant& at);
+// calendar_year  The year of a calendar command (kou, zassetsu): one word, no --scale tt, in the
+//                span, an equinox the theory takes.
+std::int32_t calendar_year(std::string_view command, const Options& o);
 
 // ics  An iCalendar file (RFC 5545) of EVENTS: one VCALENDAR named NAME, DTSTAMP at STAMP (seconds
 //      from 1970-01-01 00:00 UTC), lines folded at 75 octets between UTF-8 characters, TEXT values

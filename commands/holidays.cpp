@@ -20,11 +20,9 @@ std::string date_text(const sun::Date& d) {
 
 }  // namespace
 
-std::vector<std::string> holidays(const Options& o, const console::Texts& T, Clock clock) {
-    const std::string usage = " (usage: solarlon holidays YEAR [--format text|csv|json|ics])";
-    if (o.words.empty()) throw Bad{"holidays: missing argument" + usage};
-    if (o.words.size() > 1) throw Bad{"holidays: unexpected argument " + io::shown(o.words[1]) + usage};
-    const sun::Theory& apparent = sun::Theory::apparent;
+std::vector<std::string> holidays(const Ask& a) {
+    const Options& o = a.o;
+    arity("holidays", o, 1, "solarlon holidays YEAR [--format text|csv|json|ics]");
     if (!o.theory->is_apparent()) {
         throw Bad{"holidays: --theory " + std::string(o.theory->name()) +
                   " is not taken (by law the equinox holidays are the JST days on which the Sun's apparent "
@@ -46,42 +44,51 @@ std::vector<std::string> holidays(const Options& o, const console::Texts& T, Clo
         throw Bad{"holidays: year " + text + " has no national holidays: the first are those from " +
                   date_text(sun::kFirstHoliday) + ", when the law on them came into force"};
     }
-    const std::string range = "holidays: year " + text + " is out of range: " +
-                              sun::refusal_text(sun::Refusal::after_range);  // the apparent theory's span
+    const std::string range = "holidays: year " + text + " is out of range: " + o.theory->span_text(o.scale);
     if (*year > kLastYear) throw Bad{range};
-    if (apparent.refusal(sun::Equinox::of_date()) == sun::Refusal::no_theory) {
+    if (o.theory->refusal(sun::Equinox::of_date()) == sun::Refusal::no_theory) {
         throw Bad{"holidays: " + std::string(sun::refusal_text(sun::Refusal::no_theory)) +
                   ", by which the equinox holidays are found"};
     }
     const auto all = sun::holidays(*year);
     if (all.empty()) throw Bad{range};
 
-    std::vector<std::vector<std::string>> rows;
-    std::vector<std::string> lines;
-    std::vector<IcsEvent> events;
-    for (const sun::Holiday& h : all) {
-        const std::string day = date_text(h.date);
-        std::string lon, at, shown, description;
-        if (sun::is_finite(h.instant)) {
-            const sun::Instant s = sun::printed_second(h.instant);
-            lon = degrees_text(h.longitude);
-            at = shown_instant(s, true);
-            shown = shown_instant(s, false);
-            description = ics_passage(lon, shown, apparent);
-        }
-        rows.push_back({std::string(h.name), day, std::string(sun::holiday_kind_name(h.kind)), lon, at});
-        std::string line = day + "  " + std::string(T.WEEKDAYS[static_cast<std::size_t>(sun::weekday(h.date))]) + "  " +
-                           std::string(T.HOLIDAYS[static_cast<std::size_t>(h.index)]);
-        if (!lon.empty()) line += "  " + lon + std::string(T.DEGREE) + "  " + shown;
-        lines.push_back(line);
-        events.push_back({std::to_string(*year) + "-" + h.key + "@solarlon", h.date, std::string(h.name), description});
-    }
-    if (o.format == Format::Ics) {
-        return ics(std::string(console::UTF8.ICS_HOLIDAYS) + " " + std::to_string(*year), events, ics_stamp(clock));
-    }
-    return table(o.format, apparent, sun::Scale::utc, 9 * 60, T,
-                 {{"name", true}, {"date", true}, {"kind", true}, {"longitude", false}, {"instant", true}}, rows,
-                 lines);
+    // The longitude and the instant of an equinox day, as csv and as people read them; else empty.
+    struct Passage {
+        std::string lon, iso, shown;
+    };
+    auto passage = [&all](std::size_t k) {
+        const sun::Holiday& h = all[k];
+        if (!sun::is_finite(h.instant)) return Passage{};
+        const sun::Instant s = sun::printed_second(h.instant);
+        return Passage{degrees_text(h.longitude), shown_instant(s, true), shown_instant(s, false)};
+    };
+    Listing l{*o.theory,
+              sun::Scale::utc,
+              9 * 60,
+              {{"name", true}, {"date", true}, {"kind", true}, {"longitude", false}, {"instant", true}},
+              all.size()};
+    l.cells = [&](std::size_t k) {
+        const Passage p = passage(k);
+        return std::vector<std::string>{std::string(all[k].name), date_text(all[k].date),
+                                        std::string(sun::holiday_kind_name(all[k].kind)), p.lon, p.iso};
+    };
+    l.line = [&](std::size_t k) {
+        const sun::Holiday& h = all[k];
+        const Passage p = passage(k);
+        std::string line = date_text(h.date) + "  " +
+                           std::string(a.T.WEEKDAYS[static_cast<std::size_t>(sun::weekday(h.date))]) + "  " +
+                           std::string(a.T.HOLIDAYS[static_cast<std::size_t>(h.index)]);
+        if (!p.lon.empty()) line += "  " + p.lon + std::string(a.T.DEGREE) + "  " + p.shown;
+        return line;
+    };
+    l.ics_name = std::string(console::UTF8.ICS_HOLIDAYS) + " " + std::to_string(*year);
+    l.event = [&](std::size_t k) {
+        const Passage p = passage(k);
+        return IcsEvent{std::to_string(*year) + "-" + all[k].key + "@solarlon", all[k].date, std::string(all[k].name),
+                        p.lon.empty() ? std::string() : ics_passage(p.lon, p.shown, *o.theory)};
+    };
+    return output(a, l);
 }
 
 }  // namespace solarlon::commands

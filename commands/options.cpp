@@ -12,9 +12,6 @@ namespace solarlon::commands {
 
 namespace {
 
-// The commands, in the order the usage text and the messages list them.
-constexpr std::string_view kCommands[] = {"terms", "kou", "zassetsu", "holidays", "at", "when"};
-
 // The options of a command. VALUED: takes a value (--zone JST or --zone=JST). LISTED: named where an
 // unknown option is reported.
 struct Option {
@@ -54,8 +51,8 @@ std::optional<bool> encoding_option(std::string_view a) {
 }
 
 bool is_command(std::string_view a) {
-    for (const std::string_view c : kCommands) {
-        if (a == c) return true;
+    for (const Command& c : kCommands) {
+        if (a == c.name) return true;
     }
     return false;
 }
@@ -181,7 +178,7 @@ Options read_options(int argc, const char* const argv[]) {
             break;
         } else if (!a.empty() && a[0] != '-') {
             throw Bad{"unknown command " + io::shown(a) + " (expected " +
-                      listed(kCommands, [](std::string_view c) { return c; }) + "; solarlon --help lists them)"};
+                      listed(kCommands, [](const Command& c) { return c.name; }) + "; solarlon --help lists them)"};
         } else {
             throw Bad{"unknown argument " + io::shown(a) + " (solarlon --help lists the options)"};
         }

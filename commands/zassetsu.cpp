@@ -10,42 +10,57 @@
 
 namespace solarlon::commands {
 
-std::optional<std::vector<std::string>> zassetsu(const CalendarAsk& ask, const console::Texts& T) {
-    const auto all = sun::seasonal_days(ask.year, ask.equinox, ask.zone_minutes / 60.0, ask.theory);
-    if (all.empty()) return std::nullopt;
-    std::vector<std::vector<std::string>> rows;
-    std::vector<std::string> lines;
-    std::vector<IcsEvent> events;
-    for (const sun::SeasonalDay& z : all) {
-        char day[32];
-        std::snprintf(day, sizeof day, "%04d-%02d-%02d", static_cast<int>(z.date.year), z.date.month, z.date.day);
-        const int k = sun::sexagenary(z.date);
-        const std::size_t kind = static_cast<std::size_t>(z.kind);
-        std::string lon, at, shown;
-        if (std::isfinite(z.longitude)) {
-            const sun::Instant s = sun::printed_second(z.instant);
-            lon = degrees_text(z.longitude);
-            at = shown_instant(s, true);
-            shown = shown_instant(s, false);
-        }
-        rows.push_back({std::string(z.name), day, std::string(sun::sexagenary_name(k)), lon, at});
-        std::string line = std::string(day) + "  " + std::string(T.KANSHI[static_cast<std::size_t>(k)]) + "  " +
-                           std::string(T.ZASSETSU[kind]);
-        std::string description = std::string(console::UTF8.ICS_ZASSETSU) + " " + std::string(sun::sexagenary_name(k));
-        if (!lon.empty()) {
-            line += "  " + lon + std::string(T.DEGREE) + "  " + shown;
-            description += "  " + ics_passage(lon, shown, ask.theory);
-        }
-        lines.push_back(line);
-        events.push_back({std::to_string(ask.year) + "-" + std::string(z.key) + "@solarlon", z.date,
-                          std::string(z.name), description});
-    }
-    if (ask.format == Format::Ics) {
-        return ics(std::string(console::UTF8.ICS_ZASSETSU) + " " + std::to_string(ask.year), events, ask.stamp);
-    }
-    return table(ask.format, ask.theory, sun::Scale::utc, ask.zone_minutes, T,
-                 {{"name", true}, {"date", true}, {"kanshi", true}, {"longitude", false}, {"instant", true}}, rows,
-                 lines);
+std::vector<std::string> zassetsu(const Ask& a) {
+    const Options& o = a.o;
+    const std::int32_t year = calendar_year("zassetsu", o);
+    const auto all = sun::seasonal_days(year, o.equinox, o.zone_minutes / 60.0, *o.theory);
+    if (all.empty())
+        refuse("zassetsu", o, sun::calendar_refusal(year, o.equinox, o.zone_minutes / 60.0, *o.theory),
+               "year " + std::string(o.words[0]));
+    auto day = [&all](std::size_t k) {
+        char buf[32];
+        const sun::Date& d = all[k].date;
+        std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", static_cast<int>(d.year), d.month, d.day);
+        return std::string(buf);
+    };
+    auto cycle = [&all](std::size_t k) { return sun::sexagenary(all[k].date); };
+    // The longitude and the instant, as csv and as people read them; empty for a counted day.
+    struct Passage {
+        std::string lon, iso, shown;
+    };
+    auto passage = [&all](std::size_t k) {
+        const sun::SeasonalDay& z = all[k];
+        if (!std::isfinite(z.longitude)) return Passage{};
+        const sun::Instant s = sun::printed_second(z.instant);
+        return Passage{degrees_text(z.longitude), shown_instant(s, true), shown_instant(s, false)};
+    };
+    Listing l{*o.theory,
+              sun::Scale::utc,
+              o.zone_minutes,
+              {{"name", true}, {"date", true}, {"kanshi", true}, {"longitude", false}, {"instant", true}},
+              all.size()};
+    l.cells = [&](std::size_t k) {
+        const Passage p = passage(k);
+        return std::vector<std::string>{std::string(all[k].name), day(k), std::string(sun::sexagenary_name(cycle(k))),
+                                        p.lon, p.iso};
+    };
+    l.line = [&](std::size_t k) {
+        const Passage p = passage(k);
+        std::string line = day(k) + "  " + std::string(a.T.KANSHI[static_cast<std::size_t>(cycle(k))]) + "  " +
+                           std::string(a.T.ZASSETSU[static_cast<std::size_t>(all[k].kind)]);
+        if (!p.lon.empty()) line += "  " + p.lon + std::string(a.T.DEGREE) + "  " + p.shown;
+        return line;
+    };
+    l.ics_name = std::string(console::UTF8.ICS_ZASSETSU) + " " + std::to_string(year);
+    l.event = [&](std::size_t k) {
+        const Passage p = passage(k);
+        std::string description =
+            std::string(console::UTF8.ICS_ZASSETSU) + " " + std::string(sun::sexagenary_name(cycle(k)));
+        if (!p.lon.empty()) description += "  " + ics_passage(p.lon, p.shown, *o.theory);
+        return IcsEvent{std::to_string(year) + "-" + std::string(all[k].key) + "@solarlon", all[k].date,
+                        std::string(all[k].name), description};
+    };
+    return output(a, l);
 }
 
 }  // namespace solarlon::commands
