@@ -38,10 +38,12 @@
 //            in the wobble: the Earth's monthly turn about the barycentre (up to 6.4") and the
 //            short-period nutation (wobble). What this leaves, the fourth derivative and the
 //            planets' pull, is under 2.5" over a fortnight, a minute of time.
-//  Called:   track, wobble, to_tt, from_tt
+//  Called:   track, wobble, to_tt, from_tt, DAYNUM
 #include <algorithm>
 #include <cmath>
 #include <limits>
+
+#include <solarlon/equinox.hpp>
 
 #include "apparent/apparent.hpp"
 #include "detail.hpp"
@@ -72,11 +74,8 @@ double wrap360(double a) {
     return a < 360.0 ? a : 0.0;
 }
 
-// JD of 0 h UTC of January 1 of a Gregorian year (whole).
-double january1(double year) {
-    const double y = year - 1.0;
-    return 1721425.5 + 365.0 * y + std::floor(y / 4.0) - std::floor(y / 100.0) + std::floor(y / 400.0);
-}
+// JD of 0 h UTC of January 1 of a Gregorian year (whole, from 1 on).
+double january1(double year) { return DAYNUM(year, 1.0, 1.0) + 1721059.5; }
 
 // The search's span: TT, days from BASE, both ends answered.
 struct Span {

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <string>
 
+#include <solarlon/equinox.hpp>
+
 #include "commands.hpp"
 
 namespace solarlon::commands {
@@ -48,13 +50,6 @@ std::optional<double> number(std::string_view text) {
     const double v = std::strtod(std::string(text).c_str(), nullptr);  // the "C" locale's point
     if (!std::isfinite(v)) return std::nullopt;
     return v;
-}
-
-// Days in MONTH of the Gregorian YEAR.
-int month_length(std::int32_t year, int month) {
-    static const int days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return month == 2 && leap ? 29 : days[month - 1];
 }
 
 // An offset ±HH, ±HHMM or ±HH:MM (and ±H where ONE_DIGIT) at TEXT[AT...] to its end, in minutes.
@@ -110,7 +105,7 @@ std::optional<TypedInstant> read_instant(std::string_view text) {
     const auto year = read_year(text.substr(0, i));
     if (!year || text.size() < i + 6 || text[i] != '-' || text[i + 3] != '-') return std::nullopt;
     const int month = digits(text, i + 1, 2), day = digits(text, i + 4, 2);
-    if (month < 1 || month > 12 || day < 1 || day > month_length(*year, month)) return std::nullopt;
+    if (month < 1 || month > 12 || day < 1 || day > solarlon::month_days(*year, month)) return std::nullopt;
     i += 6;
     TypedInstant r;
     int hour = 0, minute = 0;

@@ -73,7 +73,9 @@ std::vector<std::string> at(const Ask& a) {
     const int zone = typed->zone_minutes;
     Listing out{theory, o.scale, zone, {{"instant", true}, {"longitude", false}}, 1};
     out.cells = [&](std::size_t) { return std::vector<std::string>{instant_text(typed_at, second, zone, true), l}; };
-    out.line = [&](std::size_t) { return instant_text(typed_at, second, zone, false) + "  " + l + std::string(a.T.DEGREE); };
+    out.line = [&](std::size_t) {
+        return instant_text(typed_at, second, zone, false) + "  " + l + std::string(a.T.DEGREE);
+    };
     return output(a, out);
 }
 

@@ -22,8 +22,8 @@ constexpr std::string_view kLineEnd = "\n";
 }  // namespace
 
 // In the order the usage text and the messages list them.
-const Command kCommands[kCommandCount] = {{"terms", terms}, {"kou", kou},   {"zassetsu", zassetsu},
-                                          {"holidays", holidays}, {"at", at}, {"when", when}};
+const Command kCommands[kCommandCount] = {{"terms", terms},       {"kou", kou}, {"zassetsu", zassetsu},
+                                          {"holidays", holidays}, {"at", at},   {"when", when}};
 
 int one_shot(const Options& o, std::ostream& out, std::ostream& err, console::Encoding text_enc, Clock clock) {
     std::vector<std::string> lines, notes;

@@ -66,7 +66,9 @@ std::vector<std::string> output(const Ask& a, const Listing& l) {
         std::string line = "  {";
         for (std::size_t i = 0; i < cols.size(); ++i) {
             line += (i ? ", " : "") + json_string(cols[i].name) + ": " +
-                    (r[i].empty() ? "null" : cols[i].string ? json_string(r[i]) : r[i]);
+                    (r[i].empty()     ? "null"
+                     : cols[i].string ? json_string(r[i])
+                                      : r[i]);
         }
         out.push_back(line + (k + 1 < l.count ? "}," : "}"));
     }

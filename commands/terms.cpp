@@ -16,7 +16,8 @@ std::vector<std::string> terms(const Ask& a) {
     const sun::Theory& theory = *o.theory;
     const auto all = sun::solar_terms(year, o.equinox, o.zone_minutes / 60.0, theory, o.scale);
     for (const auto& t : all)
-        if (!sun::is_finite(t.instant)) refuse("terms", o, sun::Refusal::after_range, "year " + std::string(o.words[0]));
+        if (!sun::is_finite(t.instant))
+            refuse("terms", o, sun::Refusal::after_range, "year " + std::string(o.words[0]));
     auto at = [&all](std::size_t k) { return sun::printed_second(all[k].instant); };
     auto lon = [&all](std::size_t k) { return degrees_text(all[k].longitude); };
     Listing l{theory, o.scale, o.zone_minutes, {{"name", true}, {"longitude", false}, {"instant", true}}, all.size()};
@@ -34,7 +35,8 @@ std::vector<std::string> terms(const Ask& a) {
         const sun::Instant s = at(k);
         return IcsEvent{std::to_string(year) + "-term-" + lon(k) + "@solarlon",
                         {static_cast<std::int32_t>(s.year), static_cast<int>(s.month), static_cast<int>(s.day)},
-                        std::string(all[k].name), ics_passage(lon(k), shown_instant(s, false), theory)};
+                        std::string(all[k].name),
+                        ics_passage(lon(k), shown_instant(s, false), theory)};
     };
     return output(a, l);
 }

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string>
 
+#include <solarlon/equinox.hpp>
 #include <solarlon/io.hpp>
 #include <solarlon/solar.hpp>
 #include <solarlon/sun.hpp>
@@ -34,12 +35,8 @@ bool reaches(double EQX, std::int32_t IZONE, double YEAR, double LON, double MON
     return std::fabs(std::remainder(lon - LON, 360.0)) <= kMiss;  // false for NaN
 }
 
-// days_in_month  Days of month M (1..12) of the Gregorian year Y (a whole number).
-double days_in_month(double Y, double M) {
-    static const double kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = std::fmod(Y, 4.0) == 0.0 && (std::fmod(Y, 100.0) != 0.0 || std::fmod(Y, 400.0) == 0.0);
-    return kDays[static_cast<int>(M) - 1] + ((M == 2.0 && leap) ? 1.0 : 0.0);
-}
+// days_in_month  Days of month M (1..12, a whole number) of the Gregorian year Y (a whole number).
+double days_in_month(double Y, double M) { return month_days(Y, static_cast<int>(M)); }
 
 bool whole_in(double v, double lo, double hi) { return v == std::floor(v) && v >= lo && v <= hi; }
 

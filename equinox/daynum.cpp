@@ -12,7 +12,7 @@
 //              the equinox of the instant) count their days with it, as those arguments are defined.
 //            - mjd_at_0h (solar/detail.hpp), the series' own count: the Modified Julian Date with the
 //              fraction of DAY kept, in floating point, on the path of every evaluation.
-//            - days_from_civil and its inverse (solar/civil.cpp), exact from 1970-01-01 for any
+//            - days_from_civil and its inverse (sun/civil.cpp), exact from 1970-01-01 for any
 //              year: the display carries a printed instant into a valid date, and the apparent theory
 //              turns its UTC instants back into dates of a zone; both need the way back from a count
 //              to a date that neither of these has.

@@ -1,14 +1,13 @@
 // trimmed, open_old, InputFile, same_file  The input files of the file modes.
 #include "io/files.hpp"
 
-#include <cerrno>
 #include <filesystem>
 #include <system_error>
 
 #include <solarlon/io.hpp>
 
 #include "detail.hpp"
-#include "os.hpp"
+#include "infile_platform.hpp"
 
 namespace solarlon::io {
 
@@ -45,75 +44,27 @@ std::unique_ptr<InputFile> open_old(std::string_view name) {
     if (st.type() == fs::file_type::not_found) throw Failure(Kind::File, "file not found: " + shown(n));
     if (st.type() == fs::file_type::directory) throw Failure(Kind::File, "is a directory, not a file: " + shown(n));
     if (refused_kind(st.type())) not_a_file(n);
-#ifdef _WIN32
-    HANDLE h = CreateFileW(p.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (h == INVALID_HANDLE_VALUE) throw Failure(Kind::File, "cannot open for reading: " + shown(n));
-    std::unique_ptr<InputFile> f(new InputFile(n, reinterpret_cast<std::intptr_t>(h)));
-    const DWORD type = GetFileType(h);  // a disk file, a pipe, or a character device (NUL, COM1, CON)
-    if (type != FILE_TYPE_DISK && type != FILE_TYPE_PIPE && !f->is_standard_input()) not_a_file(n);
-    return f;
-#else
-    int fd;
-    do fd = ::open(p.c_str(), O_RDONLY | O_NOCTTY | O_CLOEXEC);
-    while (fd < 0 && errno == EINTR);
-    if (fd < 0) throw Failure(Kind::File, "cannot open for reading: " + shown(n));
-    std::unique_ptr<InputFile> f(new InputFile(n, fd));
-    struct stat s;  // what was opened, which a rename since the check may have changed
-    if (::fstat(fd, &s) != 0) throw Failure(Kind::File, "cannot open for reading: " + shown(n));
-    if (S_ISDIR(s.st_mode)) throw Failure(Kind::File, "is a directory, not a file: " + shown(n));
+    const detail::FileHandle h = detail::open_input(p);
+    if (h == detail::kNoFile) throw Failure(Kind::File, "cannot open for reading: " + shown(n));
+    std::unique_ptr<InputFile> f(new InputFile(n, h));
+    detail::InputKind kind = detail::InputKind::other;
+    if (!detail::input_kind(h, kind)) throw Failure(Kind::File, "cannot open for reading: " + shown(n));
+    if (kind == detail::InputKind::directory) throw Failure(Kind::File, "is a directory, not a file: " + shown(n));
     // A device would be read without end (/dev/zero, /dev/urandom) or take what the user types.
-    if (!S_ISREG(s.st_mode) && !S_ISFIFO(s.st_mode) && !f->is_standard_input()) not_a_file(n);
+    if (kind != detail::InputKind::readable && !f->is_standard_input()) not_a_file(n);
     return f;
-#endif
 }
 
-InputFile::~InputFile() {
-#ifdef _WIN32
-    CloseHandle(reinterpret_cast<HANDLE>(h_));
-#else
-    ::close(static_cast<int>(h_));  // read only: nothing of the file depends on the close
-#endif
-}
+InputFile::~InputFile() { detail::close_input(h_); }
 
 std::size_t InputFile::fill(char* to, std::size_t cap) {
-#ifdef _WIN32
-    DWORD got = 0;
-    const DWORD want = cap > 0x40000000u ? 0x40000000u : static_cast<DWORD>(cap);
-    if (!ReadFile(reinterpret_cast<HANDLE>(h_), to, want, &got, nullptr)) {
-        const DWORD e = GetLastError();
-        if (e == ERROR_BROKEN_PIPE || e == ERROR_HANDLE_EOF) return 0;
-        throw Failure(Kind::Input, "cannot read " + shown(name_) + ": " + detail::why_code(static_cast<int>(e)));
-    }
-    return got;
-#else
-    for (;;) {
-        const ssize_t got = ::read(static_cast<int>(h_), to, cap);
-        if (got >= 0) return static_cast<std::size_t>(got);
-        if (errno != EINTR) throw Failure(Kind::Input, "cannot read " + shown(name_) + ": " + detail::why());
-    }
-#endif
+    int err = 0;
+    const long long got = detail::read_input(h_, to, cap, err);
+    if (got < 0) throw Failure(Kind::Input, "cannot read " + shown(name_) + ": " + detail::why_code(err));
+    return static_cast<std::size_t>(got);
 }
 
-bool InputFile::is_standard_input() const {
-#ifdef _WIN32
-    const HANDLE in = GetStdHandle(STD_INPUT_HANDLE);
-    const HANDLE own = reinterpret_cast<HANDLE>(h_);
-    if (in == nullptr || in == INVALID_HANDLE_VALUE) return false;
-    DWORD mode = 0;
-    if (GetFileType(own) == FILE_TYPE_CHAR) return GetConsoleMode(own, &mode) && GetConsoleMode(in, &mode);
-    BY_HANDLE_FILE_INFORMATION a, b;
-    if (!GetFileInformationByHandle(own, &a) || !GetFileInformationByHandle(in, &b)) return false;
-    return a.dwVolumeSerialNumber == b.dwVolumeSerialNumber && a.nFileIndexHigh == b.nFileIndexHigh &&
-           a.nFileIndexLow == b.nFileIndexLow;
-#else
-    struct stat a, b;
-    if (::fstat(static_cast<int>(h_), &a) != 0 || ::fstat(STDIN_FILENO, &b) != 0) return false;
-    if (a.st_dev != b.st_dev || a.st_ino != b.st_ino) return false;
-    // A device that keeps no data between readers (/dev/null, /dev/zero) is no shared input.
-    return !S_ISCHR(a.st_mode) || ::isatty(static_cast<int>(h_)) != 0;
-#endif
-}
+bool InputFile::is_standard_input() const { return detail::is_console_input(h_); }
 
 bool holds_file(std::string_view name) {
     std::error_code ec;

@@ -27,17 +27,17 @@ Equinox choose_equinox(double EQ, double YEAR, double MON, double DAY, double HO
     Equinox e;  // every field set below
     switch (equinox_kind(eq)) {
         case EquinoxKind::mean_1950:
-            e.kind = Equinox::Kind::MEAN_1950;
+            e.kind = EquinoxKind::mean_1950;
             e.epoch = 1950.0;
             e.t = 0.0;
             break;
         case EquinoxKind::of_date:
-            e.kind = Equinox::Kind::OF_DATE;
+            e.kind = EquinoxKind::of_date;
             e.t = years_of_date(YEAR, MON, DAY, HOUR, MINUTE, SECOND);
             e.epoch = 1950.0 + e.t;
             break;
         case EquinoxKind::mean_of_year:
-            e.kind = Equinox::Kind::MEAN_OF_YEAR;  // also for a NaN EQ
+            e.kind = EquinoxKind::mean_of_year;  // also for a NaN EQ
             e.epoch = eq;
             e.t = eq - 1950.0;
             break;

@@ -86,11 +86,10 @@ inline TimeArguments time_arguments(double YEAR, double MON, double DAY, double 
 
 // Equinox  The equinox choice as the routines use it.
 struct Equinox {
-    enum class Kind { MEAN_1950, MEAN_OF_YEAR, OF_DATE };
-    Kind kind;
-    double epoch;  // the equinox as a year: 1950; EQ with its fraction; 1950 + t for the instant
-    double t;      // years of precession from 1950.0: 0; EQ - 1950; for the instant, counted in UT
-                   // from 1950 January 0, whole days by DAYNUM (the fraction of DAY is dropped)
+    EquinoxKind kind;  // as equinox_kind decides it
+    double epoch;      // the equinox as a year: 1950; EQ with its fraction; 1950 + t for the instant
+    double t;          // years of precession from 1950.0: 0; EQ - 1950; for the instant, counted in UT
+                       // from 1950 January 0, whole days by DAYNUM (the fraction of DAY is dropped)
 };
 
 // choose_equinox  The equinox choice decoded.
@@ -113,7 +112,7 @@ Equinox choose_equinox(double EQ, double YEAR, double MON, double DAY, double HO
 //            calls it.
 inline double refer_longitude(const Equinox& EQ, double LON) {
     double lon = LON;
-    if (EQ.kind == Equinox::Kind::MEAN_1950) {
+    if (EQ.kind == EquinoxKind::mean_1950) {
         // Into [0, 360]: only values above 360 or below 0 move.
         if (lon > 360.0) {
             lon = lon - 360.0 * std::trunc(lon / 360.0);

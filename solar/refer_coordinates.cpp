@@ -20,7 +20,7 @@ void refer_coordinates(const Equinox& EQ, double YEAR, double MON, double DAY, d
     const double len = std::sqrt(X * X + Y * Y + Z * Z);
     double u1 = X / len, u2 = Y / len, u3 = Z / len;
     PRECES(1950.0, EQ.epoch, u1, u2, u3);
-    if (EQ.kind == Equinox::Kind::OF_DATE) {
+    if (EQ.kind == EquinoxKind::of_date) {
         NUTATE(1, YEAR, MON, DAY, HOUR, MINUTE, SECOND, u1, u2, u3);
         ABERR(1, YEAR, MON, DAY, HOUR, MINUTE, SECOND, u1, u2, u3, LON);
     }

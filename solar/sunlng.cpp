@@ -134,7 +134,7 @@ void SUNLNG(const double& EQ, const double& YEAR, const double& MON, const doubl
 
     const detail::Equinox equinox = detail::choose_equinox(eq, year, mon, day, hour, minute, second);
     const double lon = detail::refer_longitude(equinox, s.lon);
-    if (equinox.kind != detail::Equinox::Kind::MEAN_1950) {
+    if (equinox.kind != EquinoxKind::mean_1950) {
         detail::refer_coordinates(equinox, year, mon, day, hour, minute, second, lon, x, yy, z);
     }
 

@@ -1,5 +1,6 @@
-// theories, theory_named  The theories there are. A theory is one file that defines its object, and
-//                         its line in the list below.
+// theories, theory_named  The theories there are. Adding a theory touches sun/ and the texts alone:
+//                         one file that defines its object, its line in the list below, and its
+//                         heading in the console texts (tools/gentexts.py, under its name).
 #include <solarlon/sun.hpp>
 
 namespace solarlon::sun {

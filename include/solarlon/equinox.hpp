@@ -19,6 +19,13 @@ namespace solarlon {
 //            A NaN part gives NaN.
 double DAYNUM(const double& YEAR, const double& MON, const double& DAY);
 
+// leap_year  Whether the Gregorian (proleptic) year YEAR, a whole number, has 366 days: divisible by
+//            4, and not by 100 unless by 400 (negative years too: -400 is one, -100 is not).
+bool leap_year(double year);
+
+// month_days  Days of the month MONTH (1..12) of the Gregorian year YEAR; 0 for another month.
+int month_days(double year, int month);
+
 // TIMARG  Time arguments of nutation and aberration.
 //  Given:    YEAR..SECOND  instant (any time scale; nothing here corrects for it)
 //  Returned: D   days from 1900 January 0.5 (JD - 2415020.0)

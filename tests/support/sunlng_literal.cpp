@@ -70,7 +70,7 @@ void sunlng_literal(const double& EQ, const double& YEAR, const double& MON, con
 
     const Equinox equinox = choose_equinox(eq, year, mon, day, hour, minute, second);
     lon = refer_longitude(equinox, lon);
-    if (equinox.kind != Equinox::Kind::MEAN_1950) {
+    if (equinox.kind != EquinoxKind::mean_1950) {
         refer_coordinates(equinox, year, mon, day, hour, minute, second, lon, x, yy, z);
     }
 

@@ -2,7 +2,7 @@
 //               from ERFA, the C edition of the IAU's standard routines, at a UTC instant; TT - UTC;
 //               the instant of a longitude and the 24 solar terms of a calendar year.
 //
-// Private to solar/ and its tests; the typed interface wraps it. Instants are two-part Julian Dates
+// Private to the typed interface (sun/), which wraps it, and the tests. Instants are two-part Julian Dates
 // (JD = d1 + d2) in UTC, angles in degrees, times in seconds or days as said. Nothing throws and
 // nothing is reported: a value that cannot be answered is NaN, and coverage() says why.
 #ifndef SOLARLON_SOLAR_APPARENT_HPP
@@ -19,7 +19,7 @@ struct Jd {
 };
 
 // kFirstUtc  The first instant answered, 1600 January 1, 0 h UTC (Gregorian), as a Julian Date: the
-//            start of the Delta T model used before 1972 (solar/tt_utc.cpp).
+//            start of the Delta T model used before 1972 (apparent/tt_utc.cpp).
 constexpr double kFirstUtc = 2305447.5;
 
 // kEndUtc  The last instant answered, 3001 January 1, 0 h UTC (3000 December 31, 24 h), as a Julian
