@@ -13,42 +13,37 @@ namespace solarlon::commands {
 
 namespace {
 
-// Whole numbers of an instant, zero-padded to WIDTH; NaN and the like print as they are.
-std::string padded(double v, int width) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%0*.0f", width, v);
-    return buf;
-}
-
-// A year as four digits, or signed (-0500, +10000) outside 0 to 9999.
-std::string year_text(double y) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, y >= 0.0 && y <= 9999.0 ? "%04.0f" : "%+05.0f", y);
-    return buf;
+// An instant of to_string for people: blanks between the date, the time and the offset (or TT).
+std::string for_people(std::string iso, bool tt) {
+    if (iso.empty()) return iso;
+    const std::size_t clock = iso.find('T');  // the year is digits and a sign
+    iso[clock] = ' ';
+    if (tt) return iso + " TT";
+    const std::size_t offset = iso.find_first_of("+-", clock);
+    return iso.substr(0, offset) + " " + iso.substr(offset);
 }
 
 }  // namespace
 
 std::string instant_text(const sun::Instant& t, const std::string& second, int zone_minutes, bool iso) {
-    const bool tt = t.scale == sun::Scale::tt;
-    return year_text(t.year) + "-" + padded(t.month, 2) + "-" + padded(t.day, 2) + (iso ? "T" : " ") +
-           padded(t.hour, 2) + ":" + padded(t.minute, 2) + ":" + second + (iso ? "" : " ") +
-           (tt ? (iso ? "" : "TT") : sun::zone_offset(zone_minutes / 60.0));
+    sun::Instant in_zone = t;
+    in_zone.zone = zone_minutes / 60.0;
+    const std::string s = sun::to_string(in_zone, second);
+    return iso ? s : for_people(s, t.scale == sun::Scale::tt);
 }
 
 std::string shown_instant(const sun::Instant& t, bool iso) {
-    std::string s = sun::to_string(t);
-    if (iso || s.empty()) return s;
-    const std::size_t clock = s.find('T');  // 2027-01-05T23:06:41+09:00: the year is digits and a sign
-    s[clock] = ' ';
-    const std::size_t end = clock + 9;
-    return s.substr(0, end) + " " + (t.scale == sun::Scale::tt ? std::string("TT") : s.substr(end));
+    const std::string s = sun::to_string(t);
+    return iso ? s : for_people(s, t.scale == sun::Scale::tt);
 }
 
 std::string day_text(const sun::DecimalDate& d) {
     const std::string f = io::format_f(d.day, 7, 3);
     const std::string day = f.substr(f.find_first_not_of(' '));
-    return year_text(d.year) + "-" + padded(d.month, 2) + "-" + (day.size() < 6 ? "0" : "") + day;
+    // The year and the month as to_string writes them: 1978-03-.
+    const std::string date = sun::to_string(sun::Instant{d.year, d.month, 1, 0, 0, 0, 0, sun::Scale::tt}, "00");
+    if (date.empty()) return "";
+    return date.substr(0, date.find('T') - 2) + (day.size() < 6 ? "0" : "") + day;
 }
 
 std::string degrees_text(double v) {

@@ -19,7 +19,7 @@ FileHandle open_input(const std::filesystem::path& path) {
 bool input_kind(FileHandle h, InputKind& kind) {
     struct stat s;  // what was opened, which a rename since a check of the name may have changed
     if (::fstat(static_cast<int>(h), &s) != 0) return false;
-    kind = S_ISDIR(s.st_mode)                        ? InputKind::directory
+    kind = S_ISDIR(s.st_mode)                          ? InputKind::directory
            : S_ISREG(s.st_mode) || S_ISFIFO(s.st_mode) ? InputKind::readable
                                                        : InputKind::other;
     return true;

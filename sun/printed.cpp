@@ -43,11 +43,16 @@ std::string zone_offset(double zone) {
     return buf;
 }
 
-std::string to_string(const Instant& at) {
+std::string to_string(const Instant& at, std::string_view second) {
     if (!is_finite(at) || !std::isfinite(at.zone)) return "";
+    return year_text(at.year) + "-" + padded(at.month, 2) + "-" + padded(at.day, 2) + "T" + padded(at.hour, 2) + ":" +
+           padded(at.minute, 2) + ":" + std::string(second) + (at.scale == Scale::tt ? "" : zone_offset(at.zone));
+}
+
+std::string to_string(const Instant& at) {
+    if (!is_finite(at)) return "";
     const Instant s = printed_second(at);
-    return year_text(s.year) + "-" + padded(s.month, 2) + "-" + padded(s.day, 2) + "T" + padded(s.hour, 2) + ":" +
-           padded(s.minute, 2) + ":" + padded(s.second, 2) + (s.scale == Scale::tt ? "" : zone_offset(s.zone));
+    return to_string(s, padded(s.second, 2));
 }
 
 }  // namespace solarlon::sun

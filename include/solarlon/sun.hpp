@@ -208,6 +208,9 @@ Instant printed_second(const Instant& at);
 //            2027-01-05T23:09:58+09:00; a TT instant without offset, 2027-01-05T14:11:07. "" where a
 //            field is not finite.
 std::string to_string(const Instant& at);
+// to_string  The same with the fields of AT as they are, not rounded, and SECOND as the second's text
+//            (a second as typed, "05.25"): 2027-01-05T23:06:05.25+09:00.
+std::string to_string(const Instant& at, std::string_view second);
 
 // zone_offset  ZONE (hours ahead of UT) as ISO 8601's offset, +09:00, -03:30, +00:00, to the nearest
 //              minute; "" where ZONE is not finite or not under 100 hours.
