@@ -1,5 +1,6 @@
 // instant_text, shown_instant, day_text, degrees_text, longitude_text  The values of the one-shot
 //     commands' answers as text.
+#include <cmath>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -35,6 +36,12 @@ std::string instant_text(const sun::Instant& t, const std::string& second, int z
 std::string shown_instant(const sun::Instant& t, bool iso) {
     const std::string s = sun::to_string(t);
     return iso ? s : for_people(s, t.scale == sun::Scale::tt);
+}
+
+Passage passage(double longitude, const sun::Instant& at) {
+    if (!std::isfinite(longitude) || !sun::is_finite(at)) return Passage{};
+    const sun::Instant s = sun::printed_second(at);
+    return Passage{degrees_text(longitude), shown_instant(s, true), shown_instant(s, false)};
 }
 
 std::string day_text(const sun::DecimalDate& d) {

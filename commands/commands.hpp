@@ -49,6 +49,14 @@ std::optional<TypedInstant> read_instant(std::string_view text);
 std::string instant_text(const sun::Instant& t, const std::string& second, int zone_minutes, bool iso);
 // shown_instant  T as sun::to_string prints it (ISO), or in the same form for people; T's own zone.
 std::string shown_instant(const sun::Instant& t, bool iso);
+// Passage  The Sun's reaching a longitude as the answers show it: the longitude (degrees_text) and
+//          the instant, in ISO and for people (shown_instant, to the printed second).
+struct Passage {
+    std::string lon, iso, shown;
+};
+// passage  LONGITUDE reached at AT; all empty where LONGITUDE or AT is not finite (a day that is
+//          counted, not reached).
+Passage passage(double longitude, const sun::Instant& at);
 // day_text  A date with a decimal day as the longitude-to-UT mode prints it (F7.3): 1978-03-20.976.
 std::string day_text(const sun::DecimalDate& d);
 // degrees_text  A longitude as given: the shortest of up to 15 significant digits (0 for -0 and 360).

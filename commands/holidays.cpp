@@ -53,29 +53,20 @@ std::vector<std::string> holidays(const Ask& a) {
     const auto all = sun::holidays(*year);
     if (all.empty()) throw Bad{range};
 
-    // The longitude and the instant of an equinox day, as csv and as people read them; else empty.
-    struct Passage {
-        std::string lon, iso, shown;
-    };
-    auto passage = [&all](std::size_t k) {
-        const sun::Holiday& h = all[k];
-        if (!sun::is_finite(h.instant)) return Passage{};
-        const sun::Instant s = sun::printed_second(h.instant);
-        return Passage{degrees_text(h.longitude), shown_instant(s, true), shown_instant(s, false)};
-    };
+    auto reached = [&all](std::size_t k) { return passage(all[k].longitude, all[k].instant); };  // equinox days
     Listing l{*o.theory,
               sun::Scale::utc,
               9 * 60,
               {{"name", true}, {"date", true}, {"kind", true}, {"longitude", false}, {"instant", true}},
               all.size()};
     l.cells = [&](std::size_t k) {
-        const Passage p = passage(k);
+        const Passage p = reached(k);
         return std::vector<std::string>{std::string(all[k].name), date_text(all[k].date),
                                         std::string(sun::holiday_kind_name(all[k].kind)), p.lon, p.iso};
     };
     l.line = [&](std::size_t k) {
         const sun::Holiday& h = all[k];
-        const Passage p = passage(k);
+        const Passage p = reached(k);
         std::string line = date_text(h.date) + "  " +
                            std::string(a.T.WEEKDAYS[static_cast<std::size_t>(sun::weekday(h.date))]) + "  " +
                            std::string(a.T.HOLIDAYS[static_cast<std::size_t>(h.index)]);
@@ -84,7 +75,7 @@ std::vector<std::string> holidays(const Ask& a) {
     };
     l.ics_name = std::string(console::UTF8.ICS_HOLIDAYS) + " " + std::to_string(*year);
     l.event = [&](std::size_t k) {
-        const Passage p = passage(k);
+        const Passage p = reached(k);
         return IcsEvent{std::to_string(*year) + "-" + all[k].key + "@solarlon", all[k].date, std::string(all[k].name),
                         p.lon.empty() ? std::string() : ics_passage(p.lon, p.shown, *o.theory)};
     };

@@ -24,28 +24,19 @@ std::vector<std::string> zassetsu(const Ask& a) {
         return std::string(buf);
     };
     auto cycle = [&all](std::size_t k) { return sun::sexagenary(all[k].date); };
-    // The longitude and the instant, as csv and as people read them; empty for a counted day.
-    struct Passage {
-        std::string lon, iso, shown;
-    };
-    auto passage = [&all](std::size_t k) {
-        const sun::SeasonalDay& z = all[k];
-        if (!std::isfinite(z.longitude)) return Passage{};
-        const sun::Instant s = sun::printed_second(z.instant);
-        return Passage{degrees_text(z.longitude), shown_instant(s, true), shown_instant(s, false)};
-    };
+    auto reached = [&all](std::size_t k) { return passage(all[k].longitude, all[k].instant); };
     Listing l{*o.theory,
               sun::Scale::utc,
               o.zone_minutes,
               {{"name", true}, {"date", true}, {"kanshi", true}, {"longitude", false}, {"instant", true}},
               all.size()};
     l.cells = [&](std::size_t k) {
-        const Passage p = passage(k);
+        const Passage p = reached(k);
         return std::vector<std::string>{std::string(all[k].name), day(k), std::string(sun::sexagenary_name(cycle(k))),
                                         p.lon, p.iso};
     };
     l.line = [&](std::size_t k) {
-        const Passage p = passage(k);
+        const Passage p = reached(k);
         std::string line = day(k) + "  " + std::string(a.T.KANSHI[static_cast<std::size_t>(cycle(k))]) + "  " +
                            std::string(a.T.ZASSETSU[static_cast<std::size_t>(all[k].kind)]);
         if (!p.lon.empty()) line += "  " + p.lon + std::string(a.T.DEGREE) + "  " + p.shown;
@@ -53,7 +44,7 @@ std::vector<std::string> zassetsu(const Ask& a) {
     };
     l.ics_name = std::string(console::UTF8.ICS_ZASSETSU) + " " + std::to_string(year);
     l.event = [&](std::size_t k) {
-        const Passage p = passage(k);
+        const Passage p = reached(k);
         std::string description =
             std::string(console::UTF8.ICS_ZASSETSU) + " " + std::string(sun::sexagenary_name(cycle(k)));
         if (!p.lon.empty()) description += "  " + ics_passage(p.lon, p.shown, *o.theory);
