@@ -1,4 +1,4 @@
-// available, coverage, longitude, place  The Sun's apparent geocentric ecliptic longitude,
+// available, coverage, longitude, place, seen  The Sun's apparent geocentric ecliptic longitude,
 //     true ecliptic and equinox of date, by the IAU 2006/2000A reduction of ERFA, and what it answers.
 //
 //  Method:   At TT = UTC + tt_minus_utc, and TDB = TT + eraDtdb at the geocentre (under 1.7 ms):
@@ -24,6 +24,8 @@
 
 #include <cmath>
 #include <limits>
+
+#include "detail.hpp"
 
 #if SOLARLON_HAVE_ERFA
 #include <erfa.h>
@@ -52,6 +54,22 @@ Place place(double utc1, double utc2) {
     return place_tt(tt.d1, tt.d2);
 }
 
+detail::Seen detail::seen(const double (&pvh)[2][3], const double (&pvb)[2][3]) {
+    Seen s{};
+    double p[3];
+    for (int i = 0; i < 3; ++i) p[i] = -pvh[0][i];
+    const double tau = eraPm(p) / ERFA_DC;  // light time, days
+    for (int i = 0; i < 3; ++i) p[i] = p[i] - tau * (pvb[1][i] - pvh[1][i]);
+    s.r = eraPm(p);  // AU
+    for (int i = 0; i < 3; ++i) {
+        s.pnat[i] = p[i] / s.r;
+        s.v[i] = pvb[1][i] / ERFA_DC;
+    }
+    const double bm1 = std::sqrt(1.0 - (s.v[0] * s.v[0] + s.v[1] * s.v[1] + s.v[2] * s.v[2]));
+    eraAb(s.pnat, s.v, s.r, bm1, s.u);
+    return s;
+}
+
 Place place_tt(double tt1, double tt2) {
     constexpr double nan = std::numeric_limits<double>::quiet_NaN();
     if (!std::isfinite(tt1) || !std::isfinite(tt2)) return {nan, nan, nan, nan, nan};
@@ -64,22 +82,10 @@ Place place_tt(double tt1, double tt2) {
     double pvh[2][3], pvb[2][3];
     (void)eraEpv00(tt1, tdb2, pvh, pvb);
 
-    // 2 The geocentric Sun at the time its light left it (note 1).
-    double p[3];
-    for (int i = 0; i < 3; ++i) p[i] = -pvh[0][i];
-    const double tau = eraPm(p) / ERFA_DC;  // days
-    for (int i = 0; i < 3; ++i) p[i] = p[i] - tau * (pvb[1][i] - pvh[1][i]);
-    const double r = eraPm(p);  // AU
-
-    // 3 Annual aberration.
-    double pnat[3], v[3];
-    for (int i = 0; i < 3; ++i) {
-        pnat[i] = p[i] / r;
-        v[i] = pvb[1][i] / ERFA_DC;
-    }
-    const double bm1 = std::sqrt(1.0 - (v[0] * v[0] + v[1] * v[1] + v[2] * v[2]));
-    double ppr[3];
-    eraAb(pnat, v, r, bm1, ppr);
+    // 2, 3 The geocentric Sun at the time its light left it (note 1), and annual aberration.
+    detail::Seen s = detail::seen(pvh, pvb);
+    const double r = s.r;
+    double(&ppr)[3] = s.u;  // ERFA takes it unconst
 
     // 4 To the true equator and equinox of date.
     double dpsi = 0.0, deps = 0.0, epsa = 0.0;
@@ -109,6 +115,11 @@ Place place(double, double) { return place_tt(0.0, 0.0); }
 Place place_tt(double, double) {
     constexpr double nan = std::numeric_limits<double>::quiet_NaN();
     return {nan, nan, nan, nan, nan};
+}
+
+detail::Seen detail::seen(const double (&)[2][3], const double (&)[2][3]) {
+    constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+    return Seen{nan, {nan, nan, nan}, {nan, nan, nan}, {nan, nan, nan}};
 }
 
 #endif

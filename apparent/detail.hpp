@@ -25,6 +25,20 @@ struct Nutation {
 //  Returned: Delta psi, its rate and acceleration; NaN in a build without ERFA
 Nutation nutation_in_longitude(double tt1, double tt2);
 
+// Seen  The Sun as the Earth sees it: the geocentric Sun at the time its light left it, and its
+//       direction after annual aberration.
+struct Seen {
+    double r;        // distance at the time the light left the Sun, AU
+    double pnat[3];  // unit direction before aberration
+    double v[3];     // the Earth's barycentric velocity in units of c
+    double u[3];     // the apparent direction (eraAb)
+};
+
+// seen  The light time (with the Sun's barycentric motion) and the annual aberration.
+//  Given:    pvh, pvb   the Earth's heliocentric and barycentric position and velocity (AU, AU a day)
+//  Returned: the Sun seen; NaN in a build without ERFA
+Seen seen(const double (&pvh)[2][3], const double (&pvb)[2][3]);
+
 // Moon  The Moon's geocentric place, mean ecliptic and equinox of date.
 struct Moon {
     double longitude, latitude;  // radians

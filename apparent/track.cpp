@@ -128,22 +128,12 @@ Track track(double tt1, double tt2, Slow& slow) {
         slow.epv2 = tdb2;
     }
 
-    // 2 The geocentric Sun at the time its light left it.
-    double p[3];
-    for (int i = 0; i < 3; ++i) p[i] = -pvh[0][i];
-    const double tau = eraPm(p) / ERFA_DC;
-    for (int i = 0; i < 3; ++i) p[i] = p[i] - tau * (pvb[1][i] - pvh[1][i]);
-    const double r = eraPm(p);
-
-    // 3 Annual aberration.
-    double pnat[3], v[3];
-    for (int i = 0; i < 3; ++i) {
-        pnat[i] = p[i] / r;
-        v[i] = pvb[1][i] / ERFA_DC;
-    }
-    const double bm1 = std::sqrt(1.0 - (v[0] * v[0] + v[1] * v[1] + v[2] * v[2]));
-    double u[3];
-    eraAb(pnat, v, r, bm1, u);
+    // 2, 3 The geocentric Sun at the time its light left it, and annual aberration.
+    Seen seen_sun = seen(pvh, pvb);
+    const double r = seen_sun.r;
+    double(&pnat)[3] = seen_sun.pnat;
+    double(&v)[3] = seen_sun.v;
+    double(&u)[3] = seen_sun.u;
 
     // The direction's rate: p/r + v/c moves at (p' - (p/r . p') p/r) / r + a/c, p' = -vh and a the
     // Earth's acceleration.
